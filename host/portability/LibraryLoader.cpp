@@ -1,0 +1,165 @@
+// Loading of component libraries by name: the file is looked for beside this
+// runtime, along PORT_LIBRARY_PATH and beside the program; its
+// InstFactoryEntry is called once per library, which registers its factories.
+#include "LibraryLoader.h"
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CitP/Factory.h"
+#include "Port/Env.h"
+
+namespace CitP {
+namespace {
+
+struct LoaderState {
+  // Recursive: an entry point may load the libraries it depends on.
+  std::recursive_mutex mutex;
+  std::set<std::string> entered;  // real paths of libraries whose entry ran
+  std::string lastError;
+};
+
+LoaderState& TheLoader() {
+  static LoaderState* const state = new LoaderState;
+  return *state;
+}
+
+std::string RealPath(const std::string& path) {
+  char* real = realpath(path.c_str(), nullptr);
+  if (!real) return std::string();
+  std::string result = real;
+  std::free(real);
+  return result;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return std::string();
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool StartsWith(const std::string& text, const char* prefix) {
+  return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
+}
+
+bool EndsWith(const std::string& text, const std::string& suffix) {
+  return text.size() >= suffix.size() &&
+         text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+std::string LibraryFileName(const std::string& name) {
+  std::string file = StartsWith(name, "lib") ? name : "lib" + name;
+  if (!EndsWith(file, ".so")) file += ".so";
+  return file;
+}
+
+// Any function of this library serves to ask the dynamic linker where the
+// library itself was loaded from.
+void RuntimeAnchor() {}
+
+std::vector<std::string> SearchDirectories() {
+  std::vector<std::string> dirs;
+  auto add = [&dirs](const std::string& dir) {
+    if (dir.empty()) return;
+    for (const std::string& known : dirs) {
+      if (known == dir) return;
+    }
+    dirs.push_back(dir);
+  };
+  Dl_info info;
+  if (dladdr(reinterpret_cast<void*>(&RuntimeAnchor), &info) && info.dli_fname) {
+    add(DirectoryOf(RealPath(info.dli_fname)));
+  }
+  if (const char* path = Port_Env::GetEnv("PORT_LIBRARY_PATH")) {
+    std::string list = path;
+    std::size_t at = 0;
+    while (at <= list.size()) {
+      std::size_t colon = list.find(':', at);
+      if (colon == std::string::npos) colon = list.size();
+      add(list.substr(at, colon - at));  // empty entries are skipped
+      at = colon + 1;
+    }
+  }
+  add(DirectoryOf(RealPath("/proc/self/exe")));
+  return dirs;
+}
+
+bool IsLoadableFile(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+std::string Joined(const std::vector<std::string>& dirs) {
+  std::string text;
+  for (const std::string& dir : dirs) text += (text.empty() ? "" : ", ") + dir;
+  return text.empty() ? "(none)" : text;
+}
+
+}  // namespace
+
+namespace detail {
+void ForgetEnteredLibraries() {
+  LoaderState& loader = TheLoader();
+  std::lock_guard<std::recursive_mutex> lock(loader.mutex);
+  loader.entered.clear();
+}
+}  // namespace detail
+
+bool Factory::LoadLibraryFactory(const char* libraryName) {
+  LoaderState& loader = TheLoader();
+  std::lock_guard<std::recursive_mutex> lock(loader.mutex);
+  if (!libraryName || !*libraryName) {
+    loader.lastError = "cannot load component library: no library name given";
+    return false;
+  }
+  const std::string file = LibraryFileName(libraryName);
+  const std::vector<std::string> dirs = SearchDirectories();
+  const std::string failure =
+      "cannot load component library '" + file + "' (searched " + Joined(dirs) + "): ";
+
+  std::string candidate;
+  for (const std::string& dir : dirs) {
+    if (IsLoadableFile(dir + "/" + file)) {
+      candidate = dir + "/" + file;
+      break;
+    }
+  }
+  if (candidate.empty()) {
+    loader.lastError = failure + "not found";
+    return false;
+  }
+  const std::string real = RealPath(candidate);
+  if (loader.entered.count(real)) {
+    loader.lastError.clear();
+    return true;
+  }
+  // Never closed: the factories it registered live in its code.
+  void* handle = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) {
+    const char* why = dlerror();
+    loader.lastError = failure + (why ? why : "dlopen failed");
+    return false;
+  }
+  dlerror();
+  void* entry = dlsym(handle, "InstFactoryEntry");
+  if (!entry) {
+    loader.lastError = failure + "no InstFactoryEntry in " + candidate;
+    return false;
+  }
+  // Marked before the call, so an entry that loads its own library again
+  // does not recurse into itself.
+  loader.entered.insert(real);
+  loader.lastError.clear();
+  reinterpret_cast<void (*)()>(entry)();
+  return true;
+}
+
+const std::string& Factory::LastLoadError() { return TheLoader().lastError; }
+
+}  // namespace CitP

@@ -1,0 +1,60 @@
+// The main interface of a partition: one named instance of the design
+// hierarchy that the flow either implements afresh or imports from an
+// exported implementation. Names, flags, traits, timestamps, forced tasks,
+// the QNL file, IP file names and pins are reached through it.
+#pragma once
+
+#include "CitI/IInterface.h"
+#include "CommonI/IRefCount.h"
+#include "Dpm/IString.h"
+#include "Port/StringBase.h"
+#include "Port/UtTime.h"
+#include "ZavU/AppView.h"
+#include "ZavU/IPartitionPin.h"
+#include "ZavU/IPartitionPinIterator.h"
+
+namespace ZavU {
+
+using PinRef = CommonI::RefCountPtr<IPartitionPin>;
+
+class IPartition : public CitI::IInterface {
+ public:
+  ZORE_INTERFACE_XUID(ZavU_IPartition)
+  virtual CitI::Status SetRoot(bool isRoot) = 0;                                   // 2
+  virtual bool IsRoot() = 0;                                                       // 3
+  virtual Port::StringBase GetName() = 0;                                          // 4
+  virtual Port::StringBase GetHierarchicalName() = 0;                              // 5
+  virtual CitI::Status SetHierarchicalName(const Port::StringBase& name) = 0;      // 6
+  virtual CitI::Status SetTrait(const Port::StringBase& name, const Port::StringBase& value,
+                                bool overwrite) = 0;                               // 7
+  virtual Port::StringBase GetTrait(const Port::StringBase& name) = 0;             // 8
+  virtual Dpm::IStringIterator* GetTraitNames() = 0;                               // 9
+  virtual Port::StringBase GetTraitDefault(const Port::StringBase& name) = 0;      // 10
+  virtual Dpm::IStringIterator* GetTraitValues(const Port::StringBase& name) = 0;  // 11
+  virtual CitI::Status SetTimestamp(AppView view, Port::Time time) = 0;            // 12
+  virtual Port::Time GetTimestamp(AppView view) = 0;                               // 13
+  virtual CitI::Status ForceTask(TaskID task, bool force) = 0;                     // 14
+  virtual bool GetForceTask(TaskID task) = 0;                                      // 15
+  virtual CitI::Status SetChildModifiedTimestamp(Port::Time time) = 0;             // 16
+  virtual Port::Time GetChildModifiedTimestamp() = 0;                              // 17
+  virtual CitI::Status ClearChildModifiedTimestamp() = 0;                          // 18
+  virtual CitI::Status SetQnlFile(const Port::StringBase& path) = 0;               // 19
+  virtual Port::StringBase GetQnlFile() = 0;                                       // 20
+  virtual CitI::Status AddIPFileName(const Port::StringBase& name) = 0;            // 21
+  virtual Dpm::IStringIterator* GetIPFileNames() = 0;                              // 22
+  virtual CitI::Status ClearIPFileNames() = 0;                                     // 23
+  virtual CitI::Status Dump() = 0;                                                 // 24
+  virtual CitI::Status SetReconfigurable(bool reconfigurable) = 0;                 // 25
+  virtual bool IsReconfigurable() = 0;                                             // 26
+  virtual Port::StringBase GetProxyName(const Port::StringBase& name) = 0;         // 27
+  virtual CitI::Status AddPartitionPin(const Port::StringBase& name) = 0;          // 28
+  virtual PinRef GetPartitionPin(const Port::StringBase& name) = 0;                // 29
+  virtual PinRef FindPartitionPin(const Port::StringBase& name) = 0;               // 30
+  virtual PinRef GetPartitionPinByProxyName(const Port::StringBase& name) = 0;     // 31
+  virtual PinRef FindPartitionPinByProxyName(const Port::StringBase& name) = 0;    // 32
+  virtual CommonI::RefCountPtr<IPartitionPinIterator> GetPartitionPins() = 0;      // 33
+  virtual CitI::Status SetIsolated(bool isolated) = 0;                             // 34
+  virtual bool IsIsolated() = 0;                                                   // 35
+};
+
+}  // namespace ZavU

@@ -1,0 +1,31 @@
+// Per-view timestamps (time tracking) and previous design files (file
+// tracking) of a partition.
+#pragma once
+
+#include "CitI/IInterface.h"
+#include "Port/StringBase.h"
+#include "Port/UtTime.h"
+#include "ZavU/AppView.h"
+
+namespace ZavU {
+
+class IPartitionTimeTracking : public CitI::IInterface {
+ public:
+  ZORE_INTERFACE_XUID(ZavU_IPartitionTimeTracking)
+  virtual CitI::Status SetTimestamp(AppView view, Port::Time time) = 0;                // 2
+  virtual Port::Time GetTimestamp(AppView view) = 0;                                   // 3
+  virtual CitI::Status SetProcessedTimestamp(std::int32_t view, Port::Time time) = 0;  // 4
+  virtual Port::Time GetProcessedTimestamp(std::int32_t view) = 0;                     // 5
+  virtual CitI::Status SetInterfaceTimestamp(std::int32_t view, Port::Time time) = 0;  // 6
+  virtual Port::Time GetInterfaceTimestamp(std::int32_t view) = 0;                     // 7
+};
+
+class IPartitionFileTracking : public CitI::IInterface {
+ public:
+  ZORE_INTERFACE_XUID(ZavU_IPartitionFileTracking)
+  virtual CitI::Status SetPreviousDesignFile(std::int32_t state,
+                                             const Port::StringBase& path) = 0;  // 2
+  virtual Port::StringBase GetPreviousDesignFile(std::int32_t state) = 0;        // 3
+};
+
+}  // namespace ZavU

@@ -1,0 +1,47 @@
+// A snapshot of a partition's pins, handed out by GetPartitionPins. It holds
+// its own reference on each pin, so it keeps listing them whatever happens to
+// the partition's collection later. References taken on the list count on
+// the owner partition. The list itself is freed when its holder destroys it
+// (slot 1) or, at the latest, when the partition is destroyed.
+#pragma once
+
+#include <vector>
+
+#include "Partition/Partition.h"
+#include "ZavU/IPartitionPinIterator.h"
+
+namespace ZorE {
+
+class PartitionPinList final : public ZavU::IPartitionPinIterator {
+ public:
+  explicit PartitionPinList(Partition* owner) : owner(owner) {}
+  PartitionPinList(const PartitionPinList&) = delete;
+  PartitionPinList& operator=(const PartitionPinList&) = delete;
+  /// Drops the reference on every pin, last to first.
+  ~PartitionPinList() override;
+
+  /// Answers its own interface itself, everything else through the partition.
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
+  /// `out` = the pin at the cursor with a reference; empty past the end.
+  CitI::Status CurrentItem(CommonI::RefCountPtr<ZavU::IPartitionPin>& out) override;
+  CitI::Status First() override {
+    cursor = 0;
+    return 1;
+  }
+  CitI::Status Next() override {
+    ++cursor;
+    return 1;
+  }
+  bool IsDone() override { return cursor == items.size(); }
+
+  void DetachFromOwner() { m_ownerAlive = false; }
+
+  Partition* owner;
+  std::vector<ZavU::IPartitionPin*> items;
+  std::uint32_t cursor = 0;
+
+ private:
+  bool m_ownerAlive = true;
+};
+
+}  // namespace ZorE

@@ -1,0 +1,72 @@
+// String lists a partition hands out (IP file names, trait names, trait
+// values). The list copies the texts, so later changes to the partition do
+// not show in it. The caller owns the list: destroying it (slot 1) frees its
+// items; a list still alive when its partition is destroyed is reclaimed
+// then. Interface lookup goes to the owner partition.
+#pragma once
+
+#include <vector>
+
+#include "Dpm/IString.h"
+#include "Partition/Partition.h"
+
+namespace ZorE {
+
+class PartitionString final : public Dpm::IString {
+ public:
+  explicit PartitionString(Partition* owner) : owner(owner) {}
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override { return owner->Lookup(iid); }
+  CitI::Status SetText(const Port::StringBase& newText) override {
+    text = newText;
+    return 1;
+  }
+  CitI::Status GetText(Port::StringBase& out) override {
+    out = text;
+    return 1;
+  }
+
+  Partition* owner;
+  Port::StringBase text;
+};
+
+class PartitionStringList final : public Dpm::IStringIterator {
+ public:
+  explicit PartitionStringList(Partition* owner) : owner(owner) {}
+  PartitionStringList(const PartitionStringList&) = delete;
+  PartitionStringList& operator=(const PartitionStringList&) = delete;
+  /// Frees the items; tells the owner, unless the owner is reclaiming it.
+  ~PartitionStringList() override;
+
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override { return owner->Lookup(iid); }
+  /// The item at the cursor; null past the end instead of reading beyond it.
+  Dpm::IString* CurrentItem() override { return cursor < items.size() ? items[cursor] : nullptr; }
+  CitI::Status First() override {
+    cursor = 0;
+    return 1;
+  }
+  CitI::Status Next() override {
+    ++cursor;
+    return 1;
+  }
+  bool IsDone() override { return cursor == items.size(); }
+
+  void Append(const Port::StringBase& text);
+  /// Called by the owner when it reclaims the list at its own destruction.
+  void DetachFromOwner() { m_ownerAlive = false; }
+
+  Partition* owner;
+  std::vector<PartitionString*> items;
+  std::uint32_t cursor = 0;
+
+ private:
+  bool m_ownerAlive = true;
+};
+
+template <class Range>
+Dpm::IStringIterator* Partition::HandOutStringList(const Range& texts) {
+  auto* list = new PartitionStringList(this);
+  for (const auto& text : texts) list->Append(Port::StringBase(text));
+  return AdoptStringList(list);
+}
+
+}  // namespace ZorE

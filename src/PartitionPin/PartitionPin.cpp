@@ -1,0 +1,123 @@
+// Construction, lookup, name, Bel and Site, dump and version of a pin, and
+// the forwarding of its nested interface objects.
+#include "PartitionPin/PartitionPin.h"
+
+#include "framework/LiveObjects.h"
+#include "framework/Messages.h"
+
+namespace ZorE {
+
+PartitionPin::PartitionPin() { NoteComponentConstructed(); }
+
+PartitionPin::~PartitionPin() {
+  Port_MsgManData::debugStub("In ZorE::PartitionPin::~PartitionPin\n");
+  NoteComponentDestroyed();
+}
+
+CitI::IInterface* PartitionPin::Lookup(const Port::XUID& iid) {
+  using P = PartitionPin;
+  static const TLookupEntry<P> table[] = {
+      {ZavU::IPartitionPin::kIID, Embedded<P, &P::m_iPartitionPin>},
+      {ZavU::IPPXPartition::kIID, Embedded<P, &P::m_iPPXPartition>},
+      {CommonI::IRefCount::kIID, Embedded<P, &P::m_refCount>},
+      {Prjrep::IPersist::kIID, Embedded<P, &P::m_iPersist>},
+      {CitI::IInterface::kIID, Embedded<P, &P::m_iPersist>},
+  };
+  return LookupInTable(table, *this, iid);
+}
+
+// The accessors of Bel and Site report every use: the locations are no
+// longer part of the description, and a caller reaching them is suspect.
+// The setters answer 0 although they store: callers must not read it as a
+// failure.
+CitI::Status PartitionPin::SetPartitionPinBel(const Port::StringBase& bel) {
+  ZORE_MSG().issueInternal("PartitionPin::SetPartitionPinBel() called.\n");
+  m_bel = bel;
+  return 0;
+}
+Port::StringBase PartitionPin::GetPartitionPinBel() {
+  ZORE_MSG().issueInternal("PartitionPin::GetPartitionPinBel() called.\n");
+  return m_bel;
+}
+CitI::Status PartitionPin::SetPartitionPinSite(const Port::StringBase& site) {
+  ZORE_MSG().issueInternal("PartitionPin::SetPartitionPinSite called.\n");
+  m_site = site;
+  return 0;
+}
+Port::StringBase PartitionPin::GetPartitionPinSite() {
+  ZORE_MSG().issueInternal("PartitionPin::GetPartitionPinSite called.\n");
+  return m_site;
+}
+CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
+  m_bel.Empty();
+  m_site.Empty();
+  return 0;
+}
+CitI::Status PartitionPin::SetName(const Port::StringBase& name) {
+  m_name = name;
+  return 1;
+}
+CitI::Status PartitionPin::NoOperation() { return 1; }
+
+CitI::Status PartitionPin::Dump() {
+  ZORE_MSG().issueStatus("Partition Pin \"%s\":\n", m_name.c_str());
+  return 1;
+}
+
+// ---- IPartitionPin ----
+CitI::Status PartitionPin_IPartitionPin::SetName(const Port::StringBase& name) {
+  return owner().SetName(name);
+}
+Port::StringBase PartitionPin_IPartitionPin::GetName() { return owner().GetName(); }
+CitI::Status PartitionPin_IPartitionPin::Dump() { return owner().Dump(); }
+CitI::Status PartitionPin_IPartitionPin::SetPartitionPinBel(const Port::StringBase& bel) {
+  return owner().SetPartitionPinBel(bel);
+}
+Port::StringBase PartitionPin_IPartitionPin::GetPartitionPinBel() {
+  return owner().GetPartitionPinBel();
+}
+CitI::Status PartitionPin_IPartitionPin::SetPartitionPinSite(const Port::StringBase& site) {
+  return owner().SetPartitionPinSite(site);
+}
+Port::StringBase PartitionPin_IPartitionPin::GetPartitionPinSite() {
+  return owner().GetPartitionPinSite();
+}
+CitI::Status PartitionPin_IPartitionPin::ClearPartitionPinBelAndSite() {
+  return owner().ClearPartitionPinBelAndSite();
+}
+CitI::Status PartitionPin_IPartitionPin::GetVersion(std::uint32_t* version,
+                                                    std::uint32_t* revision) {
+  if (version) *version = PartitionPin::kVersion;
+  if (revision) *revision = PartitionPin::kRevision;
+  return 1;
+}
+
+// ---- IPPXPartition ----
+CitI::Status PartitionPin_IPPXPartition::ReadXmlAttributes(
+    const XERCES_CPP_NAMESPACE::DOMElement* pin, std::uint32_t checkFlag,
+    std::uint32_t formatVersion) {
+  return owner().ReadXmlAttributes(pin, checkFlag, formatVersion);
+}
+CitI::Status PartitionPin_IPPXPartition::NoOperation() { return owner().NoOperation(); }
+
+// ---- IPersist ----
+CitI::Status PartitionPin_IPersist::PersistLoad(Prjrep::IPersistStream* stream) {
+  return owner().PersistLoad(stream);
+}
+CitI::Status PartitionPin_IPersist::PersistSave(Prjrep::IPersistStream* stream) {
+  return owner().PersistSave(stream);
+}
+CitI::Status PartitionPin_IPersist::GetClassXUID(Port::XUID& out) {
+  out = PartitionPin::ClassXuid();
+  return 1;
+}
+CitI::Status PartitionPin_IPersist::GetXUID(Port::XUID& out) {
+  out = owner().m_xuid;
+  return 1;
+}
+CitI::Status PartitionPin_IPersist::SetXUID(const Port::XUID& xuid) {
+  owner().m_xuid = xuid;
+  return 1;
+}
+
+}  // namespace ZorE

@@ -1,0 +1,67 @@
+// ZorE::PartitionPin, a named port on a partition's boundary.
+//
+// A pin holds its name, two location strings (Bel and Site, kept and stored
+// but no longer accepted from the XML description; every access through
+// their accessors is reported as internal) and its identity in the project
+// repository. Partitions create pins through the registry and hold one
+// reference on each.
+#pragma once
+
+#include <cstdint>
+
+#include "PartitionPin/PartitionPinInterfaces.h"
+#include "Port/StringBase.h"
+#include "Port/XUID.h"
+#include "framework/TRefCountHelper.h"
+
+namespace ZorE {
+
+class PartitionPin final {
+ public:
+  /// Version and revision of the pin's stored record.
+  static constexpr std::uint32_t kVersion = 2;
+  static constexpr std::uint32_t kRevision = 0;
+
+  PartitionPin();
+  PartitionPin(const PartitionPin&) = delete;
+  PartitionPin& operator=(const PartitionPin&) = delete;
+
+  static Port::XUID ClassXuid() { return Port::XUID(Xuids::ZorE_PartitionPin); }
+  CitI::IInterface* Lookup(const Port::XUID& iid);
+
+  // ---- own table of virtual operations, in slot order ----
+  virtual CitI::Status SetPartitionPinBel(const Port::StringBase& bel);     // 0
+  virtual Port::StringBase GetPartitionPinBel();                            // 1
+  virtual CitI::Status SetPartitionPinSite(const Port::StringBase& site);   // 2
+  virtual Port::StringBase GetPartitionPinSite();                           // 3
+  virtual CitI::Status ClearPartitionPinBelAndSite();                       // 4
+  virtual CitI::Status SetName(const Port::StringBase& name);               // 5
+  virtual CitI::Status ReadXmlAttributes(const XERCES_CPP_NAMESPACE::DOMElement* pin,
+                                         std::uint32_t checkFlag,
+                                         std::uint32_t formatVersion);      // 6
+  virtual CitI::Status NoOperation();                                       // 7
+
+  Port::StringBase GetName() const { return m_name; }
+  CitI::Status Dump();
+  CitI::Status PersistLoad(Prjrep::IPersistStream* stream);
+  CitI::Status PersistSave(Prjrep::IPersistStream* stream);
+
+  // ---- fields, in declaration order ----
+  Port::StringBase m_bel;
+  Port::StringBase m_site;
+  Port::StringBase m_name;
+  Port::XUID m_xuid;
+
+  // ---- nested interface objects and the reference counter ----
+  PartitionPin_IPartitionPin m_iPartitionPin{this};
+  PartitionPin_IPPXPartition m_iPPXPartition{this};
+  CommonI::TRefCountHelper<PartitionPin> m_refCount{this};
+  PartitionPin_IPersist m_iPersist{this};
+
+ private:
+  friend class CommonI::TRefCountHelper<PartitionPin>;
+  // Only the last Release destroys a pin.
+  ~PartitionPin();
+};
+
+}  // namespace ZorE

@@ -1,0 +1,5 @@
+// Gives the framework tests a factory of the library's own kind.
+#include "Partition/Partition.h"
+#include "framework/TFactory.h"
+
+CitI::IFactory* NewPartitionFactoryForTest() { return new CitP::TFactory<ZorE::Partition>(); }

@@ -1,0 +1,69 @@
+// XUID text parsing: both letter cases, the word layout, and every kind of
+// malformed text refused by Parse and thrown by the constructor.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Port/Exception.h"
+#include "Port/XUID.h"
+#include "Xuids.h"
+
+namespace {
+
+using Port::XUID;
+
+TEST(XuidTest, ParsesBothCasesIntoTwoWords) {
+  const XUID lower("{2c4cfe12-3096-490e-bf15-40cec3980408}");
+  EXPECT_EQ(lower.Word1(), 0x2c4cfe123096490eULL);
+  EXPECT_EQ(lower.Word2(), 0xbf1540cec3980408ULL);
+  const XUID upper("{2C4CFE12-3096-490E-BF15-40CEC3980408}");
+  EXPECT_EQ(upper, lower);
+  const XUID mixed("{2c4CFE12-3096-490e-Bf15-40cec3980408}");
+  EXPECT_EQ(mixed, lower);
+  // The runtime parse agrees with the compile-time table.
+  EXPECT_EQ(lower, Xuids::ZorE_PartitionPin);
+  EXPECT_EQ(XUID(Xuids::Text::Dpm_IProject), Xuids::Dpm_IProject);
+
+  XUID parsed;
+  ASSERT_TRUE(XUID::Parse("{ffffffff-ffff-ffff-ffff-fffffffffffe}", parsed));
+  EXPECT_EQ(parsed.Word1(), ~0ULL);
+  EXPECT_EQ(parsed.Word2(), ~0ULL - 1);
+  ASSERT_TRUE(XUID::Parse("{00000000-0000-0000-0000-000000000000}", parsed));
+  EXPECT_TRUE(parsed.IsZero());
+}
+
+TEST(XuidTest, MalformedTextsAreRefusedAndThrown) {
+  const char* const malformed[] = {
+      "2c4cfe12-3096-490e-bf15-40cec3980408}",    // no opening brace
+      "{2c4cfe12-3096-490e-bf15-40cec3980408",    // no closing brace
+      "{2c4cfe1-23096-490e-bf15-40cec3980408}",   // first group 7 digits
+      "{2c4cfe12-3096-490e-bf15-40cec398040}",    // last group 11 digits
+      "{2c4cfe12-3096-490e-bf15-40cec39804080}",  // last group 13 digits
+      "{2c4cfe12-3096-490e-bf15-40cec398040g}",   // not a hex digit
+      "{2c4cfe12 3096-490e-bf15-40cec3980408}",   // wrong separator
+      "{2c4cfe12-3096-490e-bf15-40cec3980408}x",  // trailing junk
+      "",
+      "{}",
+  };
+  const XUID original(0x1111, 0x2222);
+  for (const char* text : malformed) {
+    SCOPED_TRACE(text);
+    XUID out = original;
+    EXPECT_FALSE(XUID::Parse(text, out));
+    EXPECT_EQ(out, original);
+    try {
+      XUID thrown(text);
+      ADD_FAILURE() << "no exception";
+    } catch (const Port::Exception& e) {
+      EXPECT_EQ(e.Domain(), "Portability");
+      EXPECT_NE(e.Message().find(std::string("'") + text + "'"), std::string::npos) << e.what();
+      EXPECT_STREQ(e.what(), e.Message().c_str());
+    }
+  }
+  XUID out = original;
+  EXPECT_FALSE(XUID::Parse(nullptr, out));
+  EXPECT_EQ(out, original);
+  EXPECT_THROW(XUID(static_cast<const char*>(nullptr)), Port::Exception);
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// The test component: a reference-counted object class and its factory,
+// registered with the host registry when the library is entered.
+#include "TestComponent.h"
+
+#include "CitP/Factory.h"
+#include "CommonI/IRefCount.h"
+#include "Port/SafeCount.h"
+
+namespace {
+
+int g_entryCount = 0;
+
+// A reference-counted object of the test class: it is born holding one
+// reference for its creator and deletes itself when the last one goes.
+class TestObject : public CommonI::IRefCount {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    if (iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID) return this;
+    return nullptr;
+  }
+  CitI::Status AddRef() override {
+    Port::SafeIncr(m_count);
+    return 1;
+  }
+  CitI::Status Release() override {
+    if (Port::SafeDecr(m_count) == 0) delete this;
+    return 1;
+  }
+  CitI::Status GetRefCount(int& count) override {
+    count = m_count;
+    return 1;
+  }
+
+ private:
+  int m_count = 1;
+};
+
+// The factory, counted the same way; the registry keeps it alive.
+class TestFactory : public CitI::IFactory, public CommonI::IRefCount {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
+    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
+      return static_cast<CitI::IFactory*>(this);
+    }
+    return nullptr;
+  }
+  CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
+    if (!(classXuid == testlib::kTestClass)) return nullptr;
+    return new TestObject;
+  }
+  CitI::Status AddRef() override {
+    Port::SafeIncr(m_count);
+    return 1;
+  }
+  CitI::Status Release() override {
+    if (Port::SafeDecr(m_count) == 0) delete this;
+    return 1;
+  }
+  CitI::Status GetRefCount(int& count) override {
+    count = m_count;
+    return 1;
+  }
+
+ private:
+  int m_count = 1;
+};
+
+}  // namespace
+
+extern "C" TESTLIB_EXPORT void InstFactoryEntry() {
+  ++g_entryCount;
+  auto* factory = new TestFactory;
+  CitP::Factory::RegisterFactory(Port::XUID(testlib::kTestClass), factory);
+  factory->Release();  // the registry holds its own reference, if it took it
+}
+
+extern "C" TESTLIB_EXPORT int TestLibEntryCount() { return g_entryCount; }

@@ -1,0 +1,25 @@
+// What the test component library offers: the class it registers and the
+// entry points it exports.
+#pragma once
+
+#include "Port/XUID.h"
+
+namespace testlib {
+
+/// The class the library's InstFactoryEntry registers.
+inline constexpr Port::XuidWords kTestClass =
+    Port::XuidFromText("{7e57c1a5-0000-4a11-8b0b-1ea5edc0ffee}");
+
+/// Name to pass to CitP::Factory::LoadLibraryFactory.
+inline constexpr const char* kLibraryName = "portability_testlib";
+
+}  // namespace testlib
+
+#define TESTLIB_EXPORT __attribute__((visibility("default")))
+
+extern "C" {
+/// Registers the test class's factory.
+TESTLIB_EXPORT void InstFactoryEntry();
+/// How often InstFactoryEntry ran in this copy of the library.
+TESTLIB_EXPORT int TestLibEntryCount();
+}

@@ -1,0 +1,82 @@
+// What every test of the component library stands on: the library's
+// factories registered once, a fixture that proves no component outlives its
+// test, a sink that captures messages, and shorthand for creating components.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CitP/Factory.h"
+#include "CommonI/IRefCount.h"
+#include "Port/MsgMan.h"
+#include "ZavU/IPartition.h"
+#include "ZavU/IPartitionPin.h"
+#include "Partition/Partition.h"
+#include "PartitionPin/PartitionPin.h"
+
+namespace ZoreTest {
+
+/// Fails the test when it ends with more or fewer live components than it
+/// started with: a leaked or doubly released reference.
+class LeakCheckedTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+ private:
+  int m_liveAtStart = 0;
+};
+
+/// Captures every message issued while it is installed.
+class CapturingSink : public Port_MsgSink {
+ public:
+  CapturingSink();
+  ~CapturingSink() override;
+  CapturingSink(const CapturingSink&) = delete;
+  CapturingSink& operator=(const CapturingSink&) = delete;
+
+  void Deliver(const Port_Message& message) override { messages.push_back(message); }
+  /// The texts of the messages of one severity, in order.
+  std::vector<std::string> Texts(Port_Severity severity) const;
+  /// Every message but debug traces, as "SEVERITY: text".
+  std::vector<std::string> All() const;
+  void Clear() { messages.clear(); }
+
+  std::vector<Port_Message> messages;
+
+ private:
+  Port_MsgSink* m_previous;
+};
+
+const char* SeverityName(Port_Severity severity);
+
+/// A new component of `classXuid`, seen as T, holding the test's reference.
+template <class T>
+CommonI::RefCountPtr<T> Create(Port::XuidWords classXuid) {
+  return CitP::Factory::CreateInstanceRef(Port::XUID(classXuid)).template As<T>();
+}
+inline CommonI::RefCountPtr<ZavU::IPartition> NewPartition() {
+  return Create<ZavU::IPartition>(Xuids::ZorE_Partition);
+}
+inline CommonI::RefCountPtr<ZavU::IPartitionPin> NewPin() {
+  return Create<ZavU::IPartitionPin>(Xuids::ZorE_PartitionPin);
+}
+
+/// The partition component behind an IPartition of this library.
+inline ZorE::Partition& Own(const CommonI::RefCountPtr<ZavU::IPartition>& p) {
+  return static_cast<ZorE::Partition_IPartition*>(p.get())->owner();
+}
+/// The pin component behind an IPartitionPin of this library.
+inline ZorE::PartitionPin& Own(const CommonI::RefCountPtr<ZavU::IPartitionPin>& p) {
+  return static_cast<ZorE::PartitionPin_IPartitionPin*>(p.get())->owner();
+}
+
+/// The component's reference count, read through its IRefCount.
+int RefCount(CitI::IInterface* object);
+
+/// The texts of a handed-out string list; the list is destroyed.
+std::vector<std::string> Drain(Dpm::IStringIterator* list);
+
+}  // namespace ZoreTest
