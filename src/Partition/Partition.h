@@ -104,6 +104,9 @@ class Partition final {
   /// The parent: the stored link, else through the design project.
   CommonI::RefCountPtr<ZavU::IPartition> LookupParent();
   CommonI::RefCountPtr<ZavU::IPartition> GetParentPartition();
+  /// Called after m_pins was replaced wholesale (a record load): whatever was
+  /// derived from the pin list is rebuilt from it.
+  void OnPinsReplaced();
 
   // ---- traits ----
   CitI::Status SetTrait(const Port::StringBase& name, const Port::StringBase& value,

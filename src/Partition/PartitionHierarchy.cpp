@@ -86,6 +86,10 @@ ZavU::PinRef Partition::FindPartitionPinInterfaceByProxyName(const Port::StringB
   return FindPartitionPinByProxyName(name).As<ZavU::IPartitionPin>();
 }
 
+void Partition::OnPinsReplaced() {
+  // Nothing is derived from the pin list yet: finding walks it.
+}
+
 CommonI::RefCountPtr<ZavU::IPartitionPinIterator> Partition::GetPartitionPins() {
   auto* list = new PartitionPinList(this);
   list->items.reserve(m_pins.size());
