@@ -105,6 +105,12 @@ void Port_MsgManData::issueFatal(int code, const char* fmt, ...) const {
 #undef PORT_ISSUE_VARIADIC
 
 void Port_MsgManData::debugStub(const char* fmt, ...) {
+  // The default sink drops debug traces unless asked for them: skip the
+  // formatting then, since components trace in hot paths (every destructor).
+  if (g_sink.load(std::memory_order_acquire) == nullptr &&
+      !g_debugEnabled.load(std::memory_order_relaxed)) {
+    return;
+  }
   static const std::string kNone;
   va_list args;
   va_start(args, fmt);
