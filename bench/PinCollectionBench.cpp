@@ -27,8 +27,7 @@ using Names = std::vector<Port::StringBase>;
 PartitionRef NewPartition() {
   static const bool registered = (InstFactoryEntry(), true);
   (void)registered;
-  return CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition))
-      .As<ZavU::IPartition>();
+  return CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
 }
 
 Names PinNames(std::int64_t count, const char* suffix = "") {
@@ -66,9 +65,9 @@ void AddPartitionPin(benchmark::State& state) {
     partition.Reset();
     state.ResumeTiming();
   }
-  state.counters["per_pin"] = benchmark::Counter(
-      static_cast<double>(count * state.iterations()),
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_pin"] =
+      benchmark::Counter(static_cast<double>(count * state.iterations()),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 /// One lookup per iteration through `find`, cycling through `asked`.
@@ -99,9 +98,7 @@ void FindPartitionPinShuffled(benchmark::State& state) {
 void FindPartitionPinByProxyNameShuffled(benchmark::State& state) {
   Lookup(state, Shuffled(PinNames(state.range(0), "_PROXY")), ByProxyName);
 }
-void FindAbsentPin(benchmark::State& state) {
-  Lookup(state, PinNames(1000, "_absent"), ByName);
-}
+void FindAbsentPin(benchmark::State& state) { Lookup(state, PinNames(1000, "_absent"), ByName); }
 
 /// What finding cost before the index: the walk from the first pin.
 void WalkForComparison(benchmark::State& state) {

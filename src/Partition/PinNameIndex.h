@@ -55,9 +55,9 @@ class PinNameIndex {
   }
   static std::size_t Walk(const std::vector<ZavU::PinRef>& pins, const Port::StringBase& name);
 
-  std::vector<Slot> m_slots;    // a power of two in size, at most 7/10 full
-  std::size_t m_used = 0;       // slots holding a name
-  std::size_t m_indexed = 0;    // list entries indexed so far
+  std::vector<Slot> m_slots;       // a power of two in size, at most 7/10 full
+  std::size_t m_used = 0;          // slots holding a name
+  std::size_t m_indexed = 0;       // list entries indexed so far
   std::uint64_t m_generation = 0;  // rename count the index matches
   bool m_valid = false;
   bool m_walkOnly = false;  // the list holds a pin that cannot report renames

@@ -162,7 +162,9 @@ struct Walked {
     }
   }
   ~Walked() { project.partitions.clear(); }
-  Strings Modes() { return {root->GetTrait(kDmm).str(), a->GetTrait(kDmm).str(), b->GetTrait(kDmm).str()}; }
+  Strings Modes() {
+    return {root->GetTrait(kDmm).str(), a->GetTrait(kDmm).str(), b->GetTrait(kDmm).str()};
+  }
 };
 
 const std::string kResetInfo =
@@ -225,8 +227,9 @@ TEST_F(PartitionReconfigurable, ARefusedResetIsThrownAndEarlierResetsStay) {
     Walked w("local_change", "local_change", "");
     std::swap(w.project.partitions[0], w.project.partitions[1]);  // a before the root
     Own(w.root).SetHDProject(nullptr);
-    EXPECT_EQ(Thrown([&] { w.m->SetTrait("reconfigurable", "true", true); }),
-              "Can not set Partition trait name/value <dependency_management_mode/global_change>.\n");
+    EXPECT_EQ(
+        Thrown([&] { w.m->SetTrait("reconfigurable", "true", true); }),
+        "Can not set Partition trait name/value <dependency_management_mode/global_change>.\n");
     EXPECT_TRUE(w.m->IsReconfigurable());
     EXPECT_EQ(Own(w.m).m_traits.count("reconfigurable"), 0u) << "the trait was never stored";
     EXPECT_EQ(w.Modes(), (Strings{"local_change", "inherit", "inherit"}));
