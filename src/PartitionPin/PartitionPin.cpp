@@ -61,9 +61,14 @@ CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
   return 0;
 }
 CitI::Status PartitionPin::SetName(const Port::StringBase& name) {
-  if (m_nameWatched && name != m_name) g_watchedRenames.fetch_add(1, std::memory_order_relaxed);
+  const Port::StringBase before = m_name;
   m_name = name;
+  NoteNameChangedFrom(before);
   return 1;
+}
+
+void PartitionPin::NoteNameChangedFrom(const Port::StringBase& before) {
+  if (m_nameWatched && before != m_name) g_watchedRenames.fetch_add(1, std::memory_order_relaxed);
 }
 
 std::uint64_t PartitionPin::NameGeneration() {

@@ -58,7 +58,7 @@ class PartitionPin final {
   // ---- fields, in declaration order ----
   Port::StringBase m_bel;
   Port::StringBase m_site;
-  Port::StringBase m_name;  // changed only through SetName, so partitions see renames
+  Port::StringBase m_name;  // changed through SetName or a record load, which tell watching partitions
   Port::XUID m_xuid;
 
   // ---- nested interface objects and the reference counter ----
@@ -71,6 +71,9 @@ class PartitionPin final {
   friend class CommonI::TRefCountHelper<PartitionPin>;
   // Only the last Release destroys a pin.
   ~PartitionPin();
+
+  /// Advances NameGeneration when a watched pin's name differs from `before`.
+  void NoteNameChangedFrom(const Port::StringBase& before);
 
   bool m_nameWatched = false;  // some partition has indexed this pin by name
 };

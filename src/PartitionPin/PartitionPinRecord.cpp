@@ -82,10 +82,15 @@ CitI::Status PartitionPin::PersistLoad(Prjrep::IPersistStream* stream) {
   // they were read whole.
   Port::StringBase bel;
   Port::StringBase site;
-  if (!(Read(kItemVersion, stream->ReadUInt(version)) &&
-        Read(kItemRevision, stream->ReadUInt(revision)) &&
-        Read(kItemXuid, stream->ReadXUID(m_xuid)) && Read(kItemName, stream->ReadString(m_name)) &&
-        Read(kItemBel, stream->ReadString(bel)))) {
+  // A pin already listed by a partition is renamed by a load too; the
+  // partition's name index must hear of it as of SetName.
+  const Port::StringBase nameBefore = m_name;
+  const bool nameRead = Read(kItemVersion, stream->ReadUInt(version)) &&
+                        Read(kItemRevision, stream->ReadUInt(revision)) &&
+                        Read(kItemXuid, stream->ReadXUID(m_xuid)) &&
+                        Read(kItemName, stream->ReadString(m_name));
+  NoteNameChangedFrom(nameBefore);
+  if (!(nameRead && Read(kItemBel, stream->ReadString(bel)))) {
     return 0;
   }
   m_bel = bel;

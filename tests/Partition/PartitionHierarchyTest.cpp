@@ -7,6 +7,8 @@
 
 #include "Partition/FakeServices.h"
 #include "ZavU/IPartitionHierarchy.h"
+#include "Prjrep/IPersist.h"
+#include "support/ScriptedStream.h"
 #include "support/ZoreTest.h"
 
 namespace {
@@ -217,6 +219,18 @@ TEST_F(PartitionPins, FindingByNameAndByProxyName) {
     EXPECT_EQ(ZoreTest::RefCount(found.get()), 2) << "the caller's and the partition's";
   }
   EXPECT_EQ(ZoreTest::RefCount(a), 1);
+}
+
+TEST_F(PartitionPins, APinRenamedByItsOwnRecordLoadIsFoundByItsNewName) {
+  auto p = NewPartition();
+  ASSERT_EQ(p->AddPartitionPin("old"), 1);
+  ASSERT_TRUE(p->FindPartitionPin("old"));  // the partition has indexed it
+  ZoreTest::ScriptedStream record;
+  record.UInt(2).UInt(0).Xuid(Port::XUID()).Str("new").Str("").Str("");
+  ZavU::PinRef pin = p->FindPartitionPin("old");
+  ASSERT_EQ(pin.As<Prjrep::IPersist>()->PersistLoad(&record), 1);
+  EXPECT_EQ(p->FindPartitionPin("new").get(), pin.get());
+  EXPECT_FALSE(p->FindPartitionPin("old"));
 }
 
 TEST_F(PartitionPins, RenamedPinsAreFoundAsTheWalkFindsThem) {
