@@ -22,6 +22,7 @@
 #include "CommonI/IRefCount.h"
 #include "Dpm/IHDProject.h"
 #include "Partition/PartitionInterfaces.h"
+#include "Partition/PinNameIndex.h"
 #include "Port/StringBase.h"
 #include "Port/UtTime.h"
 #include "Port/XUID.h"
@@ -105,7 +106,8 @@ class Partition final {
   CommonI::RefCountPtr<ZavU::IPartition> LookupParent();
   CommonI::RefCountPtr<ZavU::IPartition> GetParentPartition();
   /// Called after m_pins was replaced wholesale (a record load): whatever was
-  /// derived from the pin list is rebuilt from it.
+  /// derived from the pin list is rebuilt from it. Appending to m_pins needs
+  /// no call.
   void OnPinsReplaced();
 
   // ---- traits ----
@@ -214,6 +216,7 @@ class Partition final {
  private:
   std::set<PartitionStringList*> m_stringLists;
   std::set<PartitionPinList*> m_pinLists;
+  PinNameIndex m_pinIndex;  // finds pins by name (PartitionHierarchy.cpp)
 };
 
 }  // namespace ZorE

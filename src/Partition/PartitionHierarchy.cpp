@@ -7,6 +7,16 @@
 
 namespace ZorE {
 
+namespace {
+// What adding a pin reports.
+struct PinTexts {
+  const char* existingPin = "AddPartitionPin called with existing Partition Pin.\n";
+  const char* noInterface = "Can't create ZorE:PartitionPin Interface\n";
+  const char* noComponent = "Can't create ZorE:PartitionPin component\n";
+};
+constexpr PinTexts kPinText{};
+}  // namespace
+
 CitI::Status Partition::SetParent(ZavU::IPartition* parent) {
   m_parent = parent;  // no reference: the creator keeps the parent alive
   return 1;
@@ -22,6 +32,7 @@ CitI::Status Partition::LookupHDProject(Prjrep::AutoRelease<Dpm::IHDProject>& ou
     out.Share(m_hdProject);
     return 1;
   }
+  // The service is a design-project object: held and dropped by that rule.
   Prjrep::AutoRelease<CitI::IInterface> service;
   service.Adopt(CitP::Factory::CreateInstance(Port::XUID(Xuids::Class_CurrentProject)));
   auto* current = CitI::QueryAs<Dpm::ICurrentProject>(service.get());
@@ -48,18 +59,18 @@ CommonI::RefCountPtr<ZavU::IPartition> Partition::GetParentPartition() {
 
 CitI::Status Partition::AddPartitionPin(const Port::StringBase& name) {
   if (FindPartitionPin(name)) {
-    ZORE_MSG().issueError("AddPartitionPin called with existing Partition Pin.\n");
+    ZORE_MSG().issueError("%s", kPinText.existingPin);
     return 0;
   }
   CommonI::RefCountPtr<CitI::IInterface> created =
       CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin));
   if (!created) {
-    ZORE_MSG().issueError("Can't create ZorE:PartitionPin Interface\n");
+    ZORE_MSG().issueError("%s", kPinText.noInterface);
     return 0;
   }
   ZavU::PinRef pin = created.As<ZavU::IPartitionPin>();
   if (!pin) {
-    ZORE_MSG().issueError("Can't create ZorE:PartitionPin component\n");
+    ZORE_MSG().issueError("%s", kPinText.noComponent);
     return 0;
   }
   pin->SetName(name);
@@ -67,11 +78,11 @@ CitI::Status Partition::AddPartitionPin(const Port::StringBase& name) {
   return 1;
 }
 
+// The first pin in list order whose current name is `name`; the index only
+// spares the walk (PinNameIndex.h).
 ZavU::PinRef Partition::FindPartitionPin(const Port::StringBase& name) {
-  for (const ZavU::PinRef& pin : m_pins) {
-    if (pin->GetName() == name) return pin;
-  }
-  return {};
+  std::size_t at = m_pinIndex.Find(m_pins, name);
+  return at == PinNameIndex::npos ? ZavU::PinRef() : m_pins[at];
 }
 
 ZavU::PinRef Partition::FindPartitionPinInterface(const Port::StringBase& name) {
@@ -86,9 +97,7 @@ ZavU::PinRef Partition::FindPartitionPinInterfaceByProxyName(const Port::StringB
   return FindPartitionPinByProxyName(name).As<ZavU::IPartitionPin>();
 }
 
-void Partition::OnPinsReplaced() {
-  // Nothing is derived from the pin list yet: finding walks it.
-}
+void Partition::OnPinsReplaced() { m_pinIndex.Invalidate(); }
 
 CommonI::RefCountPtr<ZavU::IPartitionPinIterator> Partition::GetPartitionPins() {
   auto* list = new PartitionPinList(this);

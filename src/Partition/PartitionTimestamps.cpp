@@ -1,22 +1,157 @@
-// Per-view timestamps, forced tasks, processed and interface-change
-// timestamps and previous design files. Not built yet: the operations answer
-// failure until the timestamp rules arrive.
+// Per-view timestamps, forced tasks, the child-modified timestamp, processed
+// and interface-change timestamps and previous design files of a partition.
+//
+// A new synthesis result older than the expanded view forces translate to run
+// again; every other record is kept as given. A bad view, task or state is
+// reported as an error. Views and tasks are keys of the partition's maps, so
+// a bad one stores, erases and reads nothing: no key without its suffix ever
+// reaches a project file.
 #include "Partition/Partition.h"
+#include "Partition/StateTrackingTexts.h"
+#include "Port/FileName.h"
+#include "framework/Messages.h"
 
 namespace ZorE {
 
-CitI::Status Partition::SetTimestamp(ZavU::AppView, Port::Time) { return 0; }
-Port::Time Partition::GetTimestamp(ZavU::AppView) { return -1; }
-CitI::Status Partition::ForceTask(ZavU::TaskID, bool) { return 0; }
-bool Partition::GetForceTask(ZavU::TaskID) { return false; }
-CitI::Status Partition::SetChildModifiedTimestamp(Port::Time) { return 0; }
-Port::Time Partition::GetChildModifiedTimestamp() { return -1; }
-CitI::Status Partition::ClearChildModifiedTimestamp() { return 0; }
-CitI::Status Partition::SetProcessedTimestamp(std::int32_t, Port::Time) { return 0; }
-Port::Time Partition::GetProcessedTimestamp(std::int32_t) { return -1; }
-CitI::Status Partition::SetInterfaceTimestamp(std::int32_t, Port::Time) { return 0; }
-Port::Time Partition::GetInterfaceTimestamp(std::int32_t) { return -1; }
-CitI::Status Partition::SetPreviousDesignFile(std::int32_t, const Port::StringBase&) { return 0; }
-Port::StringBase Partition::GetPreviousDesignFile(std::int32_t) { return {}; }
+namespace {
+
+bool IsIndex(std::int32_t value, int count) { return value >= 0 && value < count; }
+
+Port::StringBase TimestampKey(std::int32_t view) {
+  Port::StringBase key(kTimestampKeyPrefix);
+  return key.Append(kAppViews[view].keySuffix);
+}
+
+Port::StringBase ForceFlagKey(std::int32_t task) {
+  Port::StringBase key(kForceFlagKeyPrefix);
+  return key.Append(kTaskWords[task]);
+}
+
+Port::Time TimeUnder(const std::map<Port::StringBase, Port::Time>& times,
+                     const Port::StringBase& key) {
+  auto found = times.find(key);
+  return found != times.end() ? found->second : -1;
+}
+
+void Report(const char* text) { ZORE_MSG().issueError("%s", text); }
+
+}  // namespace
+
+CitI::Status Partition::SetTimestamp(ZavU::AppView view, Port::Time time) {
+  if (!IsIndex(view, ZavU::kAppViewCount)) {
+    Report(kTrackingText.setTimestampView);
+    return 1;
+  }
+  const AppViewInfo& info = kAppViews[view];
+  if (info.clearsTask >= 0) ForceTask(static_cast<ZavU::TaskID>(info.clearsTask), false);
+  if (view == ZavU::SYNTHESIS) {
+    // A changed synthesis result older than the expanded view makes the
+    // expanded view stale: translate must run again.
+    Port::Time previous = GetTimestamp(ZavU::SYNTHESIS);
+    Port::Time expanded = GetTimestamp(ZavU::EXPANDED);
+    if (time != previous && time < expanded) m_forceFlags[ForceFlagKey(ZavU::TRANSLATE)] = true;
+  }
+  m_timestamps[TimestampKey(view)] = time;
+  return 1;
+}
+
+Port::Time Partition::GetTimestamp(ZavU::AppView view) {
+  if (!IsIndex(view, ZavU::kAppViewCount)) {
+    Report(kTrackingText.getTimestampView);
+    return -1;
+  }
+  return TimeUnder(m_timestamps, TimestampKey(view));
+}
+
+CitI::Status Partition::ForceTask(ZavU::TaskID task, bool force) {
+  if (!IsIndex(task, ZavU::kTaskCount)) {
+    Report(kTrackingText.forceTaskTask);
+    return 1;
+  }
+  // An entry exists only while the task is forced.
+  if (force) {
+    m_forceFlags[ForceFlagKey(task)] = true;
+  } else {
+    m_forceFlags.erase(ForceFlagKey(task));
+  }
+  return 1;
+}
+
+bool Partition::GetForceTask(ZavU::TaskID task) {
+  if (!IsIndex(task, ZavU::kTaskCount)) {
+    Report(kTrackingText.getForceTaskTask);
+    return false;
+  }
+  auto found = m_forceFlags.find(ForceFlagKey(task));
+  return found != m_forceFlags.end() && found->second;
+}
+
+CitI::Status Partition::SetChildModifiedTimestamp(Port::Time time) {
+  m_timestamps[kChildModifiedKey] = time;
+  return 1;
+}
+
+Port::Time Partition::GetChildModifiedTimestamp() {
+  return TimeUnder(m_timestamps, kChildModifiedKey);
+}
+
+CitI::Status Partition::ClearChildModifiedTimestamp() {
+  m_timestamps.erase(kChildModifiedKey);
+  return 1;
+}
+
+CitI::Status Partition::SetProcessedTimestamp(std::int32_t view, Port::Time time) {
+  if (!IsIndex(view, ZavU::kAppViewCount)) {
+    Report(kTrackingText.setProcessedView);
+    return 0;
+  }
+  m_processedTimestamps[view] = time;
+  return 1;
+}
+
+Port::Time Partition::GetProcessedTimestamp(std::int32_t view) {
+  if (!IsIndex(view, ZavU::kAppViewCount)) {
+    Report(kTrackingText.getProcessedView);
+    return -1;
+  }
+  return m_processedTimestamps[view];
+}
+
+CitI::Status Partition::SetInterfaceTimestamp(std::int32_t view, Port::Time time) {
+  if (!IsIndex(view, ZavU::kAppViewCount)) {
+    Report(kTrackingText.setInterfaceView);
+    return 0;
+  }
+  m_interfaceChangeTimestamps[view] = time;
+  return 1;
+}
+
+Port::Time Partition::GetInterfaceTimestamp(std::int32_t view) {
+  if (!IsIndex(view, ZavU::kAppViewCount)) {
+    Report(kTrackingText.getInterfaceView);
+    return -1;
+  }
+  return m_interfaceChangeTimestamps[view];
+}
+
+CitI::Status Partition::SetPreviousDesignFile(std::int32_t state, const Port::StringBase& path) {
+  if (!IsIndex(state, ZavU::kFileStateCount)) {
+    Report(kTrackingText.setDesignFileState);
+    return 0;
+  }
+  // A path read from the description is kept as written there; any other is
+  // made absolute, so it stays valid whatever the current directory becomes.
+  m_previousFiles[state] =
+      (m_isXmlDefined || path.IsEmpty()) ? path : Port::FileName(path).GetAbsolutePath(false);
+  return 1;
+}
+
+Port::StringBase Partition::GetPreviousDesignFile(std::int32_t state) {
+  if (!IsIndex(state, ZavU::kFileStateCount)) {
+    Report(kTrackingText.getDesignFileState);
+    return {};
+  }
+  return m_previousFiles[state];
+}
 
 }  // namespace ZorE

@@ -39,5 +39,6 @@ inline constexpr const char* kTraitPreserve = "preserve";
 inline constexpr const char* kTraitDependencyManagementMode = "dependency_management_mode";
 inline constexpr const char* kTraitReconfigurable = "reconfigurable";
 inline constexpr const char* kTraitValueInherit = "inherit";
+inline constexpr const char* kTraitValueTrue = "true";
 
 }  // namespace ZorE

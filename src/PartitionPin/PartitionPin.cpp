@@ -2,10 +2,17 @@
 // the forwarding of its nested interface objects.
 #include "PartitionPin/PartitionPin.h"
 
+#include <atomic>
+
 #include "framework/LiveObjects.h"
 #include "framework/Messages.h"
 
 namespace ZorE {
+
+namespace {
+// Partitions on different threads may read it, so it is counted atomically.
+std::atomic<std::uint64_t> g_watchedRenames{0};
+}  // namespace
 
 PartitionPin::PartitionPin() { NoteComponentConstructed(); }
 
@@ -54,8 +61,18 @@ CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
   return 0;
 }
 CitI::Status PartitionPin::SetName(const Port::StringBase& name) {
+  if (m_nameWatched && name != m_name) g_watchedRenames.fetch_add(1, std::memory_order_relaxed);
   m_name = name;
   return 1;
+}
+
+std::uint64_t PartitionPin::NameGeneration() {
+  return g_watchedRenames.load(std::memory_order_relaxed);
+}
+
+PartitionPin* PartitionPin::FromInterface(ZavU::IPartitionPin* pin) {
+  auto* own = dynamic_cast<PartitionPin_IPartitionPin*>(pin);
+  return own ? &own->owner() : nullptr;
 }
 CitI::Status PartitionPin::NoOperation() { return 1; }
 

@@ -42,6 +42,15 @@ class PartitionPin final {
   virtual CitI::Status NoOperation();                                       // 7
 
   Port::StringBase GetName() const { return m_name; }
+
+  /// The pin behind an IPartitionPin of this library; null for a pin of
+  /// another implementation.
+  static PartitionPin* FromInterface(ZavU::IPartitionPin* pin);
+  /// How often a watched pin has been renamed in this process. A partition
+  /// indexes its pins by name and rebuilds its index when this moves on.
+  static std::uint64_t NameGeneration();
+  /// From now on a change of name advances NameGeneration.
+  void WatchName() { m_nameWatched = true; }
   CitI::Status Dump();
   CitI::Status PersistLoad(Prjrep::IPersistStream* stream);
   CitI::Status PersistSave(Prjrep::IPersistStream* stream);
@@ -49,7 +58,7 @@ class PartitionPin final {
   // ---- fields, in declaration order ----
   Port::StringBase m_bel;
   Port::StringBase m_site;
-  Port::StringBase m_name;
+  Port::StringBase m_name;  // changed only through SetName, so partitions see renames
   Port::XUID m_xuid;
 
   // ---- nested interface objects and the reference counter ----
@@ -62,6 +71,8 @@ class PartitionPin final {
   friend class CommonI::TRefCountHelper<PartitionPin>;
   // Only the last Release destroys a pin.
   ~PartitionPin();
+
+  bool m_nameWatched = false;  // some partition has indexed this pin by name
 };
 
 }  // namespace ZorE
