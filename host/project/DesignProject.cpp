@@ -1,0 +1,143 @@
+// The design project: its partitions by hierarchical name, their parents and
+// children, the project's answers to the partition library, and its flow rule.
+#include "project/DesignProject.h"
+
+#include "ZavU/IPartitionHierarchy.h"
+#include "project/PRSolution.h"
+#include "project/PartitionIterator.h"
+
+namespace HostProject {
+
+namespace {
+
+/// Links `partition` to `parent` and `project` when it can be linked.
+void Link(ZavU::IPartition* partition, ZavU::IPartition* parent, Dpm::IHDProject* project) {
+  auto* settable = CitI::QueryAs<ZavU::IPartitionHierarchySettable>(partition);
+  if (!settable) return;
+  settable->SetParent(CommonI::RefCountPtr<ZavU::IPartition>(parent));
+  settable->SetHDProject(project);
+}
+
+/// The partition's own answer for its IPartition: one pointer per partition,
+/// whichever interface pointer the caller held.
+ZavU::IPartition* Canonical(ZavU::IPartition* partition) {
+  return CitI::QueryAs<ZavU::IPartition>(partition);
+}
+
+}  // namespace
+
+HostRef<DesignProject> DesignProject::Create(const Port::StringBase& location) {
+  return HostRef<DesignProject>::Adopt(new DesignProject(location));
+}
+
+DesignProject* DesignProject::FromInterface(Dpm::IHDProject* project) {
+  return dynamic_cast<DesignProject*>(project);
+}
+
+DesignProject::DesignProject(const Port::StringBase& location)
+    : m_location(location), m_moduleManager(PRModuleManager::Create()) {}
+
+DesignProject::~DesignProject() {
+  // A partition held elsewhere outlives the project: it must not keep
+  // pointing at the project or at a parent that may go with it.
+  for (Entry& entry : m_entries) Link(entry.partition.get(), nullptr, nullptr);
+}
+
+CitI::IInterface* DesignProject::QueryInterface(const Port::XUID& iid) {
+  return AnswerFirst<Dpm::IHDProject, Dpm::IPRProject, CommonI::IRefCount, Prjrep::IRefCount>(
+      this, iid);
+}
+
+bool DesignProject::AddPartition(ZavU::IPartition* partition, ZavU::IPartition* parent) {
+  partition = Canonical(partition);
+  parent = Canonical(parent);
+  if (!partition || m_byPartition.count(partition)) return false;
+  std::size_t parentAt = kNone;
+  if (parent) {
+    parentAt = IndexOf(parent);
+    if (parentAt == kNone) return false;
+  }
+  Port::StringBase name = partition->GetHierarchicalName();
+  if (!m_byName.emplace(name.str(), m_entries.size()).second) return false;
+
+  m_byPartition.emplace(partition, m_entries.size());
+  if (parentAt != kNone) m_entries[parentAt].children.push_back(m_entries.size());
+  m_entries.push_back(Entry{PartitionRef(partition), name, parentAt, {}});
+  Link(partition, parent, this);
+  return true;
+}
+
+DesignProject::PartitionRef DesignProject::Find(const Port::StringBase& hierarchicalName) const {
+  auto found = m_byName.find(hierarchicalName.str());
+  return found != m_byName.end() ? m_entries[found->second].partition : PartitionRef();
+}
+
+std::vector<DesignProject::PartitionRef> DesignProject::DepthFirst() const {
+  std::vector<PartitionRef> order;
+  order.reserve(m_entries.size());
+  for (std::size_t at = 0; at < m_entries.size(); ++at) {
+    if (m_entries[at].parent == kNone) AppendDepthFirst(at, order);
+  }
+  return order;
+}
+
+void DesignProject::AppendDepthFirst(std::size_t at, std::vector<PartitionRef>& out) const {
+  // An explicit stack: a deep hierarchy must not exhaust the call stack.
+  std::vector<std::size_t> pending{at};
+  while (!pending.empty()) {
+    const Entry& entry = m_entries[pending.back()];
+    pending.pop_back();
+    out.push_back(entry.partition);
+    pending.insert(pending.end(), entry.children.rbegin(), entry.children.rend());
+  }
+}
+
+std::size_t DesignProject::IndexOf(ZavU::IPartition* partition) const {
+  auto found = m_byPartition.find(Canonical(partition));
+  return found != m_byPartition.end() ? found->second : kNone;
+}
+
+CitI::Status DesignProject::GetPartitionEntry(CitI::IInterface*& out,
+                                              const Port::StringBase& hierarchicalName) {
+  out = Find(hierarchicalName).Detach();
+  return out ? 1 : 0;
+}
+
+CitI::Status DesignProject::GetPartitions(Dpm::IPartitionIterator*& out) {
+  PartitionIterator::Items items;
+  items.reserve(m_entries.size());
+  for (const Entry& entry : m_entries) items.push_back(entry.partition);
+  out = PartitionIterator::HandOut(std::move(items));
+  return 1;
+}
+
+CitI::Status DesignProject::GetParentPartition(ZavU::IPartition*& out,
+                                               ZavU::IPartition* partition) {
+  out = nullptr;
+  std::size_t at = IndexOf(partition);
+  if (at == kNone) return 0;
+  std::size_t parent = m_entries[at].parent;
+  if (parent != kNone) out = PartitionRef(m_entries[parent].partition).Detach();
+  return 1;
+}
+
+CitI::Status DesignProject::GetChildPartitions(Dpm::IPartitionIterator*& out,
+                                               ZavU::IPartition* partition) {
+  out = nullptr;
+  std::size_t at = IndexOf(partition);
+  if (at == kNone) return 0;
+  PartitionIterator::Items items;
+  for (std::size_t child : m_entries[at].children) items.push_back(m_entries[child].partition);
+  out = PartitionIterator::HandOut(std::move(items));
+  return 1;
+}
+
+bool DesignProject::IsPartialReconfigFlow() {
+  if (m_prFlow) return *m_prFlow;
+  for (const Entry& entry : m_entries) {
+    if (entry.partition->IsReconfigurable()) return true;
+  }
+  return false;
+}
+
+}  // namespace HostProject

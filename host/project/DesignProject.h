@@ -1,0 +1,111 @@
+// The host's hierarchical-design project: the partitions of one design, each
+// known by the hierarchical name it had when it was added, with its parent
+// and its children in the order they were added.
+//
+// The project holds one reference on each partition. Adding a partition
+// under its parent also links it (IPartitionHierarchySettable: SetParent and
+// SetHDProject), so the partition finds its parent and project without asking
+// the host; the project unlinks its partitions again when it is destroyed, so
+// a partition that outlives it never points at it.
+//
+// The project is in the Partial Reconfiguration flow when any of its
+// partitions is marked reconfigurable, unless the host has said otherwise
+// with SetPartialReconfigFlow.
+//
+//   auto project = HostProject::DesignProject::Create("/work/demo");
+//   project->AddPartition(root.get(), nullptr);
+//   project->AddPartition(child.get(), root.get());
+//   for (auto& p : project->DepthFirst()) p->Dump();   // root first
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "Dpm/IHDProject.h"
+#include "ZavU/IPartition.h"
+#include "project/HostObject.h"
+
+namespace HostProject {
+
+class PRModuleManager;
+
+class DesignProject final : public Dpm::IHDProject,
+                            public Dpm::IPRProject,
+                            public THostRefCount<DesignProject> {
+ public:
+  using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+
+  /// A new empty project whose location is `location`.
+  static HostRef<DesignProject> Create(const Port::StringBase& location);
+  /// The project behind a Dpm::IHDProject of this host, or null.
+  static DesignProject* FromInterface(Dpm::IHDProject* project);
+
+  // ---- what the host does with its project ----
+  /// Adds `partition` under `parent` (null: a top-level partition) and links
+  /// it. Refused (false) for a null partition, a partition or hierarchical
+  /// name already in the project, or a parent the project does not hold.
+  bool AddPartition(ZavU::IPartition* partition, ZavU::IPartition* parent);
+  /// The partition added under `hierarchicalName`, or empty.
+  PartitionRef Find(const Port::StringBase& hierarchicalName) const;
+  /// Every partition, top-level partitions first in the order added, each
+  /// followed by its children depth first, in the order added.
+  std::vector<PartitionRef> DepthFirst() const;
+  std::size_t PartitionCount() const { return m_entries.size(); }
+  /// Overrides the flow rule: true or false from now on, or (nullopt) back
+  /// to "any partition reconfigurable".
+  void SetPartialReconfigFlow(std::optional<bool> inFlow) { m_prFlow = inFlow; }
+  /// The project's module manager (reached by the library through the
+  /// partial-reconfiguration solution helper).
+  PRModuleManager& ModuleManager() const { return *m_moduleManager; }
+  Dpm::IHDProject* AsHDProject() { return this; }
+
+  // ---- Dpm::IHDProject ----
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
+  Port::StringBase GetLocation() override { return m_location; }
+  /// Our host has no project helper.
+  CitI::IInterface* GetHelper() override { return nullptr; }
+  /// The partition itself is its entry: status 1 and the partition with a
+  /// reference, or 0 and null.
+  CitI::Status GetPartitionEntry(CitI::IInterface*& out,
+                                 const Port::StringBase& hierarchicalName) override;
+  /// Every partition in the order added.
+  CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override;
+  /// Status 1 for a partition of this project (its parent, or null for a
+  /// top-level one); 0 and null for another.
+  CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition* partition) override;
+  /// Status 1 and the children in the order added; 0 and null for a
+  /// partition of another project.
+  CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out,
+                                  ZavU::IPartition* partition) override;
+
+  // ---- Dpm::IPRProject ----
+  bool IsPartialReconfigFlow() override;
+
+ private:
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  struct Entry {
+    PartitionRef partition;
+    Port::StringBase name;  // hierarchical name when added
+    std::size_t parent = kNone;
+    std::vector<std::size_t> children;
+  };
+
+  explicit DesignProject(const Port::StringBase& location);
+  ~DesignProject() override;
+  friend class THostRefCount<DesignProject>;
+
+  std::size_t IndexOf(ZavU::IPartition* partition) const;
+  void AppendDepthFirst(std::size_t at, std::vector<PartitionRef>& out) const;
+
+  Port::StringBase m_location;
+  std::vector<Entry> m_entries;  // in the order added
+  std::unordered_map<std::string, std::size_t> m_byName;
+  std::unordered_map<ZavU::IPartition*, std::size_t> m_byPartition;
+  std::optional<bool> m_prFlow;
+  HostRef<PRModuleManager> m_moduleManager;
+};
+
+}  // namespace HostProject
