@@ -18,6 +18,8 @@
 #include <xercesc/util/XMLException.hpp>
 #include <xercesc/util/XMLString.hpp>
 
+#include "Port/StringBase.h"
+
 namespace HostXml {
 
 namespace {
@@ -25,6 +27,7 @@ namespace {
 namespace xc = XERCES_CPP_NAMESPACE;
 
 // ---- messages ----
+constexpr const char* kCannotRead = "cannot read %s: %s";
 constexpr const char* kNotRegularFile = "not a regular file";
 constexpr const char* kUnknownFault = "the parser failed";
 constexpr const char* kOutOfMemory = "out of memory";
@@ -124,25 +127,50 @@ std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseFile(const std::s
   return ParseText(text, path, error);
 }
 
-bool ReadFileText(const std::string& path, std::string& out, std::string& error) {
-  // Only regular files: a device or a pipe could feed the reader forever.
+namespace {
+
+/// Opens `path` for reading when it is a regular file (a device or a pipe
+/// could feed a reader forever).
+bool OpenRegular(const std::string& path, std::ifstream& in, std::string& error) {
   struct stat info {};
   if (stat(path.c_str(), &info) != 0) {
-    error = "cannot read " + path + ": " + std::strerror(errno);
+    error = ombform(kCannotRead, path.c_str(), std::strerror(errno));
     return false;
   }
   if (!S_ISREG(info.st_mode)) {
-    error = "cannot read " + path + ": " + kNotRegularFile;
+    error = ombform(kCannotRead, path.c_str(), kNotRegularFile);
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
+  in.open(path, std::ios::binary);
+  if (!in) {
+    error = ombform(kCannotRead, path.c_str(), std::strerror(errno ? errno : EIO));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadFileText(const std::string& path, std::string& out, std::string& error) {
+  std::ifstream in;
+  if (!OpenRegular(path, in, error)) return false;
   std::ostringstream buffer;
-  if (in) buffer << in.rdbuf();
-  if (!in || in.bad()) {
-    error = "cannot read " + path + ": " + std::strerror(errno ? errno : EIO);
+  buffer << in.rdbuf();
+  if (in.bad()) {
+    error = ombform(kCannotRead, path.c_str(), std::strerror(errno ? errno : EIO));
     return false;
   }
   out = buffer.str();
+  return true;
+}
+
+bool ReadFileHead(const std::string& path, std::size_t size, std::string& out,
+                  std::string& error) {
+  std::ifstream in;
+  if (!OpenRegular(path, in, error)) return false;
+  out.assign(size, '\0');
+  in.read(out.data(), static_cast<std::streamsize>(size));
+  out.resize(static_cast<std::size_t>(in.gcount()));
   return true;
 }
 

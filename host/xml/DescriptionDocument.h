@@ -49,5 +49,9 @@ class DescriptionDocument {
 /// Reads the whole regular file at `path` into `out`; false with `error`
 /// ("cannot read <path>: <reason>") otherwise.
 bool ReadFileText(const std::string& path, std::string& out, std::string& error);
+/// Reads at most `size` bytes from the start of the regular file at `path`,
+/// with the same checks and errors.
+bool ReadFileHead(const std::string& path, std::size_t size, std::string& out,
+                  std::string& error);
 
 }  // namespace HostXml
