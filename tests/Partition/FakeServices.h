@@ -1,0 +1,136 @@
+// Light stand-ins for the host's project services, to reach the branches of
+// the partition library that depend on what the host answers: no current
+// project, a project without the partial-reconfiguration interface or in
+// that flow, a project without an enumeration, a module manager without the
+// module, no solution helper at all.
+//
+// Stack fakes (Project, ModuleManager, Module) are owned by the test: they
+// count the references others take and check at their end that every one
+// was dropped. Heap fakes (services, iterators) are freed by their last
+// Release and counted by LiveFakes(). The two service classes are registered
+// once; Settings() says what they do.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Dpm/IHDProject.h"
+#include "Dpm/IPRSolution.h"
+#include "Prjrep/IRefCount.h"
+#include "ZavU/IPartition.h"
+#include "support/ZoreTest.h"
+
+namespace FakeServices {
+
+/// Heap fakes alive now.
+int LiveFakes();
+
+/// Counts references without freeing: the test owns the object.
+class StackCounted : public CommonI::IRefCount, public Prjrep::IRefCount {
+ public:
+  CitI::Status AddRef() override {
+    ++refs;
+    return 1;
+  }
+  CitI::Status Release() override {
+    --refs;
+    return 1;
+  }
+  CitI::Status GetRefCount(int& out) override {
+    out = refs;
+    return 1;
+  }
+  ~StackCounted() override { EXPECT_EQ(refs, 0) << "a reference on a fake was not dropped"; }
+  int refs = 0;
+};
+
+class Module final : public Dpm::IPRModule, public StackCounted {
+ public:
+  explicit Module(std::string name) : name(std::move(name)) {}
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
+  CitI::Status GetName(Port::StringBase& out) override {
+    out = name.c_str();
+    return 1;
+  }
+  std::string name;
+};
+
+class ModuleManager final : public Dpm::IPRModuleManager, public StackCounted {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
+  CitI::Status ReleaseModule(Dpm::IPRModule* module) override {
+    released.push_back(module);
+    return 1;
+  }
+  CitI::Status FindModule(const Port::StringBase& hierarchicalName, Dpm::IPRModule*& out) override;
+
+  Module* module = nullptr;        // the module of the partition `moduleOf`
+  std::string moduleOf;
+  std::vector<std::string> asked;  // names passed to FindModule
+  std::vector<Dpm::IPRModule*> released;
+};
+
+class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public StackCounted {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
+  Port::StringBase GetLocation() override { return "/fake/project"; }
+  CitI::IInterface* GetHelper() override { return nullptr; }
+  CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase&) override {
+    out = nullptr;
+    return 0;
+  }
+  CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override;
+  CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition* partition) override;
+  CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out, ZavU::IPartition*) override {
+    out = nullptr;
+    return 0;
+  }
+  bool IsPartialReconfigFlow() override { return inPRFlow; }
+
+  bool answersPR = true;   // answers Dpm::IPRProject
+  bool inPRFlow = false;
+  bool enumerates = true;  // operation 20 yields an iterator
+  std::vector<CommonI::RefCountPtr<ZavU::IPartition>> partitions;
+  CommonI::RefCountPtr<ZavU::IPartition> parent;  // what operation 24 answers
+  std::vector<ZavU::IPartition*> parentAskedFor;
+};
+
+/// What the registered fake service classes do; reset before every test.
+struct ServiceSettings {
+  bool currentProjectCreatable = false;
+  bool currentProjectAnswers = true;   // the service answers Dpm::ICurrentProject
+  Dpm::IHDProject* current = nullptr;  // what operation 7 yields; none: status 0
+  int currentProjectCalls = 0;
+
+  bool helperCreatable = false;
+  ModuleManager* manager = nullptr;    // what the helper's operation 3 yields
+  int helpersCreated = 0;
+  std::vector<Dpm::IHDProject*> managerAskedFor;
+};
+ServiceSettings& Settings();
+
+/// Registers the two fake service classes (once per registry) and resets
+/// the settings.
+void Install();
+/// Empties the registry, then registers the library's classes and the fake
+/// services again.
+void RestoreRegistry();
+
+/// A fixture base: the services reset before each test; no component and no
+/// heap fake alive after it.
+class FakeServicesTest : public ZoreTest::LeakCheckedTest {
+ protected:
+  void SetUp() override {
+    LeakCheckedTest::SetUp();
+    Install();
+  }
+  void TearDown() override {
+    Settings() = ServiceSettings();
+    EXPECT_EQ(LiveFakes(), 0) << "a fake service object leaked";
+    LeakCheckedTest::TearDown();
+  }
+};
+
+}  // namespace FakeServices

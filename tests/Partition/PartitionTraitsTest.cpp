@@ -1,0 +1,286 @@
+// Traits of a partition: defaults and lists, validation, the overwrite rule,
+// the Partial Reconfiguration check of dependency_management_mode, and
+// marking a partition reconfigurable (the reset walk over the project's
+// partitions and the hand-back of its module).
+#include <gtest/gtest.h>
+
+#include "Partition/FakeServices.h"
+#include "Port/Exception.h"
+#include "support/ZoreTest.h"
+
+namespace {
+
+using FakeServices::Settings;
+using ZoreTest::CapturingSink;
+using ZoreTest::Drain;
+using ZoreTest::NewPartition;
+using ZoreTest::Own;
+using Strings = std::vector<std::string>;
+using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+
+constexpr const char* kDmm = "dependency_management_mode";
+
+class PartitionTraits : public FakeServices::FakeServicesTest {};
+class PartitionReconfigurable : public FakeServices::FakeServicesTest {};
+
+/// The text of the exception `call` throws; fails the test when it throws
+/// none or another kind.
+template <class Call>
+std::string Thrown(Call call) {
+  try {
+    call();
+  } catch (const Port::Exception& e) {
+    EXPECT_EQ(e.Domain(), "VudododirazaDoruviV");
+    return e.Message();
+  }
+  ADD_FAILURE() << "nothing was thrown";
+  return {};
+}
+
+Strings TraitValues(const PartitionRef& p) {
+  Strings values;
+  for (const std::string& name : Drain(p->GetTraitNames())) {
+    values.push_back(p->GetTrait(name.c_str()).str());
+  }
+  return values;
+}
+
+TEST_F(PartitionTraits, DefaultsNamesAndLegalValues) {
+  auto p = NewPartition();
+  EXPECT_EQ(Drain(p->GetTraitNames()),
+            (Strings{"guide", "preserve", kDmm, "fleetmatch", "reconfigurable"}));
+  EXPECT_EQ(TraitValues(p), (Strings{"inherit", "inherit", "inherit", "inherit", "false"}));
+  p->SetRoot(true);
+  EXPECT_EQ(TraitValues(p), (Strings{"no", "routing", "global_change", "no", "false"}));
+  EXPECT_EQ(p->GetTraitDefault("preserve").str(), "routing");
+
+  EXPECT_EQ(Drain(p->GetTraitValues("reconfigurable")), (Strings{"false", "false", "true"}));
+  EXPECT_EQ(Drain(p->GetTraitValues("preserve")),
+            (Strings{"inherit", "routing", "placement", "synthesis"}));
+  EXPECT_EQ(Drain(p->GetTraitValues(kDmm)), (Strings{"inherit", "global_change", "local_change"}));
+  EXPECT_TRUE(Own(p).m_traits.empty()) << "reading stores nothing";
+}
+
+TEST_F(PartitionTraits, UnknownNamesAndIllegalValuesAreThrown) {
+  auto p = NewPartition();
+  CapturingSink sink;
+  EXPECT_EQ(Thrown([&] { p->GetTrait("Preserve"); }), "Invalid Partition trait name <Preserve>\n");
+  EXPECT_EQ(Thrown([&] { p->GetTraitDefault("bogus"); }), "Invalid Partition trait name <bogus>\n");
+  EXPECT_EQ(Thrown([&] { p->GetTraitValues(""); }), "Invalid Partition trait name <>\n");
+  EXPECT_EQ(Thrown([&] { p->SetTrait("preserve", "Routing", true); }),
+            "Invalid Partition trait name/value <preserve/Routing>\n");
+  EXPECT_EQ(Thrown([&] { p->SetTrait("bogus", "inherit", true); }),
+            "Invalid Partition trait name/value <bogus/inherit>\n");
+  EXPECT_EQ(Thrown([&] { p->SetTrait("reconfigurable", "inherit", true); }),
+            "Invalid Partition trait name/value <reconfigurable/inherit>\n");
+  EXPECT_EQ(Thrown([&] { p->SetTrait("guide", "routing", true); }),
+            "Invalid Partition trait name/value <guide/routing>\n");
+  p->SetRoot(true);
+  EXPECT_EQ(Thrown([&] { p->SetTrait("guide", "inherit", true); }),
+            "Cannot set trait value of 'inherit' on root Partition.\n");
+  EXPECT_TRUE(Own(p).m_traits.empty());
+  EXPECT_FALSE(p->IsReconfigurable());
+  EXPECT_TRUE(sink.All().empty()) << "refusals are thrown, not reported";
+}
+
+TEST_F(PartitionTraits, OverwriteDecidesOnlyForAStoredTrait) {
+  auto p = NewPartition();
+  EXPECT_EQ(p->SetTrait("preserve", "placement", false), 1) << "absent: stored";
+  EXPECT_EQ(p->SetTrait("preserve", "synthesis", false), 1);
+  EXPECT_EQ(p->GetTrait("preserve").str(), "placement") << "present, overwrite clear: kept";
+  EXPECT_EQ(p->SetTrait("preserve", "inherit", true), 1);
+  EXPECT_EQ(p->GetTrait("preserve").str(), "inherit") << "stored as given, not resolved";
+  EXPECT_EQ(Own(p).m_traits.size(), 1u);
+  EXPECT_EQ(p->SetTrait("guide", "yes", true), 1);
+  EXPECT_EQ(p->GetTrait("guide").str(), "yes");
+}
+
+TEST_F(PartitionTraits, DependencyManagementModeOutsideInheritAsksTheProject) {
+  FakeServices::Project project;
+  auto p = NewPartition();
+  auto& traits = Own(p).m_traits;
+  CapturingSink sink;
+
+  // No project to ask: nothing stored, no message; "inherit" asks nobody.
+  EXPECT_EQ(p->SetTrait(kDmm, "local_change", true), 0);
+  EXPECT_TRUE(traits.empty());
+  EXPECT_EQ(p->SetTrait(kDmm, "inherit", true), 1);
+
+  // A project without the partial-reconfiguration interface, or outside the
+  // flow, lets it pass.
+  Own(p).SetHDProject(&project);
+  project.answersPR = false;
+  project.inPRFlow = true;
+  EXPECT_EQ(p->SetTrait(kDmm, "local_change", true), 1);
+  project.answersPR = true;
+  project.inPRFlow = false;
+  EXPECT_EQ(p->SetTrait(kDmm, "global_change", true), 1);
+  EXPECT_EQ(p->GetTrait(kDmm).str(), "global_change");
+
+  project.inPRFlow = true;
+  EXPECT_EQ(Thrown([&] { p->SetTrait(kDmm, "local_change", true); }),
+            "The <dependency_management_mode> trait is not available for projects in the "
+            "Partial Reconfiguration flow. Exiting without changes.\n");
+  EXPECT_EQ(p->GetTrait(kDmm).str(), "global_change");
+  EXPECT_EQ(p->SetTrait(kDmm, "inherit", true), 1);
+  EXPECT_TRUE(sink.All().empty());
+  EXPECT_EQ(project.refs, 0) << "the project's references are dropped, also when throwing";
+}
+
+TEST_F(PartitionTraits, TheReconfigurableTraitSetsTheFlagWhateverOverwriteSays) {
+  FakeServices::Project project;
+  auto p = NewPartition();
+  Own(p).SetHDProject(&project);
+  Own(p).m_traits["reconfigurable"] = "false";  // as a record load leaves it
+  EXPECT_EQ(p->SetTrait("reconfigurable", "true", false), 1);
+  EXPECT_TRUE(p->IsReconfigurable());
+  EXPECT_EQ(p->GetTrait("reconfigurable").str(), "false") << "the stored value is kept";
+  EXPECT_EQ(p->SetTrait("reconfigurable", "false", true), 1);
+  EXPECT_FALSE(p->IsReconfigurable());
+
+  // Without a project marking fails, but the trait is stored all the same.
+  auto lone = NewPartition();
+  EXPECT_EQ(lone->SetTrait("reconfigurable", "true", true), 1);
+  EXPECT_TRUE(lone->IsReconfigurable());
+  EXPECT_EQ(lone->GetTrait("reconfigurable").str(), "true");
+}
+
+/// A project of a root, a and b with dependency_management_mode stored as
+/// `root`, `a` and `b` (empty: not stored), and a marker partition m.
+struct Walked {
+  FakeServices::Project project;
+  PartitionRef root = NewPartition(), a = NewPartition(), b = NewPartition(), m = NewPartition();
+
+  Walked(const char* rootMode, const char* aMode, const char* bMode) {
+    Own(root).SetRoot(true);
+    for (auto* p : {&root, &a, &b, &m}) {
+      Own(*p).SetHDProject(&project);
+      project.partitions.push_back(*p);
+    }
+    for (auto [p, mode] : {std::pair{&root, rootMode}, {&a, aMode}, {&b, bMode}}) {
+      if (*mode) Own(*p).m_traits[kDmm] = mode;  // as loaded, unchecked
+    }
+  }
+  ~Walked() { project.partitions.clear(); }
+  Strings Modes() { return {root->GetTrait(kDmm).str(), a->GetTrait(kDmm).str(), b->GetTrait(kDmm).str()}; }
+};
+
+const std::string kResetInfo =
+    "INFO: The <dependency_management_mode> trait is not available for projects in the Partial "
+    "Reconfiguration flow. All Partitions have been reset to their <dependency_management_mode> "
+    "defaults.\n";
+
+TEST_F(PartitionReconfigurable, MarkingResetsEveryPartitionToItsDefault) {
+  Walked w("local_change", "local_change", "");
+  CapturingSink sink;
+  EXPECT_EQ(w.m->SetReconfigurable(true), 1);
+  EXPECT_TRUE(w.m->IsReconfigurable());
+  EXPECT_EQ(w.Modes(), (Strings{"global_change", "inherit", "inherit"}));
+  EXPECT_EQ(Own(w.b).m_traits.count(kDmm), 0u) << "a partition at its default is left alone";
+  EXPECT_EQ(sink.All(), Strings{kResetInfo});
+
+  // Marking again walks again; with nothing left to reset, nothing is said.
+  sink.Clear();
+  Own(w.a).m_traits[kDmm] = "local_change";
+  EXPECT_EQ(w.m->SetTrait("reconfigurable", "true", true), 1);
+  EXPECT_EQ(w.Modes(), (Strings{"global_change", "inherit", "inherit"}));
+  EXPECT_EQ(sink.All(), Strings{kResetInfo});
+  sink.Clear();
+  EXPECT_EQ(w.m->SetReconfigurable(true), 1);
+  EXPECT_TRUE(sink.All().empty());
+
+  // A project that yields no enumeration has nothing to reset.
+  w.project.enumerates = false;
+  Own(w.a).m_traits[kDmm] = "local_change";
+  EXPECT_EQ(w.m->SetReconfigurable(true), 1);
+  EXPECT_EQ(w.a->GetTrait(kDmm).str(), "local_change");
+}
+
+TEST_F(PartitionReconfigurable, MarkingWithoutAProjectFailsWithTheFlagSet) {
+  Walked w("", "local_change", "");
+  Own(w.m).SetHDProject(nullptr);
+  CapturingSink sink;
+  EXPECT_EQ(w.m->SetReconfigurable(true), 0);
+  EXPECT_TRUE(w.m->IsReconfigurable());
+  EXPECT_EQ(w.a->GetTrait(kDmm).str(), "local_change");
+  EXPECT_TRUE(sink.All().empty());
+}
+
+TEST_F(PartitionReconfigurable, ARefusedResetIsThrownAndEarlierResetsStay) {
+  // In the flow, the root's reset to global_change runs into the flow check.
+  {
+    Walked w("local_change", "local_change", "");
+    w.project.inPRFlow = true;
+    CapturingSink sink;
+    EXPECT_EQ(Thrown([&] { w.m->SetReconfigurable(true); }),
+              "The <dependency_management_mode> trait is not available for projects in the "
+              "Partial Reconfiguration flow. Exiting without changes.\n");
+    EXPECT_TRUE(w.m->IsReconfigurable()) << "the flag stays set";
+    EXPECT_EQ(w.Modes(), (Strings{"local_change", "local_change", "inherit"}));
+    EXPECT_TRUE(sink.All().empty()) << "no info after a throw";
+  }
+  // A root that cannot find a project refuses its default; the partition
+  // reset before it stays reset.
+  {
+    Walked w("local_change", "local_change", "");
+    std::swap(w.project.partitions[0], w.project.partitions[1]);  // a before the root
+    Own(w.root).SetHDProject(nullptr);
+    EXPECT_EQ(Thrown([&] { w.m->SetTrait("reconfigurable", "true", true); }),
+              "Can not set Partition trait name/value <dependency_management_mode/global_change>.\n");
+    EXPECT_TRUE(w.m->IsReconfigurable());
+    EXPECT_EQ(Own(w.m).m_traits.count("reconfigurable"), 0u) << "the trait was never stored";
+    EXPECT_EQ(w.Modes(), (Strings{"local_change", "inherit", "inherit"}));
+  }
+}
+
+TEST_F(PartitionReconfigurable, UnmarkingHandsTheModuleBack) {
+  FakeServices::Project project;
+  FakeServices::ModuleManager manager;
+  FakeServices::Module module("rm1");
+  manager.module = &module;
+  manager.moduleOf = "top/u1";
+  Settings().helperCreatable = true;
+  Settings().manager = &manager;
+  auto p = NewPartition();
+  p->SetHierarchicalName("top/u1");
+  Own(p).SetHDProject(&project);
+
+  // Clearing a flag that was clear asks nobody.
+  EXPECT_EQ(p->SetReconfigurable(false), 1);
+  EXPECT_EQ(Settings().helpersCreated, 0);
+
+  ASSERT_EQ(p->SetReconfigurable(true), 1);
+  EXPECT_EQ(p->SetReconfigurable(false), 1);
+  EXPECT_FALSE(p->IsReconfigurable());
+  EXPECT_EQ(Settings().managerAskedFor, std::vector<Dpm::IHDProject*>{&project});
+  EXPECT_EQ(manager.asked, Strings{"top/u1"});
+  EXPECT_EQ(manager.released, std::vector<Dpm::IPRModule*>{&module});
+
+  // A manager without the partition's module: asked, nothing handed back.
+  manager.moduleOf = "other";
+  p->SetReconfigurable(true);
+  EXPECT_EQ(p->SetReconfigurable(false), 1);
+  EXPECT_EQ(manager.asked.size(), 2u);
+  EXPECT_EQ(manager.released.size(), 1u);
+
+  // No manager, or no helper at all: nothing to hand back to.
+  Settings().manager = nullptr;
+  p->SetReconfigurable(true);
+  EXPECT_EQ(p->SetReconfigurable(false), 1);
+  EXPECT_EQ(Settings().helpersCreated, 3);
+  Settings().helperCreatable = false;
+  p->SetReconfigurable(true);
+  EXPECT_EQ(p->SetReconfigurable(false), 1);
+  EXPECT_EQ(manager.asked.size(), 2u);
+
+  // Without a project the manager is asked with none.
+  Settings().helperCreatable = true;
+  Settings().manager = &manager;
+  Own(p).m_isReconfigurable = true;
+  Own(p).SetHDProject(nullptr);
+  EXPECT_EQ(p->SetReconfigurable(false), 1);
+  EXPECT_EQ(Settings().managerAskedFor.back(), nullptr);
+  EXPECT_EQ(manager.asked.size(), 3u);
+}
+
+}  // namespace
