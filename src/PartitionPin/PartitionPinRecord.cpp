@@ -1,10 +1,97 @@
-// The pin's record in the project repository. Not built yet: save and load
-// answer failure until the record layout arrives.
+// The pin's record in the project repository: six items, nested inside its
+// partition's record.
+//
+//   version (unsigned 32-bit), revision (unsigned 32-bit), identity, name,
+//   Bel name, Site name
+//
+// Unlike the partition record, the pin keeps its version and revision as
+// numbers. Every record is read with the same six items whatever numbers it
+// carries. Bel and Site are written and read through the fields, not their
+// accessors, which would report every use as internal.
 #include "PartitionPin/PartitionPin.h"
+#include "framework/Messages.h"
 
 namespace ZorE {
 
-CitI::Status PartitionPin::PersistLoad(Prjrep::IPersistStream*) { return 0; }
-CitI::Status PartitionPin::PersistSave(Prjrep::IPersistStream*) { return 0; }
+namespace {
+
+enum PinRecordItem { kItemVersion, kItemRevision, kItemXuid, kItemName, kItemBel, kItemSite };
+
+struct PinRecordTexts {
+  const char* writeFailed;
+  const char* readFailed;
+};
+
+// Four of the save texts have a blank before "::"; they are kept as the
+// project files' readers have always seen them.
+constexpr PinRecordTexts kPinRecordTexts[] = {
+    {"PartitionPin::PersistSave: Failed to write Partition Pin version number.  Partition Pin "
+     "data not written.\n",
+     "PartitionPin::PersistLoad: Failed to read Partition Pin version.  Partition Pin not "
+     "loaded.\n"},
+    {"PartitionPin::PersistSave: Failed to write Partition Pin revision number.  Partition Pin "
+     "data not written.\n",
+     "PartitionPin::PersistLoad: Failed to read Partition Pin revision.  Partition Pin not "
+     "loaded.\n"},
+    {"PartitionPin ::PersistSave: Failed to write Partition Pin XUID.  Partition Pin data not "
+     "written.\n",
+     "PartitionPin::PersistLoad: Failed to read Partition Pin XUID.  Partition Pin not loaded.\n"},
+    {"PartitionPin ::PersistSave: Failed to write Partition Pin name.  Partition Pin data not "
+     "written.\n",
+     "PartitionPin::PersistLoad: Failed to read Partition Pin name.  Partition Pin not loaded.\n"},
+    {"PartitionPin ::PersistSave: Failed to write Partition Pin Bel name.  Partition Pin data not "
+     "written.\n",
+     "PartitionPin::PersistLoad: Failed to read Partition Pin Bel.  Partition Pin not loaded.\n"},
+    {"PartitionPin ::PersistSave: Failed to write Partition Pin Site name.  Partition Pin data "
+     "not written.\n",
+     "PartitionPin::PersistLoad: Failed to read Partition Pin Site.  Partition Pin not loaded.\n"},
+};
+
+/// True when `status` is success; otherwise reports the item's failure.
+bool Wrote(PinRecordItem item, CitI::Status status) {
+  if (status == 1) return true;
+  ZORE_MSG().issueError("%s", kPinRecordTexts[item].writeFailed);
+  return false;
+}
+bool Read(PinRecordItem item, CitI::Status status) {
+  if (status == 1) return true;
+  ZORE_MSG().issueError("%s", kPinRecordTexts[item].readFailed);
+  return false;
+}
+
+}  // namespace
+
+CitI::Status PartitionPin::PersistSave(Prjrep::IPersistStream* stream) {
+  if (!stream) return Wrote(kItemVersion, 0);
+  // Each item is written only when every item before it was.
+  const bool saved = Wrote(kItemVersion, stream->WriteUInt(kVersion)) &&
+                     Wrote(kItemRevision, stream->WriteUInt(kRevision)) &&
+                     Wrote(kItemXuid, stream->WriteXUID(m_xuid)) &&
+                     Wrote(kItemName, stream->WriteString(m_name)) &&
+                     Wrote(kItemBel, stream->WriteString(m_bel)) &&
+                     Wrote(kItemSite, stream->WriteString(m_site));
+  return saved ? 1 : 0;
+}
+
+CitI::Status PartitionPin::PersistLoad(Prjrep::IPersistStream* stream) {
+  if (!stream) return Read(kItemVersion, 0);
+  // The numbers are read to keep the stream in step; no record differs by them.
+  std::uint32_t version = 0;
+  std::uint32_t revision = 0;
+  // Identity and name go straight into the fields; Bel and Site only once
+  // they were read whole.
+  Port::StringBase bel;
+  Port::StringBase site;
+  if (!(Read(kItemVersion, stream->ReadUInt(version)) &&
+        Read(kItemRevision, stream->ReadUInt(revision)) &&
+        Read(kItemXuid, stream->ReadXUID(m_xuid)) && Read(kItemName, stream->ReadString(m_name)) &&
+        Read(kItemBel, stream->ReadString(bel)))) {
+    return 0;
+  }
+  m_bel = bel;
+  if (!Read(kItemSite, stream->ReadString(site))) return 0;
+  m_site = site;
+  return 1;
+}
 
 }  // namespace ZorE

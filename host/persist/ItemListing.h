@@ -1,0 +1,32 @@
+// A human-readable listing of the items of a MemoryStream, one a line, the
+// kind first and then the value:
+//
+//   string "2"
+//   xuid {5d0ffae9-0919-45e9-9f89-3775737fbc86}
+//   int 3
+//   time 1700000000
+//   bool true
+//   filename "/work/top.qnl"
+//
+// Strings are quoted; a quote, a backslash and every byte outside printable
+// ASCII are escaped (\" \\ \xNN), so each item stays on its line.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "MemoryStream.h"
+
+namespace HostPersist {
+
+/// Lists every item from the stream's read position to its end. False, with
+/// `problem` naming the byte offset, on a byte that starts no item or an
+/// item that cannot be read.
+bool ListItems(MemoryStream& stream, std::ostream& out, std::string& problem);
+
+/// The text form of an identity: {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}.
+std::string XuidText(const Port::XUID& xuid);
+/// A string quoted and escaped as the listing shows it.
+std::string QuotedText(const Port::StringBase& text);
+
+}  // namespace HostPersist

@@ -1,0 +1,190 @@
+// The typed byte stream: encoding and decoding of each kind of item.
+#include "MemoryStream.h"
+
+#include <utility>
+
+namespace HostPersist {
+
+namespace {
+constexpr std::size_t kTagSize = 1;
+constexpr std::size_t kLengthSize = 4;
+}  // namespace
+
+MemoryStream::MemoryStream(std::string bytes, std::size_t readFrom)
+    : m_bytes(std::move(bytes)),
+      m_readPos(readFrom <= m_bytes.size() ? readFrom : m_bytes.size()) {}
+
+std::string MemoryStream::TakeBytes() {
+  m_readPos = 0;
+  return std::exchange(m_bytes, std::string());
+}
+
+bool MemoryStream::PeekKind(ItemKind& kind) const {
+  if (m_failed || m_readPos >= m_bytes.size()) return false;
+  const auto tag = static_cast<std::uint8_t>(m_bytes[m_readPos]);
+  if (tag < static_cast<std::uint8_t>(ItemKind::kInt) ||
+      tag > static_cast<std::uint8_t>(ItemKind::kFileName)) {
+    return false;
+  }
+  kind = static_cast<ItemKind>(tag);
+  return true;
+}
+
+CitI::IInterface* MemoryStream::QueryInterface(const Port::XUID& iid) {
+  if (iid == Prjrep::IPersistStream::kIID || iid == CitI::IInterface::kIID) return this;
+  if (iid == CommonI::IRefCount::kIID) return &m_count;
+  return nullptr;
+}
+
+// ---- writing ----
+
+void MemoryStream::PutWord(std::uint64_t value, int size) {
+  for (int i = 0; i < size; ++i) m_bytes.push_back(static_cast<char>(value >> (8 * i)));
+}
+
+void MemoryStream::PutText(ItemKind kind, const Port::StringBase& text) {
+  PutTag(kind);
+  PutWord(text.Length(), kLengthSize);
+  m_bytes.append(text.str());
+}
+
+CitI::Status MemoryStream::WriteInt(std::int32_t value) {
+  PutTag(ItemKind::kInt);
+  PutWord(static_cast<std::uint32_t>(value), 4);
+  return 1;
+}
+CitI::Status MemoryStream::WriteTime(Port::Time value) {
+  PutTag(ItemKind::kTime);
+  PutWord(static_cast<std::uint64_t>(value), 8);
+  return 1;
+}
+CitI::Status MemoryStream::WriteBool(bool value) {
+  PutTag(ItemKind::kBool);
+  PutWord(value ? 1 : 0, 1);
+  return 1;
+}
+CitI::Status MemoryStream::WriteUInt(std::uint32_t value) {
+  PutTag(ItemKind::kUInt);
+  PutWord(value, 4);
+  return 1;
+}
+CitI::Status MemoryStream::WriteByte(std::uint8_t value) {
+  PutTag(ItemKind::kByte);
+  PutWord(value, 1);
+  return 1;
+}
+CitI::Status MemoryStream::WriteString(const Port::StringBase& value) {
+  PutText(ItemKind::kString, value);
+  return 1;
+}
+CitI::Status MemoryStream::WriteFileName(const Port::StringBase& value) {
+  PutText(ItemKind::kFileName, value);
+  return 1;
+}
+CitI::Status MemoryStream::WriteXUID(const Port::XUID& value) {
+  PutTag(ItemKind::kXuid);
+  PutWord(value.Word1(), 8);
+  PutWord(value.Word2(), 8);
+  return 1;
+}
+
+// ---- reading ----
+
+CitI::Status MemoryStream::Fail() {
+  m_failed = true;
+  return 0;
+}
+
+const unsigned char* MemoryStream::Take(ItemKind kind, std::size_t size) {
+  ItemKind next;
+  if (!PeekKind(next) || next != kind || m_bytes.size() - m_readPos < kTagSize + size) {
+    Fail();
+    return nullptr;
+  }
+  const auto* at = reinterpret_cast<const unsigned char*>(m_bytes.data()) + m_readPos + kTagSize;
+  m_readPos += kTagSize + size;
+  return at;
+}
+
+std::uint64_t MemoryStream::TakeWord(const unsigned char* at, int size) const {
+  std::uint64_t value = 0;
+  for (int i = size - 1; i >= 0; --i) value = (value << 8) | at[i];
+  return value;
+}
+
+CitI::Status MemoryStream::TakeText(ItemKind kind, Port::StringBase& text) {
+  const unsigned char* at = Take(kind, kLengthSize);
+  if (!at) return 0;
+  // The length is checked against what is left before anything is copied,
+  // so a damaged length cannot make the stream allocate beyond its buffer.
+  const std::uint64_t length = TakeWord(at, kLengthSize);
+  if (length > m_bytes.size() - m_readPos) return Fail();
+  text = Port::StringBase(m_bytes.data() + m_readPos, length);
+  m_readPos += length;
+  return 1;
+}
+
+CitI::Status MemoryStream::ReadInt(std::int32_t& value) {
+  const unsigned char* at = Take(ItemKind::kInt, 4);
+  if (!at) return 0;
+  value = static_cast<std::int32_t>(static_cast<std::uint32_t>(TakeWord(at, 4)));
+  return 1;
+}
+CitI::Status MemoryStream::ReadTime(Port::Time& value) {
+  const unsigned char* at = Take(ItemKind::kTime, 8);
+  if (!at) return 0;
+  value = static_cast<Port::Time>(TakeWord(at, 8));
+  return 1;
+}
+CitI::Status MemoryStream::ReadBool(bool& value) {
+  const unsigned char* at = Take(ItemKind::kBool, 1);
+  if (!at) return 0;
+  if (*at > 1) return Fail();  // no writer stores any other byte
+  value = *at == 1;
+  return 1;
+}
+CitI::Status MemoryStream::ReadUInt(std::uint32_t& value) {
+  const unsigned char* at = Take(ItemKind::kUInt, 4);
+  if (!at) return 0;
+  value = static_cast<std::uint32_t>(TakeWord(at, 4));
+  return 1;
+}
+CitI::Status MemoryStream::ReadByte(std::uint8_t& value) {
+  const unsigned char* at = Take(ItemKind::kByte, 1);
+  if (!at) return 0;
+  value = *at;
+  return 1;
+}
+CitI::Status MemoryStream::ReadString(Port::StringBase& value) {
+  return TakeText(ItemKind::kString, value);
+}
+CitI::Status MemoryStream::ReadFileName(Port::StringBase& value) {
+  return TakeText(ItemKind::kFileName, value);
+}
+CitI::Status MemoryStream::ReadXUID(Port::XUID& value) {
+  const unsigned char* at = Take(ItemKind::kXuid, 16);
+  if (!at) return 0;
+  value = Port::XUID(TakeWord(at, 8), TakeWord(at + 8, 8));
+  return 1;
+}
+
+// ---- the lent stream's count ----
+
+CitI::IInterface* MemoryStream::Count::QueryInterface(const Port::XUID& iid) {
+  if (iid == CommonI::IRefCount::kIID) return this;
+  return m_owner->QueryInterface(iid);
+}
+CitI::Status MemoryStream::Count::AddRef() {
+  ++m_count;
+  return 1;
+}
+CitI::Status MemoryStream::Count::Release() {
+  --m_count;  // the owner frees the stream, never the last Release
+  return 1;
+}
+CitI::Status MemoryStream::Count::GetRefCount(int& count) {
+  count = m_count;
+  return 1;
+}
+
+}  // namespace HostPersist

@@ -1,0 +1,146 @@
+// Saving, loading and listing project files: the header with its mark,
+// format number, length and checksum around the project's contents.
+#include "ProjectFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "Checksum.h"
+#include "ItemListing.h"
+#include "PersistTexts.h"
+
+namespace HostPersist {
+
+namespace {
+
+constexpr std::size_t kChecksumAt = 8;
+constexpr std::size_t kFormatAt = 16;
+constexpr std::size_t kLengthAt = 24;
+/// The checksum covers everything after its own field.
+constexpr std::size_t kCheckedFrom = kFormatAt;
+
+void PutWord(std::string& bytes, std::size_t at, std::uint64_t value, int size) {
+  for (int i = 0; i < size; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+std::uint64_t GetWord(const std::string& bytes, std::size_t at, int size) {
+  std::uint64_t value = 0;
+  for (int i = size - 1; i >= 0; --i)
+    value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+}  // namespace
+
+void SealProjectFile(std::string& bytes) {
+  std::memcpy(&bytes[0], kProjectFileMark, sizeof kProjectFileMark);
+  PutWord(bytes, kFormatAt, kProjectFileFormat, 4);
+  PutWord(bytes, kFormatAt + 4, 0, 4);
+  PutWord(bytes, kLengthAt, bytes.size() - kProjectFileHeaderSize, 8);
+  PutWord(bytes, kChecksumAt, Checksum(bytes.data() + kCheckedFrom, bytes.size() - kCheckedFrom),
+          8);
+}
+
+namespace {
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = ombform(Texts::kCannotRead, path.c_str(), std::strerror(errno));
+    return false;
+  }
+  bytes.clear();
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      error = ombform(Texts::kCannotRead, path.c_str(), std::strerror(errno));
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return true;
+}
+
+/// Reads the file and checks its header and checksum; nothing of the
+/// contents is interpreted before this passed.
+bool ReadCheckedFile(const std::string& path, std::string& bytes, std::string& error) {
+  if (!ReadWholeFile(path, bytes, error)) return false;
+  const char* file = path.c_str();
+  if (bytes.size() < kProjectFileHeaderSize) {
+    error = ombform(Texts::kShorterThanHeader, file, bytes.size(), kProjectFileHeaderSize);
+    return false;
+  }
+  if (std::memcmp(bytes.data(), kProjectFileMark, sizeof kProjectFileMark) != 0) {
+    error = ombform(Texts::kBadMagic, file);
+    return false;
+  }
+  const auto format = static_cast<unsigned>(GetWord(bytes, kFormatAt, 4));
+  if (format != kProjectFileFormat) {
+    error = ombform(Texts::kBadFormat, file, format, static_cast<unsigned>(kProjectFileFormat));
+    return false;
+  }
+  const std::uint64_t length = GetWord(bytes, kLengthAt, 8);
+  const std::size_t held = bytes.size() - kProjectFileHeaderSize;
+  if (length > held) {
+    error = ombform(Texts::kTruncated, file, static_cast<unsigned long long>(length), held);
+    return false;
+  }
+  if (length < held) {
+    error = ombform(Texts::kTrailing, file, static_cast<std::size_t>(held - length));
+    return false;
+  }
+  if (GetWord(bytes, kChecksumAt, 8) !=
+      Checksum(bytes.data() + kCheckedFrom, bytes.size() - kCheckedFrom)) {
+    error = ombform(Texts::kChecksumMismatch, file);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool SaveProjectFile(const std::string& path, const ProjectImage& project, std::string& error) {
+  return SaveProjectFile(path, project, FileCalls::System(), error);
+}
+
+bool SaveProjectFile(const std::string& path, const ProjectImage& project, const FileCalls& calls,
+                     std::string& error) {
+  // The whole file is built in memory first: a record that cannot be
+  // written leaves the file on disk untouched.
+  MemoryStream stream(std::string(kProjectFileHeaderSize, '\0'));
+  if (!WriteProject(project, stream, path, error)) return false;
+  std::string bytes = stream.TakeBytes();
+  SealProjectFile(bytes);
+  return ReplaceFileAtomically(path, bytes, calls, error);
+}
+
+bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error) {
+  std::string bytes;
+  if (!ReadCheckedFile(path, bytes, error)) return false;
+  MemoryStream stream(std::move(bytes), kProjectFileHeaderSize);
+  return ReadProject(stream, path, out, error);
+}
+
+bool ListProjectFile(const std::string& path, std::ostream& out, std::string& error) {
+  std::string bytes;
+  if (!ReadCheckedFile(path, bytes, error)) return false;
+  out << ombform(Texts::kListingHeader, path.c_str(), static_cast<unsigned>(kProjectFileFormat),
+                 static_cast<unsigned long long>(bytes.size() - kProjectFileHeaderSize))
+      << '\n';
+  MemoryStream stream(std::move(bytes), kProjectFileHeaderSize);
+  std::string problem;
+  if (!ListItems(stream, out, problem)) {
+    error = ombform(Texts::kCorrupt, path.c_str(), problem.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace HostPersist

@@ -1,0 +1,98 @@
+// The host's project file: a whole hierarchical-design project in one file.
+//
+// A file is a header and the project's contents. The header holds a mark
+// ("ZORE-PRJ"), a checksum of everything after it (Checksum.h), the format
+// number and the length of the contents, all little-endian:
+//
+//   bytes 0-7 mark, 8-15 checksum, 16-19 format, 20-23 zero, 24-31 length
+//
+// The contents are items of a MemoryStream: the project name, the partition
+// count, and for each partition in hierarchy order (the root first, then
+// depth first in document order) the hierarchical name of its parent (empty
+// for the root), its class XUID, the description attributes the host keeps
+// beside it, and the partition's own record written by its IPersist:
+//
+//   parent name, class XUID, import state (bool), import location (file
+//   name), boundary option, import tag, isolation (bool), reconfigurable
+//   module name, record
+//
+// The record does not hold the description attributes; keeping them here
+// lets a project file alone give back the description it came from.
+//
+// Saving replaces the file atomically (AtomicFile.h). Loading checks the
+// header and the checksum before it creates anything, and hands the caller
+// either the whole project or nothing: a partition that fails to load fails
+// the load, and every partition created so far is released. Messages the
+// partitions issue on the way still go to the message manager.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "CommonI/IRefCount.h"
+#include "MemoryStream.h"
+#include "Port/StringBase.h"
+#include "ZavU/IPartition.h"
+
+namespace HostPersist {
+
+inline constexpr char kProjectFileMark[8] = {'Z', 'O', 'R', 'E', '-', 'P', 'R', 'J'};
+inline constexpr std::uint32_t kProjectFileFormat = 1;
+inline constexpr std::size_t kProjectFileHeaderSize = 32;
+
+/// What the partition description says of a partition that its record does
+/// not keep.
+struct DescriptionAttributes {
+  bool isImport = false;  // state "import" rather than "implement"
+  Port::StringBase importLocation;
+  Port::StringBase boundaryOpt;
+  Port::StringBase importTag;
+  bool isIsolated = false;
+  Port::StringBase reconfigModuleName;
+
+  friend bool operator==(const DescriptionAttributes& a, const DescriptionAttributes& b) {
+    return a.isImport == b.isImport && a.importLocation == b.importLocation &&
+           a.boundaryOpt == b.boundaryOpt && a.importTag == b.importTag &&
+           a.isIsolated == b.isIsolated && a.reconfigModuleName == b.reconfigModuleName;
+  }
+};
+
+struct PartitionEntry {
+  CommonI::RefCountPtr<ZavU::IPartition> partition;
+  /// The parent's hierarchical name; empty for the root.
+  Port::StringBase parentName;
+  DescriptionAttributes attrs;
+};
+
+struct ProjectImage {
+  Port::StringBase name;
+  /// In hierarchy order: every parent before its children.
+  std::vector<PartitionEntry> partitions;
+};
+
+/// Writes the project's contents (no header) to `stream`. False, with
+/// `error`, when the partitions are not in hierarchy order or a record
+/// cannot be written; `what` names the project's destination in the error.
+bool WriteProject(const ProjectImage& project, MemoryStream& stream, const std::string& what,
+                  std::string& error);
+/// Reads a project's contents from `stream` into `out`, creating the
+/// partitions through the registry. `out` is touched only on success.
+bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& out,
+                 std::string& error);
+
+/// Fills the header of a project file whose first kProjectFileHeaderSize
+/// bytes were left for it and whose contents follow.
+void SealProjectFile(std::string& bytes);
+
+bool SaveProjectFile(const std::string& path, const ProjectImage& project, std::string& error);
+bool SaveProjectFile(const std::string& path, const ProjectImage& project, const FileCalls& calls,
+                     std::string& error);
+bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error);
+/// Writes a header line, then every item of the file one a line, e.g.
+/// `string "2"`, `xuid {...}`, `int 3`, `time 1700000000`.
+bool ListProjectFile(const std::string& path, std::ostream& out, std::string& error);
+
+}  // namespace HostPersist
