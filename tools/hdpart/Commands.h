@@ -12,6 +12,7 @@
 namespace hdpart {
 
 struct Invocation;
+class MessageCounter;
 
 enum class OutputOption { None, Optional, Required };
 
@@ -31,6 +32,9 @@ struct Invocation {
   std::string output;  // -o, empty when not given
   bool pinCheck = true;
   bool debug = false;
+  /// The messages issued so far; a command that writes a file writes
+  /// nothing once an error was reported.
+  const MessageCounter* messages = nullptr;
 };
 
 /// What the command line asks for.

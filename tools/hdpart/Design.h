@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "persist/ProjectFile.h"
 #include "project/DesignProject.h"
 #include "xml/DescriptionWriter.h"
 
@@ -44,6 +45,10 @@ bool BuildFromDescription(HostSession& session, const std::string& path,
 /// Loads `out` from the project file at `path`. False (reported) when the
 /// file cannot be read, is damaged, or a partition cannot be rebuilt.
 bool LoadFromProjectFile(HostSession& session, const std::string& path, Design& out);
+
+/// What a save writes of `design`: its partitions in hierarchy order, each
+/// with its parent's name and its kept description attributes.
+HostPersist::ProjectImage ImageOf(const Design& design);
 
 /// Builds `out` from FILE, a description or a project file.
 bool LoadDesign(HostSession& session, const std::string& path, const Invocation& invocation,

@@ -35,6 +35,8 @@ inline constexpr const char* kMsgCannotAddPartition =
     "%s: cannot add partition \"%s\" to the project.\n";
 inline constexpr const char* kMsgPartitionNotRead = "%s: partition \"%s\" was not read.\n";
 inline constexpr const char* kMsgCannotWrite = "hdpart: cannot write %s: %s\n";
+inline constexpr const char* kMsgNotWritten =
+    "hdpart: %s was not written: the input drew errors.\n";
 inline constexpr const char* kMsgOutOfMemory = "hdpart: out of memory.\n";
 
 }  // namespace hdpart

@@ -5,7 +5,8 @@
 #include "Commands.h"
 #include "Design.h"
 #include "HostSession.h"
-#include "OutputFile.h"
+#include "MessageCounter.h"
+#include "persist/AtomicFile.h"
 #include "ToolMessages.h"
 
 namespace hdpart {
@@ -20,8 +21,14 @@ bool RunWrite(const Invocation& invocation) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0;
   }
+  // A description that drew errors is not written into a file.
+  if (invocation.messages && invocation.messages->Errors() > 0) {
+    HDPART_MSG().issueError(kMsgNotWritten, invocation.output.c_str());
+    return false;
+  }
   std::string error;
-  if (!WriteFileAtomically(invocation.output, text, error)) {
+  if (!HostPersist::ReplaceFileAtomically(invocation.output, text,
+                                          HostPersist::FileCalls::System(), error)) {
     HDPART_MSG().issueError(kMsgCannotWrite, invocation.output.c_str(), error.c_str());
     return false;
   }

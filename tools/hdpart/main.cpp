@@ -18,6 +18,7 @@ constexpr int kExitUsageOrFatal = 2;
 int Run(int argc, char** argv) {
   hdpart::MessageCounter counter;
   hdpart::Invocation invocation;
+  invocation.messages = &counter;
   switch (hdpart::ParseArguments(argc - 1, argv + 1, invocation)) {
     case hdpart::Request::UsageError:
       return kExitUsageOrFatal;
