@@ -65,11 +65,12 @@ void BM_ReadXmlElement(benchmark::State& state) {
   const XERCES_CPP_NAMESPACE::DOMElement* element = layout.partitions[0].element;
   for (auto _ : state) {
     state.PauseTiming();
-    auto partition = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition))
-                         .As<ZavU::IXPartition>();
+    auto partition =
+        CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IXPartition>();
     partition.As<ZavU::IPartition>()->SetRoot(true);
     state.ResumeTiming();
-    if (partition->ReadXmlElement(element, static_cast<std::uint32_t>(state.range(0)), 2) != 1) state.SkipWithError("not read");
+    if (partition->ReadXmlElement(element, static_cast<std::uint32_t>(state.range(0)), 2) != 1)
+      state.SkipWithError("not read");
     state.PauseTiming();
     partition.Reset();  // releasing the pins is not reading
     state.ResumeTiming();

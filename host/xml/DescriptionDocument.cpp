@@ -7,7 +7,6 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
-
 #include <xercesc/dom/DOMDocument.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/parsers/XercesDOMParser.hpp>
@@ -164,8 +163,7 @@ bool ReadFileText(const std::string& path, std::string& out, std::string& error)
   return true;
 }
 
-bool ReadFileHead(const std::string& path, std::size_t size, std::string& out,
-                  std::string& error) {
+bool ReadFileHead(const std::string& path, std::size_t size, std::string& out, std::string& error) {
   std::ifstream in;
   if (!OpenRegular(path, in, error)) return false;
   out.assign(size, '\0');

@@ -12,7 +12,6 @@
 
 #include <memory>
 #include <string>
-
 #include <xercesc/dom/DOMElement.hpp>
 
 namespace XERCES_CPP_NAMESPACE {
@@ -51,7 +50,6 @@ class DescriptionDocument {
 bool ReadFileText(const std::string& path, std::string& out, std::string& error);
 /// Reads at most `size` bytes from the start of the regular file at `path`,
 /// with the same checks and errors.
-bool ReadFileHead(const std::string& path, std::size_t size, std::string& out,
-                  std::string& error);
+bool ReadFileHead(const std::string& path, std::size_t size, std::string& out, std::string& error);
 
 }  // namespace HostXml

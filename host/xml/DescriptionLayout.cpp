@@ -3,7 +3,6 @@
 
 #include <limits>
 #include <unordered_set>
-
 #include <xercesc/dom/DOMNode.hpp>
 #include <xercesc/util/XMLString.hpp>
 

@@ -18,7 +18,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-
 #include <xercesc/dom/DOMElement.hpp>
 
 namespace HostXml {

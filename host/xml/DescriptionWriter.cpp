@@ -77,8 +77,8 @@ std::string WriteDescription(const DescriptionContent& content) {
   }
 
   std::string out = kDeclaration;
-  out += ombform(kProjectStart, Layout::kCurrentFileVersion,
-                 XmlEscaped(content.projectName).c_str());
+  out +=
+      ombform(kProjectStart, Layout::kCurrentFileVersion, XmlEscaped(content.projectName).c_str());
   // Depth first without recursion: each level is a partition whose
   // children are being written, with the next child to write.
   struct Level {

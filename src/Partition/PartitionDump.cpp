@@ -96,7 +96,9 @@ CitI::Status Partition::Dump() {
   }
   if (!m_forceFlags.empty()) {
     DUMP_LINE("%s", kForceFlags);
-    for (const auto& [key, forced] : m_forceFlags) DUMP_LINE(kNamedValue, key.c_str(), Flag(forced));
+    for (const auto& [key, forced] : m_forceFlags) {
+      DUMP_LINE(kNamedValue, key.c_str(), Flag(forced));
+    }
   }
 
   DUMP_LINE(kQnlFile, m_previousFiles[ZavU::QNL].c_str());

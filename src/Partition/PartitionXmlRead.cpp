@@ -110,6 +110,8 @@ bool ReadPins(Partition& partition, const DOMElement& pins, const DescriptionNam
     if (step == ChildStep::Skip) continue;
     if (step == ChildStep::Stop) return false;
 
+    // Names are compared as DOM strings: the same exact test as on the
+    // transcoded texts, without a transcode per pin.
     if (!XMLString::equals(element->getNodeName(), names.pin.get())) {
       ZORE_MSG().issueFatal(kFatalCode, kMsgUnexpectedNode,
                             XmlText(element->getNodeName()).str().c_str());
@@ -124,8 +126,8 @@ bool ReadPins(Partition& partition, const DOMElement& pins, const DescriptionNam
       ZORE_MSG().issueError(kMsgDuplicatePin, name.c_str());
       return false;
     }
-    ZavU::PinRef pin =
-        CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin)).As<ZavU::IPartitionPin>();
+    ZavU::PinRef pin = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin))
+                           .As<ZavU::IPartitionPin>();
     if (!pin) {
       ZORE_MSG().issueError("%s", kMsgCannotCreatePin);
       continue;
@@ -143,6 +145,8 @@ bool ReadPins(Partition& partition, const DOMElement& pins, const DescriptionNam
 CitI::Status Partition::ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* element,
                                        std::uint32_t checkFlag, std::uint32_t formatVersion) {
   if (!element) return 0;  // nothing handed over, nothing read
+  // After a fatal message the reader goes no further and answers 0, like a
+  // refused pin list: the element was not read whole.
   const DescriptionNames names;
   m_isXmlDefined = true;
 

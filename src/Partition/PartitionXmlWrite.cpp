@@ -24,6 +24,19 @@ constexpr const char* kFmtAttribute = "%s=\"%s\" ";
 constexpr const char* kFmtReconfigurable = "Reconfigurable=\"true\" ReconfigModuleName=\"%s\" ";
 constexpr const char* kTextEndOfStartTag = ">\n";
 
+/// The standard entity that stands for `c` in an attribute value, or null
+/// when `c` stands for itself.
+const char* EntityFor(char c) {
+  static constexpr struct {
+    char c;
+    const char* entity;
+  } kEntities[] = {{'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}};
+  for (const auto& e : kEntities) {
+    if (e.c == c) return e.entity;
+  }
+  return nullptr;
+}
+
 /// `value` as an attribute value: the characters that would end the value or
 /// start markup are written as the standard entities, so any location or
 /// module name gives a well-formed element that reads back to the same text.
@@ -35,12 +48,11 @@ Port::StringBase Escaped(const Port::StringBase& value) {
   std::string out;
   out.reserve(text.size() + 16);
   for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+    const char* entity = EntityFor(c);
+    if (entity) {
+      out += entity;
+    } else {
+      out += c;
     }
   }
   return Port::StringBase(std::move(out));

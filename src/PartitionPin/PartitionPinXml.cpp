@@ -39,8 +39,7 @@ const RefusedLocation kRefusedLocations[] = {
 }  // namespace
 
 CitI::Status PartitionPin::ReadXmlAttributes(const XERCES_CPP_NAMESPACE::DOMElement* pin,
-                                             std::uint32_t checkFlag,
-                                             std::uint32_t formatVersion) {
+                                             std::uint32_t checkFlag, std::uint32_t formatVersion) {
   if (checkFlag == 0 || formatVersion < kFirstFormatWithoutLocations) return 1;
   if (!pin) return 1;  // no element, no attribute to refuse
   bool refused = false;

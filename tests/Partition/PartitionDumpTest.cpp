@@ -52,26 +52,16 @@ class PartitionDump : public ZoreTest::LeakCheckedTest {
   /// The last part of every dump: files and per-view times of a partition
   /// that has none.
   static Lines EmptyFilesAndTimes() {
-    return {"   Previous Files\n",
-            "      QDB        : \n",
-            "      QMP        : \n",
-            "      Packed_QPR : \n",
-            "      Routed_QPR : \n",
-            "      QHV        : \n",
-            "      QNL        : \n",
-            "   Copy timestamps\n",
-            "      SYNTHESIS   : -1\n",
-            "      EXPANDED    : -1\n",
-            "      FRAGCOVERED : -1\n",
-            "      PACKED      : -1\n",
-            "      ROUTED      : -1\n",
-            "   Interface Change timestamps\n",
-            "      SYNTHESIS   : -1\n",
-            "      EXPANDED    : -1\n",
-            "      FRAGCOVERED : -1\n",
-            "      PACKED      : -1\n",
-            "      ROUTED      : -1\n",
-            "---------------------------------------------------\n"};
+    return {"   Previous Files\n",      "      QDB        : \n",
+            "      QMP        : \n",    "      Packed_QPR : \n",
+            "      Routed_QPR : \n",    "      QHV        : \n",
+            "      QNL        : \n",    "   Copy timestamps\n",
+            "      SYNTHESIS   : -1\n", "      EXPANDED    : -1\n",
+            "      FRAGCOVERED : -1\n", "      PACKED      : -1\n",
+            "      ROUTED      : -1\n", "   Interface Change timestamps\n",
+            "      SYNTHESIS   : -1\n", "      EXPANDED    : -1\n",
+            "      FRAGCOVERED : -1\n", "      PACKED      : -1\n",
+            "      ROUTED      : -1\n", "---------------------------------------------------\n"};
   }
 
   static Lines Join(std::initializer_list<Lines> parts) {
@@ -113,22 +103,15 @@ class LocatedProject final : public Dpm::IHDProject {
 
 TEST_F(PartitionDump, FreshNonRootPartition) {
   auto p = NewPartition();
-  EXPECT_EQ(Dumped(p), Join({{"---------------------------------------------------\n",
-                              "Partition :\n",
-                              "   Simple name = \n",
-                              "   Version = 2.0\n",
-                              "   Is root partition = no\n"},
-                             TraitRows(),
-                             {"   Number of traits = 0\n",
-                              "   Number of timestamps = 0\n",
-                              "   Qnl file = \n",
-                              "   Number of IP = 0\n",
-                              "   Number of PPs = 0\n",
-                              "   Is marked reconfigurable = false\n",
-                              "   IsIsolated = false\n",
-                              "   HDProject location       = NULL\n",
-                              "   Parent Name              = NULL\n"},
-                             EmptyFilesAndTimes()}));
+  EXPECT_EQ(Dumped(p),
+            Join({{"---------------------------------------------------\n", "Partition :\n",
+                   "   Simple name = \n", "   Version = 2.0\n", "   Is root partition = no\n"},
+                  TraitRows(),
+                  {"   Number of traits = 0\n", "   Number of timestamps = 0\n", "   Qnl file = \n",
+                   "   Number of IP = 0\n", "   Number of PPs = 0\n",
+                   "   Is marked reconfigurable = false\n", "   IsIsolated = false\n",
+                   "   HDProject location       = NULL\n", "   Parent Name              = NULL\n"},
+                  EmptyFilesAndTimes()}));
 }
 
 TEST_F(PartitionDump, TraitsTimestampsAndForceFlags) {
@@ -142,15 +125,12 @@ TEST_F(PartitionDump, TraitsTimestampsAndForceFlags) {
   own.m_timestamps["TS_CHILD_MODIFIED"] = 0;
   own.m_timestamps["TS_SYNTHESIS"] = -1;
   Lines lines = Dumped(p);
-  const Lines middle = {"   Number of traits = 2\n",
-                        "      guide = yes\n",
-                        "      preserve = placement\n",
-                        "   Number of timestamps = 3\n",
+  const Lines middle = {"   Number of traits = 2\n", "      guide = yes\n",
+                        "      preserve = placement\n", "   Number of timestamps = 3\n",
                         "      TS_CHILD_MODIFIED = Thu Jan  1 00:00:00 1970\n",
                         "      TS_EXPANDED = Fri Jan  2 00:00:00 1970\n",
                         // A time never set carries no line end of its own.
-                        "      TS_SYNTHESIS = -1",
-                        "   Qnl file = \n"};
+                        "      TS_SYNTHESIS = -1", "   Qnl file = \n"};
   ASSERT_GE(lines.size(), 11u + middle.size());
   EXPECT_EQ(lines[1], "Partition /top/u1:\n");
   EXPECT_EQ(lines[2], "   Simple name = /top/u1\n");
@@ -161,8 +141,8 @@ TEST_F(PartitionDump, TraitsTimestampsAndForceFlags) {
   own.m_forceFlags["FF_TRANSLATE"] = true;
   own.m_forceFlags["FF_LOM"] = false;
   lines = Dumped(p);
-  const Lines flags = {"   Force flags:\n", "      FF_LOM = false\n",
-                       "      FF_TRANSLATE = true\n", "   Qnl file = \n"};
+  const Lines flags = {"   Force flags:\n", "      FF_LOM = false\n", "      FF_TRANSLATE = true\n",
+                       "   Qnl file = \n"};
   ASSERT_GE(lines.size(), 18u + flags.size());
   EXPECT_EQ(Lines(lines.begin() + 18, lines.begin() + 18 + flags.size()), flags);
 }
@@ -186,39 +166,22 @@ TEST_F(PartitionDump, PinsFilesProjectAndParent) {
   own.m_processedTimestamps = {0, -1, 86400, -1, -1};
   own.m_interfaceChangeTimestamps = {-1, -1, -1, -1, 0};
   const Lines lines = Dumped(p);
-  const Lines tail = {"   Qnl file = a.qnl\n",
-                      "   Number of IP = 2\n",
-                      "      ip/fifo.qxp\n",
-                      "      ip/pll.qxp\n",
-                      "   Number of PPs = 2\n",
-                      "Partition Pin \"clk\":\n",
-                      "Partition Pin \"\":\n",
-                      "   Is marked reconfigurable = true\n",
-                      "   IsIsolated = true\n",
-                      "   HDProject location       = /work/demo\n",
-                      "   Parent Name              = /top\n",
-                      "   Previous Files\n",
-                      "      QDB        : a.qdb\n",
-                      "      QMP        : a.qmp\n",
-                      "      Packed_QPR : a.packed\n",
-                      "      Routed_QPR : a.routed\n",
-                      "      QHV        : a.qhv\n",
-                      "      QNL        : a.qnl\n",
-                      "   Copy timestamps\n",
-                      // The calendar text ends its own line, and the label
-                      // format adds one more.
-                      "      SYNTHESIS   : Thu Jan  1 00:00:00 1970\n\n",
-                      "      EXPANDED    : -1\n",
-                      "      FRAGCOVERED : Fri Jan  2 00:00:00 1970\n\n",
-                      "      PACKED      : -1\n",
-                      "      ROUTED      : -1\n",
-                      "   Interface Change timestamps\n",
-                      "      SYNTHESIS   : -1\n",
-                      "      EXPANDED    : -1\n",
-                      "      FRAGCOVERED : -1\n",
-                      "      PACKED      : -1\n",
-                      "      ROUTED      : Thu Jan  1 00:00:00 1970\n\n",
-                      "---------------------------------------------------\n"};
+  const Lines tail = {
+      "   Qnl file = a.qnl\n", "   Number of IP = 2\n", "      ip/fifo.qxp\n", "      ip/pll.qxp\n",
+      "   Number of PPs = 2\n", "Partition Pin \"clk\":\n", "Partition Pin \"\":\n",
+      "   Is marked reconfigurable = true\n", "   IsIsolated = true\n",
+      "   HDProject location       = /work/demo\n", "   Parent Name              = /top\n",
+      "   Previous Files\n", "      QDB        : a.qdb\n", "      QMP        : a.qmp\n",
+      "      Packed_QPR : a.packed\n", "      Routed_QPR : a.routed\n",
+      "      QHV        : a.qhv\n", "      QNL        : a.qnl\n", "   Copy timestamps\n",
+      // The calendar text ends its own line, and the label
+      // format adds one more.
+      "      SYNTHESIS   : Thu Jan  1 00:00:00 1970\n\n", "      EXPANDED    : -1\n",
+      "      FRAGCOVERED : Fri Jan  2 00:00:00 1970\n\n", "      PACKED      : -1\n",
+      "      ROUTED      : -1\n", "   Interface Change timestamps\n", "      SYNTHESIS   : -1\n",
+      "      EXPANDED    : -1\n", "      FRAGCOVERED : -1\n", "      PACKED      : -1\n",
+      "      ROUTED      : Thu Jan  1 00:00:00 1970\n\n",
+      "---------------------------------------------------\n"};
   ASSERT_GE(lines.size(), tail.size());
   EXPECT_EQ(Lines(lines.end() - tail.size(), lines.end()), tail);
   EXPECT_EQ(ZoreTest::RefCount(parent.get()), 1) << "the parent is released after the dump";

@@ -42,9 +42,9 @@ TEST_F(PartitionPinXml, EachLocationAloneUnderEveryCheckSetting) {
         const bool checked = checkFlag != 0 && formatVersion >= 2;
         auto pin = NewPin();
         CapturingSink sink;
-        EXPECT_EQ(pin.As<ZavU::IPPXPartition>()->ReadXmlAttributes(doc.Root(), checkFlag,
-                                                                   formatVersion),
-                  checked ? 0 : 1)
+        EXPECT_EQ(
+            pin.As<ZavU::IPPXPartition>()->ReadXmlAttributes(doc.Root(), checkFlag, formatVersion),
+            checked ? 0 : 1)
             << attribute << " " << checkFlag << "/" << formatVersion;
         EXPECT_EQ(sink.All(), checked ? std::vector<std::string>{Refused(attribute)}
                                       : std::vector<std::string>{});

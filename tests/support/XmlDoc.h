@@ -5,7 +5,6 @@
 
 #include <memory>
 #include <string>
-
 #include <xercesc/dom/DOMElement.hpp>
 
 namespace XERCES_CPP_NAMESPACE {

@@ -59,9 +59,9 @@ TEST_F(DescriptionLayoutTest, FileVersionIsItsLeadingWholeNumber) {
     bool ok;
     std::uint32_t version;
   };
-  const Case cases[] = {{"", true, 1},           {"2", true, 2},   {"2.1", true, 2},
-                        {"10b", true, 10},       {"0", true, 0},   {"99999999999", true, 4294967295u},
-                        {"x2", false, 0},        {"-1", false, 0}, {" 2", false, 0}};
+  const Case cases[] = {{"", true, 1},     {"2", true, 2},   {"2.1", true, 2},
+                        {"10b", true, 10}, {"0", true, 0},   {"99999999999", true, 4294967295u},
+                        {"x2", false, 0},  {"-1", false, 0}, {" 2", false, 0}};
   for (const Case& c : cases) {
     std::uint32_t version = 77;
     EXPECT_EQ(HostXml::ParseFileVersion(c.text, version), c.ok) << c.text;
@@ -73,8 +73,8 @@ TEST_F(DescriptionLayoutTest, FileVersionIsItsLeadingWholeNumber) {
   std::string error;
   ASSERT_TRUE(Layout(R"(<Project><Partition Name="/top"/></Project>)", layout, error));
   EXPECT_EQ(layout.formatVersion, 1u) << "a file that does not say is of format 1";
-  EXPECT_FALSE(Layout(R"(<Project FileVersion="two"><Partition Name="/top"/></Project>)", layout,
-                      error));
+  EXPECT_FALSE(
+      Layout(R"(<Project FileVersion="two"><Partition Name="/top"/></Project>)", layout, error));
   EXPECT_EQ(error, "d.pxml: FileVersion \"two\" is not a number");
 }
 
@@ -102,19 +102,6 @@ TEST_F(DescriptionLayoutTest, FilesThatDoNotFollowTheLayout) {
     EXPECT_FALSE(Layout(c.text, layout, error)) << c.text;
     EXPECT_EQ(error, c.error);
   }
-}
-
-TEST_F(DescriptionLayoutTest, DeepNestingIsWalkedWithoutRecursion) {
-  constexpr int kDepth = 20000;
-  std::string text = "<Project>";
-  for (int i = 0; i < kDepth; ++i) text += "<Partition Name=\"p" + std::to_string(i) + "\">";
-  for (int i = 0; i < kDepth; ++i) text += "</Partition>";
-  text += "</Project>";
-  HostXml::DescriptionLayout layout;
-  std::string error;
-  ASSERT_TRUE(Layout(text, layout, error)) << error;
-  ASSERT_EQ(layout.partitions.size(), static_cast<std::size_t>(kDepth));
-  EXPECT_EQ(layout.partitions.back().parent, kDepth - 2);
 }
 
 }  // namespace

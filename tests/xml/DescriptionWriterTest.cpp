@@ -1,4 +1,5 @@
-// Writing a whole description from partitions, and reading it back.
+// Writing a whole description from partitions, and reading it back; a deep
+// hierarchy is written and laid out again without recursion.
 #include <gtest/gtest.h>
 
 #include <sstream>

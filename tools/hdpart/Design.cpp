@@ -25,8 +25,8 @@ using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 /// Creates, names, links and reads one partition. False when it was not
 /// read; the reason has been reported.
 bool AddPartition(Design& design, const HostXml::PartitionElement& entry,
-                  const PartitionRef& parent, std::uint32_t checkFlag,
-                  std::uint32_t formatVersion, const std::string& file, PartitionRef& out) {
+                  const PartitionRef& parent, std::uint32_t checkFlag, std::uint32_t formatVersion,
+                  const std::string& file, PartitionRef& out) {
   out = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
   if (!out) {
     HDPART_MSG().issueError(kMsgCannotCreatePartition, file.c_str(), entry.name.c_str());

@@ -38,9 +38,8 @@ bool LoadFromProjectFile(HostSession& session, const std::string& path, Design& 
   out.project = HostProject::DesignProject::Create(Port::StringBase(LocationOf(path)));
   session.SetCurrent(out.project.get());
   for (const HostPersist::PartitionEntry& entry : image.partitions) {
-    const auto parent = entry.parentName.IsEmpty()
-                            ? HostProject::DesignProject::PartitionRef()
-                            : out.project->Find(entry.parentName);
+    const auto parent = entry.parentName.IsEmpty() ? HostProject::DesignProject::PartitionRef()
+                                                   : out.project->Find(entry.parentName);
     if (!out.project->AddPartition(entry.partition.get(), parent.get())) {
       HDPART_MSG().issueError(kMsgCannotAddPartition, path.c_str(),
                               entry.partition->GetHierarchicalName().c_str());

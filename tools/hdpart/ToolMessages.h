@@ -5,7 +5,8 @@
 
 #include "Port/MsgMan.h"
 
-#define HDPART_MSG() Port_MsgManData::createObject("hdpart", __FILE_NAME__, __LINE__, HDPART_VERSION)
+#define HDPART_MSG() \
+  Port_MsgManData::createObject("hdpart", __FILE_NAME__, __LINE__, HDPART_VERSION)
 
 namespace hdpart {
 
@@ -29,8 +30,7 @@ inline constexpr const char* kMsgNoPartitionClass =
 inline constexpr const char* kMsgCannotRegisterHost =
     "hdpart: cannot register the host's project services.\n";
 inline constexpr const char* kMsgFileFault = "%s\n";
-inline constexpr const char* kMsgCannotCreatePartition =
-    "%s: cannot create partition \"%s\".\n";
+inline constexpr const char* kMsgCannotCreatePartition = "%s: cannot create partition \"%s\".\n";
 inline constexpr const char* kMsgCannotAddPartition =
     "%s: cannot add partition \"%s\" to the project.\n";
 inline constexpr const char* kMsgPartitionNotRead = "%s: partition \"%s\" was not read.\n";

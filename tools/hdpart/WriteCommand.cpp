@@ -6,8 +6,8 @@
 #include "Design.h"
 #include "HostSession.h"
 #include "MessageCounter.h"
-#include "persist/AtomicFile.h"
 #include "ToolMessages.h"
+#include "persist/AtomicFile.h"
 
 namespace hdpart {
 
@@ -27,8 +27,8 @@ bool RunWrite(const Invocation& invocation) {
     return false;
   }
   std::string error;
-  if (!HostPersist::ReplaceFileAtomically(invocation.output, text,
-                                          HostPersist::FileCalls::System(), error)) {
+  if (!HostPersist::ReplaceFileAtomically(invocation.output, text, HostPersist::FileCalls::System(),
+                                          error)) {
     HDPART_MSG().issueError(kMsgCannotWrite, invocation.output.c_str(), error.c_str());
     return false;
   }
