@@ -44,8 +44,8 @@ DesignProject::~DesignProject() {
 }
 
 CitI::IInterface* DesignProject::QueryInterface(const Port::XUID& iid) {
-  return AnswerFirst<Dpm::IHDProject, Dpm::IPRProject, CommonI::IRefCount, Prjrep::IRefCount>(
-      this, iid);
+  return AnswerFirst<Dpm::IHDProject, Dpm::IPRProject, CommonI::IRefCount, Prjrep::IRefCount>(this,
+                                                                                              iid);
 }
 
 bool DesignProject::AddPartition(ZavU::IPartition* partition, ZavU::IPartition* parent) {

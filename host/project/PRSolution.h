@@ -36,8 +36,7 @@ class PRModule final : public Dpm::IPRModule, public THostRefCount<PRModule> {
   Port::StringBase m_name;
 };
 
-class PRModuleManager final : public Dpm::IPRModuleManager,
-                              public THostRefCount<PRModuleManager> {
+class PRModuleManager final : public Dpm::IPRModuleManager, public THostRefCount<PRModuleManager> {
  public:
   static HostRef<PRModuleManager> Create();
 
@@ -58,8 +57,7 @@ class PRModuleManager final : public Dpm::IPRModuleManager,
   CitI::Status ReleaseModule(Dpm::IPRModule* module) override;
   /// Status 1 and the partition's module with a reference; 0 and null when
   /// it has none.
-  CitI::Status FindModule(const Port::StringBase& hierarchicalName,
-                          Dpm::IPRModule*& out) override;
+  CitI::Status FindModule(const Port::StringBase& hierarchicalName, Dpm::IPRModule*& out) override;
 
  private:
   PRModuleManager() = default;

@@ -29,8 +29,9 @@ bool ResetDependencyManagement(Dpm::IHDProject& project) {
     partitions->GetCurrent(current);
     auto partition = CommonI::RefCountPtr<ZavU::IPartition>::Adopt(current);
     if (!partition) continue;
+    Port::StringBase value = partition->GetTrait(trait);
     Port::StringBase fallback = partition->GetTraitDefault(trait);
-    if (partition->GetTrait(trait) == fallback) continue;
+    if (value == fallback) continue;
     reset = true;
     if (partition->SetTrait(trait, fallback, true) != 1) {
       ZORE_THROW(kTraitText.resetRefused, trait.c_str(), fallback.c_str());

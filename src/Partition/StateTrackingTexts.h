@@ -54,10 +54,8 @@ struct AppViewInfo {
   std::int32_t clearsTask;
 };
 inline constexpr AppViewInfo kAppViews[ZavU::kAppViewCount] = {
-    {"_SYNTHESIS", "SYNTHESIS  ", ZavU::LOM},
-    {"_EXPANDED", "EXPANDED   ", ZavU::TRANSLATE},
-    {"_FRAGCOVERED", "FRAGCOVERED", -1},
-    {"_PACKED", "PACKED     ", -1},
+    {"_SYNTHESIS", "SYNTHESIS  ", ZavU::LOM},    {"_EXPANDED", "EXPANDED   ", ZavU::TRANSLATE},
+    {"_FRAGCOVERED", "FRAGCOVERED", -1},         {"_PACKED", "PACKED     ", -1},
     {"_ROUTED", "ROUTED     ", ZavU::PLACEMENT},
 };
 

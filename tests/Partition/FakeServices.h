@@ -66,7 +66,7 @@ class ModuleManager final : public Dpm::IPRModuleManager, public StackCounted {
   }
   CitI::Status FindModule(const Port::StringBase& hierarchicalName, Dpm::IPRModule*& out) override;
 
-  Module* module = nullptr;        // the module of the partition `moduleOf`
+  Module* module = nullptr;  // the module of the partition `moduleOf`
   std::string moduleOf;
   std::vector<std::string> asked;  // names passed to FindModule
   std::vector<Dpm::IPRModule*> released;
@@ -89,7 +89,7 @@ class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public Sta
   }
   bool IsPartialReconfigFlow() override { return inPRFlow; }
 
-  bool answersPR = true;   // answers Dpm::IPRProject
+  bool answersPR = true;  // answers Dpm::IPRProject
   bool inPRFlow = false;
   bool enumerates = true;  // operation 20 yields an iterator
   std::vector<CommonI::RefCountPtr<ZavU::IPartition>> partitions;
@@ -105,7 +105,7 @@ struct ServiceSettings {
   int currentProjectCalls = 0;
 
   bool helperCreatable = false;
-  ModuleManager* manager = nullptr;    // what the helper's operation 3 yields
+  ModuleManager* manager = nullptr;  // what the helper's operation 3 yields
   int helpersCreated = 0;
   std::vector<Dpm::IHDProject*> managerAskedFor;
 };

@@ -2,7 +2,6 @@
 // processed and interface-change timestamps, previous design files, and what
 // a bad view, task or state reports.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include "ZavU/IPartitionTracking.h"
@@ -75,8 +74,8 @@ TEST_F(PartitionTimestamps, ANewSynthesisOlderThanTheExpandedViewForcesTranslate
   p->SetTimestamp(ROUTED, 3);
   Strings keys;
   for (const auto& entry : own.m_timestamps) keys.push_back(entry.first.str());
-  EXPECT_EQ(keys, (Strings{"TS_EXPANDED", "TS_FRAGCOVERED", "TS_PACKED", "TS_ROUTED",
-                           "TS_SYNTHESIS"}));
+  EXPECT_EQ(keys,
+            (Strings{"TS_EXPANDED", "TS_FRAGCOVERED", "TS_PACKED", "TS_ROUTED", "TS_SYNTHESIS"}));
 }
 
 TEST_F(PartitionTimestamps, ForcedTasksAndWhichViewClearsThem) {

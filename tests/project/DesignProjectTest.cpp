@@ -71,7 +71,8 @@ TEST_F(DesignProjectTest, WhatThePartitionLibraryAsks) {
   Dpm::IHDProject* asProject = t.project->AsHDProject();
   EXPECT_EQ(asProject->GetLocation().str(), "/work/demo");
   EXPECT_EQ(asProject->GetHelper(), nullptr);
-  EXPECT_EQ(CitI::QueryAs<Dpm::IPRProject>(asProject), static_cast<Dpm::IPRProject*>(t.project.get()));
+  EXPECT_EQ(CitI::QueryAs<Dpm::IPRProject>(asProject),
+            static_cast<Dpm::IPRProject*>(t.project.get()));
   EXPECT_NE(CitI::QueryAs<Prjrep::IRefCount>(asProject), nullptr);
 
   Prjrep::AutoRelease<CitI::IInterface> entry;
