@@ -69,11 +69,14 @@ bool ReadLastIndexed(Stream& s, Array& array, Text failed, const char* label, Re
 bool LoadPin(Partition& p, Stream& s, std::int32_t index) {
   CommonI::RefCountPtr<CitI::IInterface> created =
       CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin));
-  ZavU::PinRef pin = created.As<ZavU::IPartitionPin>();
-  if (!pin) {
+  auto* asPin = CitI::QueryAs<ZavU::IPartitionPin>(created.get());
+  if (!asPin) {
     ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
     return false;
   }
+  // The creation's reference passes to the pin's holder: one pin, one count.
+  ZavU::PinRef pin = ZavU::PinRef::Adopt(asPin);
+  created.Detach();
   Prjrep::IPersist* persist = CitI::QueryAs<Prjrep::IPersist>(pin.get());
   if (!persist) {
     ZORE_MSG().issueError("%s", TextOf(Text::CreatePinPersist));
