@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "Port/Exception.h"
+#include "Prjrep/IPersist.h"
 #include "ZavU/IXPartition.h"
+#include "support/ScriptedStream.h"
 #include "support/XmlDoc.h"
 #include "support/ZoreTest.h"
 
@@ -216,15 +218,23 @@ TEST_F(PartitionXmlRead, DuplicatePinNamesAreRefused) {
   EXPECT_EQ(PinNames(own), (std::vector<std::string>{"a", "A"}))
       << "names differing in case are different pins; pins after the duplicate are not read";
 
-  // A name the partition already held before the element is refused alike.
+  // A name the partition already held, from a loaded record, is refused
+  // alike; the pins the record replaced are gone.
+  auto saved = NewPartition();
+  ASSERT_EQ(saved->AddPartitionPin("clk"), 1);
+  ZoreTest::ScriptedStream record;
+  ASSERT_EQ(saved.As<Prjrep::IPersist>()->PersistSave(&record), 1);
   auto loaded = NewPartition();
-  ASSERT_EQ(loaded->AddPartitionPin("clk"), 1);
+  ASSERT_EQ(loaded->AddPartitionPin("old"), 1);
+  ASSERT_TRUE(loaded->FindPartitionPin("old"));
+  record.Rewind();
+  ASSERT_EQ(loaded.As<Prjrep::IPersist>()->PersistLoad(&record), 1);
   sink.Clear();
-  EXPECT_EQ(Read(loaded, R"(<Partition State="implement"><Pins><Pin Name="rst"/>
-      <Pin Name="clk"/></Pins></Partition>)"),
+  EXPECT_EQ(Read(loaded, R"(<Partition State="implement"><Pins><Pin Name="old"/>
+      <Pin Name="clk"/><Pin Name="rst"/></Pins></Partition>)"),
             0);
   EXPECT_EQ(sink.All(), std::vector<std::string>{"ERROR: Duplicate Partition Pin names <clk>.\n"});
-  EXPECT_EQ(PinNames(ZoreTest::Own(loaded)), (std::vector<std::string>{"clk", "rst"}));
+  EXPECT_EQ(PinNames(ZoreTest::Own(loaded)), (std::vector<std::string>{"clk", "old"}));
 }
 
 TEST_F(PartitionXmlRead, LocationAttributesOnPinsUnderEachCheckSetting) {
