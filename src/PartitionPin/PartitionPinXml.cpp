@@ -1,12 +1,56 @@
-// The pin's check of its Pin element. Not built yet: refuses (0) until the
-// description reader arrives.
+// The pin's check of its Pin element in the partition description. Pins
+// once carried their location (Site, Binding, BelSite, BelPin) in the
+// description; descriptions of format 2 or later may no longer do so, and
+// the host asks for the check with its check flag. The values are never
+// stored: Bel and Site come only from the project file.
 #include "PartitionPin/PartitionPin.h"
+#include "framework/Messages.h"
+#include "framework/XmlText.h"
 
 namespace ZorE {
 
-CitI::Status PartitionPin::ReadXmlAttributes(const XERCES_CPP_NAMESPACE::DOMElement*,
-                                             std::uint32_t, std::uint32_t) {
-  return 0;
+namespace {
+
+/// The first description format whose pins may not carry a location.
+constexpr std::uint32_t kFirstFormatWithoutLocations = 2;
+
+struct RefusedLocation {
+  const char* attribute;
+  const char* message;
+};
+
+// Examined in this order; every one is examined, so each refused attribute
+// is reported.
+const RefusedLocation kRefusedLocations[] = {
+    {"Site",
+     "The \"Site\" attribute on Partition pins is no longer supported.  Please correct the "
+     "xpartition.pxml file.\n"},
+    {"Binding",
+     "The \"Binding\" attribute on Partition pins is no longer supported.  Please correct the "
+     "xpartition.pxml file.\n"},
+    {"BelSite",
+     "The \"BelSite\" attribute on Partition pins is no longer supported.  Please correct the "
+     "xpartition.pxml file.\n"},
+    {"BelPin",
+     "The \"BelPin\" attribute on Partition pins is no longer supported.  Please correct the "
+     "xpartition.pxml file.\n"},
+};
+
+}  // namespace
+
+CitI::Status PartitionPin::ReadXmlAttributes(const XERCES_CPP_NAMESPACE::DOMElement* pin,
+                                             std::uint32_t checkFlag, std::uint32_t formatVersion) {
+  if (checkFlag == 0 || formatVersion < kFirstFormatWithoutLocations) return 1;
+  if (!pin) return 1;  // no element, no attribute to refuse
+  bool refused = false;
+  for (const RefusedLocation& location : kRefusedLocations) {
+    XmlName name(location.attribute);
+    if (!XmlAttribute(*pin, name).IsEmpty()) {
+      ZORE_MSG().issueError("%s", location.message);
+      refused = true;
+    }
+  }
+  return refused ? 0 : 1;
 }
 
 }  // namespace ZorE

@@ -1,0 +1,55 @@
+// A description file parsed into a DOM, safely: the parser fetches no
+// external DTD or entity, expands entities only a bounded number of times,
+// does not validate, and reports the first fault of a document that is not
+// well formed with the file, line and column.
+//
+//   std::string error;
+//   auto doc = HostXml::DescriptionDocument::ParseFile("xpartition.pxml", error);
+//   if (!doc) report(error);   // "xpartition.pxml:3:7: expected end of tag 'Pins'"
+//
+// Xerces-C must be set up (XercesSession) while a document lives.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <xercesc/dom/DOMElement.hpp>
+
+namespace XERCES_CPP_NAMESPACE {
+class XercesDOMParser;
+}
+
+namespace HostXml {
+
+class DescriptionDocument {
+ public:
+  /// Entity references expanded at most this many times in one document.
+  static constexpr unsigned kEntityExpansionLimit = 1000;
+
+  /// Parses the file at `path`; null with `error` set when it cannot be read
+  /// or is not well formed.
+  static std::unique_ptr<DescriptionDocument> ParseFile(const std::string& path,
+                                                        std::string& error);
+  /// Parses `text`, naming it `name` in errors.
+  static std::unique_ptr<DescriptionDocument> ParseText(const std::string& text,
+                                                        const std::string& name,
+                                                        std::string& error);
+  ~DescriptionDocument();
+  DescriptionDocument(const DescriptionDocument&) = delete;
+  DescriptionDocument& operator=(const DescriptionDocument&) = delete;
+
+  /// The document element; the DOM lives as long as this object.
+  const XERCES_CPP_NAMESPACE::DOMElement* Root() const;
+
+ private:
+  DescriptionDocument();
+  std::unique_ptr<XERCES_CPP_NAMESPACE::XercesDOMParser> m_parser;
+};
+
+/// Reads the whole regular file at `path` into `out`; false with `error`
+/// ("cannot read <path>: <reason>") otherwise.
+bool ReadFileText(const std::string& path, std::string& out, std::string& error);
+/// Reads at most `size` bytes from the start of the regular file at `path`,
+/// with the same checks and errors.
+bool ReadFileHead(const std::string& path, std::size_t size, std::string& out, std::string& error);
+
+}  // namespace HostXml

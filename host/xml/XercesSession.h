@@ -1,0 +1,16 @@
+// Xerces-C is set up once by the host, before any document is parsed or any
+// element handed to a component library, and shut down after the last DOM
+// is gone. A session object does both; sessions nest.
+#pragma once
+
+namespace HostXml {
+
+class XercesSession {
+ public:
+  XercesSession();
+  ~XercesSession();
+  XercesSession(const XercesSession&) = delete;
+  XercesSession& operator=(const XercesSession&) = delete;
+};
+
+}  // namespace HostXml

@@ -1,0 +1,174 @@
+// The command table, the shared argument parser and the help texts.
+#include "Commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "ToolMessages.h"
+
+namespace hdpart {
+
+namespace {
+
+constexpr const char* kToolSynopsis =
+    "usage: hdpart [--debug] [--no-pin-check] COMMAND OPERAND [-o FILE]\n"
+    "       hdpart COMMAND --help | --help | --version\n";
+constexpr const char* kToolHelp =
+    "Reads, shows and saves the partitions of a hierarchical design.\n"
+    "\n"
+    "A description file is the XML partition description (root element <Project>);\n"
+    "a project file is what 'hdpart save' writes. Commands that take FILE accept\n"
+    "either and tell them apart by their contents.\n"
+    "\n"
+    "Options:\n"
+    "  --no-pin-check  accept Pin elements that still carry location attributes\n"
+    "  --debug         print debug traces on standard error\n"
+    "  -h, --help      show this help, or a command's help after the command\n"
+    "  --version       show the version\n"
+    "\n"
+    "Exit status: 0 success (warnings allowed), 1 an error was reported or an\n"
+    "operation failed, 2 a usage error or a fatal message.\n";
+
+const Command kCommands[] = {
+    {"show", "FILE", "print every partition's dump, root first",
+     "Builds the partitions of FILE (a description or a project file) and prints\n"
+     "the dump of each, the root first, then depth first in document order.\n",
+     OutputOption::None, RunShow},
+    {"save", "DESC", "read a description and save it as a project file",
+     "Reads the description DESC and saves its partitions to the project file\n"
+     "given with -o. The file is replaced atomically: a save that fails leaves\n"
+     "the previous file as it was.\n"
+     "\n"
+     "  -o, --output PROJECT  the project file to write (required)\n",
+     OutputOption::Required, RunSave},
+    {"write", "FILE", "write the description of a description or a project file",
+     "Writes the partition description of FILE (a description or a saved\n"
+     "project) to standard output, or to DESC with -o. Writing a saved project\n"
+     "gives back the description it was saved from, pins included.\n"
+     "\n"
+     "  -o, --output DESC  the description file to write\n",
+     OutputOption::Optional, RunWrite},
+    {"inspect", "PROJECT", "list the items of a project file",
+     "Lists the items stored in the project file PROJECT, one a line.\n", OutputOption::None,
+     RunInspect},
+};
+
+constexpr const char* kOutputEquals = "--output=";
+
+const Command* FindCommand(const char* name) {
+  for (const Command& command : kCommands) {
+    if (std::strcmp(command.name, name) == 0) return &command;
+  }
+  return nullptr;
+}
+
+bool IsHelp(const char* arg) {
+  return std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0;
+}
+
+}  // namespace
+
+Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
+  bool help = false;
+  bool version = false;
+  bool optionsEnded = false;
+  bool outputGiven = false;
+  std::vector<const char*> words;
+  for (int i = 0; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (optionsEnded || arg[0] != '-' || arg[1] == '\0') {
+      words.push_back(arg);
+      continue;
+    }
+    if (std::strcmp(arg, "--") == 0) {
+      optionsEnded = true;
+    } else if (IsHelp(arg)) {
+      help = true;
+    } else if (std::strcmp(arg, "--version") == 0) {
+      version = true;
+    } else if (std::strcmp(arg, "--debug") == 0) {
+      out.debug = true;
+    } else if (std::strcmp(arg, "--no-pin-check") == 0) {
+      out.pinCheck = false;
+    } else if (std::strcmp(arg, "-o") == 0 || std::strcmp(arg, "--output") == 0 ||
+               std::strncmp(arg, kOutputEquals, std::strlen(kOutputEquals)) == 0) {
+      const char* value = nullptr;
+      if (std::strncmp(arg, kOutputEquals, std::strlen(kOutputEquals)) == 0) {
+        value = arg + std::strlen(kOutputEquals);
+      } else if (i + 1 < argc) {
+        value = argv[++i];
+      }
+      if (!value || *value == '\0') {
+        HDPART_MSG().issueError(kMsgOptionNeedsValue, arg);
+        return Request::UsageError;
+      }
+      if (outputGiven) {
+        HDPART_MSG().issueError(kMsgOptionTwice, arg);
+        return Request::UsageError;
+      }
+      outputGiven = true;
+      out.output = value;
+    } else {
+      HDPART_MSG().issueError(kMsgUnknownOption, arg);
+      return Request::UsageError;
+    }
+  }
+
+  if (words.empty()) {
+    if (help) return Request::ToolHelp;
+    if (version) return Request::Version;
+    HDPART_MSG().issueError("%s", kMsgNoCommand);
+    return Request::UsageError;
+  }
+  out.command = FindCommand(words[0]);
+  if (!out.command) {
+    HDPART_MSG().issueError(kMsgUnknownCommand, words[0]);
+    return Request::UsageError;
+  }
+  if (help) return Request::CommandHelp;
+  if (version) return Request::Version;
+  const Command& command = *out.command;
+  if (words.size() < 2) {
+    HDPART_MSG().issueError(kMsgMissingOperand, command.name, command.operand);
+    return Request::UsageError;
+  }
+  if (words.size() > 2) {
+    HDPART_MSG().issueError(kMsgExtraOperand, command.name, words[2]);
+    return Request::UsageError;
+  }
+  out.operand = words[1];
+  if (command.output == OutputOption::None && outputGiven) {
+    HDPART_MSG().issueError(kMsgNoOutputOption, command.name);
+    return Request::UsageError;
+  }
+  if (command.output == OutputOption::Required && !outputGiven) {
+    HDPART_MSG().issueError(kMsgOutputRequired, command.name);
+    return Request::UsageError;
+  }
+  return Request::Run;
+}
+
+void PrintToolHelp() {
+  std::fputs(kToolSynopsis, stdout);
+  std::fputs("\n", stdout);
+  std::fputs(kToolHelp, stdout);
+  std::fputs("\nCommands:\n", stdout);
+  for (const Command& command : kCommands) {
+    std::printf("  %-8s %-8s %s\n", command.name, command.operand, command.summary);
+  }
+  std::fputs("\nRun 'hdpart COMMAND --help' for a command's help.\n", stdout);
+}
+
+void PrintCommandHelp(const Command& command) {
+  std::printf("usage: hdpart [--debug] [--no-pin-check] %s %s%s\n\n%s", command.name,
+              command.operand,
+              command.output == OutputOption::Required   ? " -o FILE"
+              : command.output == OutputOption::Optional ? " [-o FILE]"
+                                                         : "",
+              command.help);
+}
+
+void PrintVersion() { std::printf("hdpart %s\n", HDPART_VERSION); }
+
+}  // namespace hdpart

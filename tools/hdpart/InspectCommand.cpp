@@ -1,0 +1,18 @@
+// hdpart inspect PROJECT: the items of a project file, one a line.
+#include <iostream>
+
+#include "Commands.h"
+#include "ToolMessages.h"
+#include "persist/ProjectFile.h"
+
+namespace hdpart {
+
+bool RunInspect(const Invocation& invocation) {
+  std::string error;
+  const bool listed = HostPersist::ListProjectFile(invocation.operand, std::cout, error);
+  std::cout.flush();
+  if (!listed) HDPART_MSG().issueError(kMsgFileFault, error.c_str());
+  return listed;
+}
+
+}  // namespace hdpart

@@ -1,0 +1,51 @@
+// hdpart, the reference host of the partition components: reads partition
+// descriptions and project files, shows, saves, writes and inspects them.
+// The commands are in Commands.cpp; this file turns what happened into the
+// exit status: 0 success (warnings allowed), 1 an error was reported or an
+// operation failed, 2 a usage error or a fatal message.
+#include <new>
+
+#include "Commands.h"
+#include "MessageCounter.h"
+#include "ToolMessages.h"
+
+namespace {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsageOrFatal = 2;
+
+int Run(int argc, char** argv) {
+  hdpart::MessageCounter counter;
+  hdpart::Invocation invocation;
+  invocation.messages = &counter;
+  switch (hdpart::ParseArguments(argc - 1, argv + 1, invocation)) {
+    case hdpart::Request::UsageError:
+      return kExitUsageOrFatal;
+    case hdpart::Request::ToolHelp:
+      hdpart::PrintToolHelp();
+      return kExitSuccess;
+    case hdpart::Request::CommandHelp:
+      hdpart::PrintCommandHelp(*invocation.command);
+      return kExitSuccess;
+    case hdpart::Request::Version:
+      hdpart::PrintVersion();
+      return kExitSuccess;
+    case hdpart::Request::Run:
+      break;
+  }
+  Port_MsgManData::SetDebugEnabled(invocation.debug);
+  bool ok = false;
+  try {
+    ok = invocation.command->run(invocation);
+  } catch (const std::bad_alloc&) {
+    HDPART_MSG().issueError("%s", hdpart::kMsgOutOfMemory);
+  }
+  if (counter.Fatals() > 0) return kExitUsageOrFatal;
+  if (!ok || counter.Errors() > 0) return kExitFailure;
+  return kExitSuccess;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return Run(argc, argv); }
