@@ -10,6 +10,7 @@
 #include "Port/XUID.h"
 
 // X(name, text) for identities the library and its host share.
+// clang-format off
 #define ZORE_XUID_TABLE(X)                                                                  \
   /* component classes */                                                                   \
   X(ZorE_Partition, "{5d0ffae9-0919-45e9-9f89-3775737fbc86}")                               \
@@ -73,8 +74,11 @@
   X(Dpm_IString, "{e2a4c6e8-0b2d-4f6a-8c1e-3a5c7e9b1d4f}")                                  \
   X(Dpm_IStringIterator, "{f5b7d9f1-3c5e-4a7b-9d2f-4b6d8f0a2c5e}")
 
+// clang-format on
+
 namespace Xuids {
-#define ZORE_XUID_WORDS(name, text) inline constexpr Port::XuidWords name = Port::XuidFromText(text);
+#define ZORE_XUID_WORDS(name, text) \
+  inline constexpr Port::XuidWords name = Port::XuidFromText(text);
 ZORE_XUID_TABLE(ZORE_XUID_WORDS)
 #undef ZORE_XUID_WORDS
 

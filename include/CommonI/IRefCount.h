@@ -17,9 +17,9 @@ namespace CommonI {
 class IRefCount : public CitI::IInterface {
  public:
   ZORE_INTERFACE_XUID(CommonI_IRefCount)
-  virtual CitI::Status AddRef() = 0;                   // slot 2
-  virtual CitI::Status Release() = 0;                  // slot 3
-  virtual CitI::Status GetRefCount(int& count) = 0;    // slot 4
+  virtual CitI::Status AddRef() = 0;                 // slot 2
+  virtual CitI::Status Release() = 0;                // slot 3
+  virtual CitI::Status GetRefCount(int& count) = 0;  // slot 4
 };
 
 /// Adds one reference to the component behind `object`; null is skipped.

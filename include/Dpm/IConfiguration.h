@@ -34,9 +34,9 @@ class IPRModule : public CitI::IInterface {
 class IConfigurationElement : public CitI::IInterface {
  public:
   ZORE_INTERFACE_XUID(Dpm_IConfigurationElement)
-  virtual CitI::Status GetStaticLogic(bool& out) = 0;           // 2
-  virtual CitI::Status GetPRModule(IPRModule*& out) = 0;        // 3
-  virtual CitI::Status GetModule(CitI::IInterface*& out) = 0;   // 4
+  virtual CitI::Status GetStaticLogic(bool& out) = 0;          // 2
+  virtual CitI::Status GetPRModule(IPRModule*& out) = 0;       // 3
+  virtual CitI::Status GetModule(CitI::IInterface*& out) = 0;  // 4
 };
 
 class IConfigurationElementIterator : public CitI::IInterface {

@@ -41,8 +41,7 @@ class ISaveAutonym : public CitI::IInterface {
  public:
   ZORE_INTERFACE_XUID(Prjrep_ISaveAutonym)
   /// Slot 2: the configuration object kept in `repository` (may be null).
-  virtual CitI::Status GetConfiguration(CitI::IInterface* repository,
-                                        CitI::IInterface*& out) = 0;
+  virtual CitI::Status GetConfiguration(CitI::IInterface* repository, CitI::IInterface*& out) = 0;
 };
 
 }  // namespace Prjrep

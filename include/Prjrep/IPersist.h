@@ -32,12 +32,12 @@ class IPersistStream : public CitI::IInterface {
   ZORE_RESERVED_SLOT(13)
   ZORE_RESERVED_SLOT(14)
   ZORE_RESERVED_SLOT(15)
-  virtual CitI::Status ReadInt(std::int32_t& value) = 0;   // 16
-  virtual CitI::Status WriteInt(std::int32_t value) = 0;   // 17
-  virtual CitI::Status ReadTime(Port::Time& value) = 0;    // 18
-  virtual CitI::Status WriteTime(Port::Time value) = 0;    // 19
-  virtual CitI::Status ReadBool(bool& value) = 0;          // 20
-  virtual CitI::Status WriteBool(bool value) = 0;          // 21
+  virtual CitI::Status ReadInt(std::int32_t& value) = 0;  // 16
+  virtual CitI::Status WriteInt(std::int32_t value) = 0;  // 17
+  virtual CitI::Status ReadTime(Port::Time& value) = 0;   // 18
+  virtual CitI::Status WriteTime(Port::Time value) = 0;   // 19
+  virtual CitI::Status ReadBool(bool& value) = 0;         // 20
+  virtual CitI::Status WriteBool(bool value) = 0;         // 21
   ZORE_RESERVED_SLOT(22)
   ZORE_RESERVED_SLOT(23)
   virtual CitI::Status ReadUInt(std::uint32_t& value) = 0;  // 24
@@ -48,12 +48,12 @@ class IPersistStream : public CitI::IInterface {
   virtual CitI::Status WriteByte(std::uint8_t value) = 0;  // 29
   ZORE_RESERVED_SLOT(30)
   ZORE_RESERVED_SLOT(31)
-  virtual CitI::Status ReadString(Port::StringBase& value) = 0;          // 32
-  virtual CitI::Status WriteString(const Port::StringBase& value) = 0;   // 33
-  virtual CitI::Status ReadXUID(Port::XUID& value) = 0;                  // 34
-  virtual CitI::Status WriteXUID(const Port::XUID& value) = 0;           // 35
-  virtual CitI::Status ReadFileName(Port::StringBase& value) = 0;        // 36
-  virtual CitI::Status WriteFileName(const Port::StringBase& value) = 0; // 37
+  virtual CitI::Status ReadString(Port::StringBase& value) = 0;           // 32
+  virtual CitI::Status WriteString(const Port::StringBase& value) = 0;    // 33
+  virtual CitI::Status ReadXUID(Port::XUID& value) = 0;                   // 34
+  virtual CitI::Status WriteXUID(const Port::XUID& value) = 0;            // 35
+  virtual CitI::Status ReadFileName(Port::StringBase& value) = 0;         // 36
+  virtual CitI::Status WriteFileName(const Port::StringBase& value) = 0;  // 37
 };
 
 class IPersist : public CitI::IInterface {

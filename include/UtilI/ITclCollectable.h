@@ -21,8 +21,8 @@ class ITclCollectable : public CitI::IInterface {
   virtual bool GetPropertyValue(const Port::StringBase& name, CitI::IInterface*& out) = 0;
   /// Slot 8: forwards the query to the property-name registry.
   virtual CitI::Status QueryProperties(CitI::IInterface* query) = 0;
-  virtual std::int64_t GetReserved9() = 0;    // 9
-  virtual CitI::Status GetReserved10() = 0;   // 10
+  virtual std::int64_t GetReserved9() = 0;   // 9
+  virtual CitI::Status GetReserved10() = 0;  // 10
 };
 
 }  // namespace UtilI

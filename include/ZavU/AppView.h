@@ -6,7 +6,13 @@
 
 namespace ZavU {
 
-enum AppView : std::int32_t { SYNTHESIS = 0, EXPANDED = 1, FRAGCOVERED = 2, PACKED = 3, ROUTED = 4 };
+enum AppView : std::int32_t {
+  SYNTHESIS = 0,
+  EXPANDED = 1,
+  FRAGCOVERED = 2,
+  PACKED = 3,
+  ROUTED = 4
+};
 inline constexpr int kAppViewCount = 5;
 
 enum TaskID : std::int32_t { LOM = 0, TRANSLATE = 1, PLACEMENT = 2 };

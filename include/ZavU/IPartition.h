@@ -20,11 +20,11 @@ using PinRef = CommonI::RefCountPtr<IPartitionPin>;
 class IPartition : public CitI::IInterface {
  public:
   ZORE_INTERFACE_XUID(ZavU_IPartition)
-  virtual CitI::Status SetRoot(bool isRoot) = 0;                                   // 2
-  virtual bool IsRoot() = 0;                                                       // 3
-  virtual Port::StringBase GetName() = 0;                                          // 4
-  virtual Port::StringBase GetHierarchicalName() = 0;                              // 5
-  virtual CitI::Status SetHierarchicalName(const Port::StringBase& name) = 0;      // 6
+  virtual CitI::Status SetRoot(bool isRoot) = 0;                               // 2
+  virtual bool IsRoot() = 0;                                                   // 3
+  virtual Port::StringBase GetName() = 0;                                      // 4
+  virtual Port::StringBase GetHierarchicalName() = 0;                          // 5
+  virtual CitI::Status SetHierarchicalName(const Port::StringBase& name) = 0;  // 6
   virtual CitI::Status SetTrait(const Port::StringBase& name, const Port::StringBase& value,
                                 bool overwrite) = 0;                               // 7
   virtual Port::StringBase GetTrait(const Port::StringBase& name) = 0;             // 8

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-
 #include <xercesc/util/XercesDefs.hpp>
 
 #include "CitI/IInterface.h"
@@ -17,14 +16,14 @@ namespace ZavU {
 class IPartitionPin : public CitI::IInterface {
  public:
   ZORE_INTERFACE_XUID(ZavU_IPartitionPin)
-  virtual CitI::Status SetName(const Port::StringBase& name) = 0;               // slot 2
-  virtual Port::StringBase GetName() = 0;                                       // slot 3
-  virtual CitI::Status Dump() = 0;                                              // slot 4
-  virtual CitI::Status SetPartitionPinBel(const Port::StringBase& bel) = 0;     // slot 5
-  virtual Port::StringBase GetPartitionPinBel() = 0;                            // slot 6
-  virtual CitI::Status SetPartitionPinSite(const Port::StringBase& site) = 0;   // slot 7
-  virtual Port::StringBase GetPartitionPinSite() = 0;                           // slot 8
-  virtual CitI::Status ClearPartitionPinBelAndSite() = 0;                       // slot 9
+  virtual CitI::Status SetName(const Port::StringBase& name) = 0;                        // slot 2
+  virtual Port::StringBase GetName() = 0;                                                // slot 3
+  virtual CitI::Status Dump() = 0;                                                       // slot 4
+  virtual CitI::Status SetPartitionPinBel(const Port::StringBase& bel) = 0;              // slot 5
+  virtual Port::StringBase GetPartitionPinBel() = 0;                                     // slot 6
+  virtual CitI::Status SetPartitionPinSite(const Port::StringBase& site) = 0;            // slot 7
+  virtual Port::StringBase GetPartitionPinSite() = 0;                                    // slot 8
+  virtual CitI::Status ClearPartitionPinBelAndSite() = 0;                                // slot 9
   virtual CitI::Status GetVersion(std::uint32_t* version, std::uint32_t* revision) = 0;  // slot 10
 };
 
@@ -33,8 +32,7 @@ class IPPXPartition : public CitI::IInterface {
   ZORE_INTERFACE_XUID(ZavU_IPPXPartition)
   /// Slot 2: checks a Pin element of the partition description; 1 accepted.
   virtual CitI::Status ReadXmlAttributes(const XERCES_CPP_NAMESPACE::DOMElement* pin,
-                                         std::uint32_t checkFlag,
-                                         std::uint32_t formatVersion) = 0;
+                                         std::uint32_t checkFlag, std::uint32_t formatVersion) = 0;
   virtual CitI::Status NoOperation() = 0;  // slot 3
 };
 

@@ -16,10 +16,10 @@ class IXPartition : public CitI::IInterface {
   /// Slot 4: fills the partition from its element of the description.
   virtual CitI::Status ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* element,
                                       std::uint32_t checkFlag, std::uint32_t formatVersion) = 0;
-  virtual bool IsImport() = 0;                                                  // 5
-  virtual CitI::Status GetImportLocation(Port::StringBase& out) = 0;            // 6
+  virtual bool IsImport() = 0;                                                      // 5
+  virtual CitI::Status GetImportLocation(Port::StringBase& out) = 0;                // 6
   virtual bool ImportPreviousImplementation(IPartition* source, bool qhvOnly) = 0;  // 7
-  virtual bool ImportPartitionPins(IPartition* source) = 0;                     // 8
+  virtual bool ImportPartitionPins(IPartition* source) = 0;                         // 8
   /// Slot 9: appends the rest of the element's start tag to `text`.
   virtual CitI::Status WriteXmlAttributes(Port::StringBase& text) = 0;
   virtual Port::StringBase GetBoundaryOpt() = 0;  // 10

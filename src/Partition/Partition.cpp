@@ -109,8 +109,7 @@ CitI::Status Partition::SetHierarchicalName(const Port::StringBase& name) {
 }
 
 CitI::Status Partition::SetQnlFile(const Port::StringBase& path) {
-  m_previousFiles[ZavU::QNL] =
-      path.IsEmpty() ? path : Port::FileName(path).GetAbsolutePath(false);
+  m_previousFiles[ZavU::QNL] = path.IsEmpty() ? path : Port::FileName(path).GetAbsolutePath(false);
   return 1;
 }
 Port::StringBase Partition::GetQnlFile() const { return m_previousFiles[ZavU::QNL]; }

@@ -55,36 +55,36 @@ class Partition final {
   CitI::IInterface* Lookup(const Port::XUID& iid);
 
   // ---- own table of virtual operations, in slot order ----
-  virtual CitI::Status SetRoot(bool isRoot);                                      // 0
-  virtual bool IsRoot();                                                          // 1
-  virtual CitI::Status SetReconfigurable(bool reconfigurable);                    // 2
-  virtual bool IsReconfigurable();                                                // 3
-  virtual CitI::Status SetIsolated(bool isolated);                                // 4
-  virtual bool IsIsolated();                                                      // 5
-  virtual CitI::Status SetXmlDefined(bool defined);                               // 6
-  virtual bool IsXmlDefined();                                                    // 7
-  virtual Port::StringBase GetBoundaryOpt();                                      // 8
-  virtual Port::StringBase GetImportTag();                                        // 9
+  virtual CitI::Status SetRoot(bool isRoot);                    // 0
+  virtual bool IsRoot();                                        // 1
+  virtual CitI::Status SetReconfigurable(bool reconfigurable);  // 2
+  virtual bool IsReconfigurable();                              // 3
+  virtual CitI::Status SetIsolated(bool isolated);              // 4
+  virtual bool IsIsolated();                                    // 5
+  virtual CitI::Status SetXmlDefined(bool defined);             // 6
+  virtual bool IsXmlDefined();                                  // 7
+  virtual Port::StringBase GetBoundaryOpt();                    // 8
+  virtual Port::StringBase GetImportTag();                      // 9
   virtual CitI::Status ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* element,
                                       std::uint32_t checkFlag,
-                                      std::uint32_t formatVersion);               // 10
-  virtual bool IsImport();                                                        // 11
-  virtual bool ImportPreviousImplementation(ZavU::IPartition* source, bool qhvOnly);  // 12
-  virtual bool ImportPartitionPins(ZavU::IPartition* source);                     // 13
-  virtual CitI::Status WriteXmlAttributes(Port::StringBase& text);                // 14
-  virtual Port::StringBase GetProxyName(const Port::StringBase& name);            // 15
-  virtual Port::StringBase GetNameFromProxyName(const Port::StringBase& name);    // 16
-  virtual CitI::Status AddPartitionPin(const Port::StringBase& name);             // 17
-  virtual ZavU::PinRef FindPartitionPinInterface(const Port::StringBase& name);   // 18
-  virtual ZavU::PinRef FindPartitionPin(const Port::StringBase& name);            // 19
+                                      std::uint32_t formatVersion);                         // 10
+  virtual bool IsImport();                                                                  // 11
+  virtual bool ImportPreviousImplementation(ZavU::IPartition* source, bool qhvOnly);        // 12
+  virtual bool ImportPartitionPins(ZavU::IPartition* source);                               // 13
+  virtual CitI::Status WriteXmlAttributes(Port::StringBase& text);                          // 14
+  virtual Port::StringBase GetProxyName(const Port::StringBase& name);                      // 15
+  virtual Port::StringBase GetNameFromProxyName(const Port::StringBase& name);              // 16
+  virtual CitI::Status AddPartitionPin(const Port::StringBase& name);                       // 17
+  virtual ZavU::PinRef FindPartitionPinInterface(const Port::StringBase& name);             // 18
+  virtual ZavU::PinRef FindPartitionPin(const Port::StringBase& name);                      // 19
   virtual ZavU::PinRef FindPartitionPinInterfaceByProxyName(const Port::StringBase& name);  // 20
-  virtual ZavU::PinRef FindPartitionPinByProxyName(const Port::StringBase& name);  // 21
-  virtual CommonI::RefCountPtr<ZavU::IPartitionPinIterator> GetPartitionPins();   // 22
-  virtual CitI::Status SetName(const Port::StringBase& name);                     // 23
-  virtual CitI::Status SetHierarchicalName(const Port::StringBase& name);         // 24
-  virtual CitI::Status SetChildModifiedTimestamp(Port::Time time);                // 25
-  virtual Port::Time GetChildModifiedTimestamp();                                 // 26
-  virtual CitI::Status ClearChildModifiedTimestamp();                             // 27
+  virtual ZavU::PinRef FindPartitionPinByProxyName(const Port::StringBase& name);           // 21
+  virtual CommonI::RefCountPtr<ZavU::IPartitionPinIterator> GetPartitionPins();             // 22
+  virtual CitI::Status SetName(const Port::StringBase& name);                               // 23
+  virtual CitI::Status SetHierarchicalName(const Port::StringBase& name);                   // 24
+  virtual CitI::Status SetChildModifiedTimestamp(Port::Time time);                          // 25
+  virtual Port::Time GetChildModifiedTimestamp();                                           // 26
+  virtual CitI::Status ClearChildModifiedTimestamp();                                       // 27
 
   // ---- naming, QNL file, IP file names ----
   Port::StringBase GetName() const { return m_name; }

@@ -93,9 +93,9 @@ CitI::Status Partition_IXPartition::SetXmlDefined(bool defined) {
   return owner().SetXmlDefined(defined);
 }
 bool Partition_IXPartition::IsXmlDefined() { return owner().IsXmlDefined(); }
-CitI::Status Partition_IXPartition::ReadXmlElement(
-    const XERCES_CPP_NAMESPACE::DOMElement* element, std::uint32_t checkFlag,
-    std::uint32_t formatVersion) {
+CitI::Status Partition_IXPartition::ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* element,
+                                                   std::uint32_t checkFlag,
+                                                   std::uint32_t formatVersion) {
   return owner().ReadXmlElement(element, checkFlag, formatVersion);
 }
 bool Partition_IXPartition::IsImport() { return owner().IsImport(); }
@@ -158,8 +158,8 @@ std::int64_t Partition_ITclCollectable::GetReserved9() { return -1; }
 CitI::Status Partition_ITclCollectable::GetReserved10() { return 0; }
 
 // ---- IPartitionFileTracking ----
-CitI::Status Partition_ZavU_IPartitionFileTracking::SetPreviousDesignFile(
-    std::int32_t state, const StringBase& path) {
+CitI::Status Partition_ZavU_IPartitionFileTracking::SetPreviousDesignFile(std::int32_t state,
+                                                                          const StringBase& path) {
   return owner().SetPreviousDesignFile(state, path);
 }
 StringBase Partition_ZavU_IPartitionFileTracking::GetPreviousDesignFile(std::int32_t state) {

@@ -30,16 +30,16 @@ class PartitionPin final {
   CitI::IInterface* Lookup(const Port::XUID& iid);
 
   // ---- own table of virtual operations, in slot order ----
-  virtual CitI::Status SetPartitionPinBel(const Port::StringBase& bel);     // 0
-  virtual Port::StringBase GetPartitionPinBel();                            // 1
-  virtual CitI::Status SetPartitionPinSite(const Port::StringBase& site);   // 2
-  virtual Port::StringBase GetPartitionPinSite();                           // 3
-  virtual CitI::Status ClearPartitionPinBelAndSite();                       // 4
-  virtual CitI::Status SetName(const Port::StringBase& name);               // 5
+  virtual CitI::Status SetPartitionPinBel(const Port::StringBase& bel);    // 0
+  virtual Port::StringBase GetPartitionPinBel();                           // 1
+  virtual CitI::Status SetPartitionPinSite(const Port::StringBase& site);  // 2
+  virtual Port::StringBase GetPartitionPinSite();                          // 3
+  virtual CitI::Status ClearPartitionPinBelAndSite();                      // 4
+  virtual CitI::Status SetName(const Port::StringBase& name);              // 5
   virtual CitI::Status ReadXmlAttributes(const XERCES_CPP_NAMESPACE::DOMElement* pin,
                                          std::uint32_t checkFlag,
-                                         std::uint32_t formatVersion);      // 6
-  virtual CitI::Status NoOperation();                                       // 7
+                                         std::uint32_t formatVersion);  // 6
+  virtual CitI::Status NoOperation();                                   // 7
 
   Port::StringBase GetName() const { return m_name; }
 
@@ -58,7 +58,8 @@ class PartitionPin final {
   // ---- fields, in declaration order ----
   Port::StringBase m_bel;
   Port::StringBase m_site;
-  Port::StringBase m_name;  // changed through SetName or a record load, which tell watching partitions
+  Port::StringBase
+      m_name;  // changed through SetName or a record load, which tell watching partitions
   Port::XUID m_xuid;
 
   // ---- nested interface objects and the reference counter ----

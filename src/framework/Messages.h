@@ -17,6 +17,6 @@ inline constexpr const char* kMsgRevision = "2.0";
   Port_MsgManData::createObject(ZorE::kMsgDomain, __FILE_NAME__, __LINE__, ZorE::kMsgRevision)
 
 /// Throws Port::Exception with the formatted text, at the calling position.
-#define ZORE_THROW(...)                                                                     \
+#define ZORE_THROW(...)                                                                \
   throw Port::Exception(ZorE::kMsgDomain, __FILE_NAME__, ZorE::kMsgRevision, __LINE__, \
                         ombform(__VA_ARGS__))

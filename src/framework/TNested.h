@@ -28,7 +28,7 @@ class TNested : public Interface {
 
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override { return m_owner->Lookup(iid); }
 
- /// The component this object belongs to.
+  /// The component this object belongs to.
   Owner& owner() const { return *m_owner; }
 
  private:

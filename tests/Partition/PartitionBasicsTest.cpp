@@ -1,7 +1,6 @@
 // Naming, flags, proxy names, QNL file and IP file names of a partition, and
 // the lists it hands out.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include "Partition/Partition.h"

@@ -6,8 +6,8 @@
 #include <random>
 
 #include "Partition/FakeServices.h"
-#include "ZavU/IPartitionHierarchy.h"
 #include "Prjrep/IPersist.h"
+#include "ZavU/IPartitionHierarchy.h"
 #include "support/ScriptedStream.h"
 #include "support/ZoreTest.h"
 

@@ -30,11 +30,11 @@ TEST_F(PartitionPinTest, BelAndSiteAccessorsReportEachUseAndSettersAnswerZero) {
   EXPECT_EQ(pin->GetPartitionPinBel().str(), "LAB_X1_Y2");
   EXPECT_EQ(pin->SetPartitionPinSite("SITE_7"), 0);
   EXPECT_EQ(pin->GetPartitionPinSite().str(), "SITE_7");
-  EXPECT_EQ(sink.All(), (std::vector<std::string>{
-                            "INTERNAL: PartitionPin::SetPartitionPinBel() called.\n",
-                            "INTERNAL: PartitionPin::GetPartitionPinBel() called.\n",
-                            "INTERNAL: PartitionPin::SetPartitionPinSite called.\n",
-                            "INTERNAL: PartitionPin::GetPartitionPinSite called.\n"}));
+  EXPECT_EQ(sink.All(),
+            (std::vector<std::string>{"INTERNAL: PartitionPin::SetPartitionPinBel() called.\n",
+                                      "INTERNAL: PartitionPin::GetPartitionPinBel() called.\n",
+                                      "INTERNAL: PartitionPin::SetPartitionPinSite called.\n",
+                                      "INTERNAL: PartitionPin::GetPartitionPinSite called.\n"}));
   for (const Port_Message& m : sink.messages) EXPECT_EQ(m.domain, "VudododirazaDoruviV");
   sink.Clear();
   EXPECT_EQ(pin->ClearPartitionPinBelAndSite(), 0);

@@ -27,8 +27,7 @@ TEST_F(ComponentFramework, IdentitiesFromWordsEqualThoseParsedFromText) {
   EXPECT_EQ(fromWords, Port::XUID(Xuids::ZorE_PartitionPin));
   // Texts written in capitals name the same identity as in lower case.
   EXPECT_EQ(Port::XUID(Xuids::Text::Dpm_IProject), Port::XUID(Xuids::Dpm_IProject));
-  EXPECT_EQ(Port::XUID(Xuids::Dpm_IProject),
-            Port::XUID("{155462e3-6b65-42e1-94ab-fc281c0ef860}"));
+  EXPECT_EQ(Port::XUID(Xuids::Dpm_IProject), Port::XUID("{155462e3-6b65-42e1-94ab-fc281c0ef860}"));
   EXPECT_NE(Port::XUID(Xuids::ZorE_Partition), Port::XUID(Xuids::ZorE_PartitionPin));
 }
 
@@ -60,13 +59,17 @@ TEST_F(ComponentFramework, FactoryAnswersItsInterfacesAndRefusesOtherClasses) {
 
 TEST_F(ComponentFramework, EveryPartitionInterfaceLeadsToEveryOther) {
   auto partition = ZoreTest::NewPartition();
-  const Port::XuidWords identities[] = {
-      ZavU::IPartition::kIID,           CommonI::IRefCount::kIID,
-      Prjrep::IPersist::kIID,           UtilI::ITclCollectable::kIID,
-      ZavU::IPartitionFileTracking::kIID, ZavU::IPartitionHierarchy::kIID,
-      ZavU::IPartitionHierarchySettable::kIID, ZavU::IPartitionTimeTracking::kIID,
-      ZavU::IReconfigAssocInfo::kIID,   ZavU::IXPartition::kIID,
-      CitI::IInterface::kIID};
+  const Port::XuidWords identities[] = {ZavU::IPartition::kIID,
+                                        CommonI::IRefCount::kIID,
+                                        Prjrep::IPersist::kIID,
+                                        UtilI::ITclCollectable::kIID,
+                                        ZavU::IPartitionFileTracking::kIID,
+                                        ZavU::IPartitionHierarchy::kIID,
+                                        ZavU::IPartitionHierarchySettable::kIID,
+                                        ZavU::IPartitionTimeTracking::kIID,
+                                        ZavU::IReconfigAssocInfo::kIID,
+                                        ZavU::IXPartition::kIID,
+                                        CitI::IInterface::kIID};
   std::vector<CitI::IInterface*> answers;
   for (auto iid : identities) {
     CitI::IInterface* answer = partition->QueryInterface(Port::XUID(iid));

@@ -14,8 +14,8 @@ TEST(LoadByName, LibraryRegistersBothClassesOnce) {
       << CitP::Factory::LastLoadError();
   EXPECT_TRUE(CitP::Factory::LoadLibraryFactory("zavEraV_Adoduzadi")) << "a second load is a no-op";
 
-  auto partition = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition))
-                       .As<ZavU::IPartition>();
+  auto partition =
+      CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
   auto pin = CitP::Factory::CreateInstanceRef(Port::XUID("{2c4cfe12-3096-490e-bf15-40cec3980408}"))
                  .As<ZavU::IPartitionPin>();
   ASSERT_TRUE(partition);

@@ -39,20 +39,28 @@ std::vector<std::string> CapturingSink::Texts(Port_Severity severity) const {
 std::vector<std::string> CapturingSink::All() const {
   std::vector<std::string> texts;
   for (const Port_Message& m : messages) {
-    if (m.severity != Port_Severity::Debug) texts.push_back(SeverityName(m.severity) + (": " + m.text));
+    if (m.severity != Port_Severity::Debug)
+      texts.push_back(SeverityName(m.severity) + (": " + m.text));
   }
   return texts;
 }
 
 const char* SeverityName(Port_Severity severity) {
   switch (severity) {
-    case Port_Severity::Status: return "STATUS";
-    case Port_Severity::Info: return "INFO";
-    case Port_Severity::Warning: return "WARNING";
-    case Port_Severity::Error: return "ERROR";
-    case Port_Severity::Internal: return "INTERNAL";
-    case Port_Severity::Fatal: return "FATAL";
-    case Port_Severity::Debug: return "DEBUG";
+    case Port_Severity::Status:
+      return "STATUS";
+    case Port_Severity::Info:
+      return "INFO";
+    case Port_Severity::Warning:
+      return "WARNING";
+    case Port_Severity::Error:
+      return "ERROR";
+    case Port_Severity::Internal:
+      return "INTERNAL";
+    case Port_Severity::Fatal:
+      return "FATAL";
+    case Port_Severity::Debug:
+      return "DEBUG";
   }
   return "?";
 }

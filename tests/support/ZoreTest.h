@@ -10,11 +10,11 @@
 
 #include "CitP/Factory.h"
 #include "CommonI/IRefCount.h"
+#include "Partition/Partition.h"
+#include "PartitionPin/PartitionPin.h"
 #include "Port/MsgMan.h"
 #include "ZavU/IPartition.h"
 #include "ZavU/IPartitionPin.h"
-#include "Partition/Partition.h"
-#include "PartitionPin/PartitionPin.h"
 
 namespace ZoreTest {
 
