@@ -18,6 +18,7 @@
 #include <xercesc/util/XMLString.hpp>
 
 #include "Port/StringBase.h"
+#include "xml/Transcode.h"
 
 namespace HostXml {
 
@@ -30,14 +31,6 @@ constexpr const char* kCannotRead = "cannot read %s: %s";
 constexpr const char* kNotRegularFile = "not a regular file";
 constexpr const char* kUnknownFault = "the parser failed";
 constexpr const char* kOutOfMemory = "out of memory";
-
-std::string Transcoded(const XMLCh* text) {
-  if (!text) return {};
-  char* bytes = xc::XMLString::transcode(text);
-  std::string out = bytes ? bytes : "";
-  xc::XMLString::release(&bytes);
-  return out;
-}
 
 /// Keeps the first error or fatal error the parser reports, with its
 /// position; warnings are not faults of the document.

@@ -7,6 +7,7 @@
 #include <xercesc/util/XMLString.hpp>
 
 #include "Port/StringBase.h"
+#include "xml/Transcode.h"
 
 namespace HostXml {
 
@@ -22,14 +23,6 @@ constexpr const char* kTwoRoots = "more than one root partition (\"%s\" and \"%s
 constexpr const char* kNoName = "a Partition element under \"%s\" has no Name";
 constexpr const char* kNoRootName = "the root Partition element has no Name";
 constexpr const char* kDuplicateName = "two partitions are named \"%s\"";
-
-std::string Transcoded(const XMLCh* text) {
-  if (!text) return {};
-  char* bytes = xc::XMLString::transcode(text);
-  std::string out = bytes ? bytes : "";
-  xc::XMLString::release(&bytes);
-  return out;
-}
 
 class Name {
  public:
