@@ -4,6 +4,7 @@
 
 #include "CitP/Factory.h"
 #include "CommonI/IRefCount.h"
+#include "support/SelfCounted.h"
 
 namespace {
 
@@ -40,30 +41,14 @@ class CountedFactory : public CitI::IFactory, public CommonI::IRefCount {
 };
 
 // An object of the class the factory makes; deletes itself at zero.
-class Product : public CommonI::IRefCount {
+class Product : public ZoreTest::SelfCounted {
  public:
   explicit Product(CountedFactory* maker) : madeBy(maker) { ++g_liveObjects; }
   ~Product() override { --g_liveObjects; }
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     return iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID ? this : nullptr;
   }
-  CitI::Status AddRef() override {
-    ++m_refs;
-    return 1;
-  }
-  CitI::Status Release() override {
-    if (--m_refs == 0) delete this;
-    return 1;
-  }
-  CitI::Status GetRefCount(int& count) override {
-    count = m_refs;
-    return 1;
-  }
-
   CountedFactory* madeBy;
-
- private:
-  int m_refs = 1;
 };
 
 CitI::IInterface* CountedFactory::CreateInstance(const Port::XUID& classXuid) {

@@ -4,7 +4,7 @@
 
 #include "CitP/Factory.h"
 #include "CommonI/IRefCount.h"
-#include "Port/SafeCount.h"
+#include "support/SelfCounted.h"
 
 namespace {
 
@@ -12,31 +12,16 @@ int g_entryCount = 0;
 
 // A reference-counted object of the test class: it is born holding one
 // reference for its creator and deletes itself when the last one goes.
-class TestObject : public CommonI::IRefCount {
+class TestObject : public ZoreTest::SelfCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     if (iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID) return this;
     return nullptr;
   }
-  CitI::Status AddRef() override {
-    Port::SafeIncr(m_count);
-    return 1;
-  }
-  CitI::Status Release() override {
-    if (Port::SafeDecr(m_count) == 0) delete this;
-    return 1;
-  }
-  CitI::Status GetRefCount(int& count) override {
-    count = m_count;
-    return 1;
-  }
-
- private:
-  int m_count = 1;
 };
 
 // The factory, counted the same way; the registry keeps it alive.
-class TestFactory : public CitI::IFactory, public CommonI::IRefCount {
+class TestFactory : public CitI::IFactory, public ZoreTest::SelfCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
@@ -49,21 +34,6 @@ class TestFactory : public CitI::IFactory, public CommonI::IRefCount {
     if (!(classXuid == testlib::kTestClass)) return nullptr;
     return new TestObject;
   }
-  CitI::Status AddRef() override {
-    Port::SafeIncr(m_count);
-    return 1;
-  }
-  CitI::Status Release() override {
-    if (Port::SafeDecr(m_count) == 0) delete this;
-    return 1;
-  }
-  CitI::Status GetRefCount(int& count) override {
-    count = m_count;
-    return 1;
-  }
-
- private:
-  int m_count = 1;
 };
 
 }  // namespace
