@@ -6,6 +6,7 @@
 #include <climits>
 #include <set>
 
+#include "Partition/FakeServices.h"
 #include "support/ScriptedStream.h"
 #include "support/ZoreTest.h"
 
@@ -544,6 +545,83 @@ TEST_F(PartitionRecordTest, OneBadPinAmongGoodOnesIsSkippedWithItsIndex) {
                            "Partition Pin not loaded.\n"),
                      Error("Failed to load Partition Pin 1.  Partition Pin not loaded.\n")}));
   EXPECT_EQ(Own(p).m_traits, Own(source).m_traits) << "the load went on past the pins";
+}
+
+/// Answers only the root interfaces: a component of another kind registered
+/// under the pin class. Freed by its last reference.
+class NotAPin final : public CommonI::IRefCount {
+ public:
+  static inline int live = 0;
+  NotAPin() { ++live; }
+  ~NotAPin() override { --live; }
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID ? this : nullptr;
+  }
+  CitI::Status AddRef() override { return ++m_refs, 1; }
+  CitI::Status Release() override {
+    if (--m_refs == 0) delete this;
+    return 1;
+  }
+  CitI::Status GetRefCount(int& out) override { return out = m_refs, 1; }
+
+ private:
+  int m_refs = 1;
+};
+
+class NotAPinFactory final : public CitI::IFactory, public FakeServices::StackCounted {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
+    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
+      return static_cast<CitI::IFactory*>(this);
+    }
+    return nullptr;
+  }
+  CitI::IInterface* CreateInstance(const Port::XUID&) override { return new NotAPin(); }
+};
+
+TEST_F(PartitionRecordTest, PinsThatCannotBeMadeAreReportedBySteps) {
+  // One announced pin whose record the stream does not hold: the traits follow.
+  auto record = [] {
+    ScriptedStream s;
+    Head(s, "2", "0").Bool(false).Bool(false).Int(1);
+    s.Int(1).Str("preserve").Str("placement").Int(0).Int(0).Int(-1).Int(0).Int(-1).Int(-1);
+    return s;
+  };
+  auto p = NewPartition();
+  Populate(Own(p), 1);
+  NotAPinFactory notAPins;
+  {
+    struct Restore {
+      ~Restore() { FakeServices::RestoreRegistry(); }
+    } restore;
+    ZoreTest::CapturingSink sink;
+
+    // The registry knows no pin class: nothing was created.
+    CitP::Factory::Shutdown();
+    ScriptedStream unknown = record();
+    EXPECT_EQ(Persist(p)->PersistLoad(&unknown), 1);
+    EXPECT_TRUE(unknown.AtEnd());
+    EXPECT_TRUE(Own(p).m_pins.empty()) << "the old pins were replaced";
+
+    // Something was created, but it has no record interface.
+    CitP::Factory::RegisterFactory(Port::XUID(Xuids::ZorE_PartitionPin), &notAPins);
+    ScriptedStream noRecord = record();
+    EXPECT_EQ(Persist(p)->PersistLoad(&noRecord), 1);
+    EXPECT_TRUE(noRecord.AtEnd());
+    EXPECT_TRUE(Own(p).m_pins.empty());
+    EXPECT_EQ(NotAPin::live, 0) << "the object that is not a pin is dropped";
+
+    EXPECT_EQ(sink.All(),
+              (Strings{Error("Can't create Partition Pin interface.  Partition Pin not loaded.\n"),
+                       Error("Can't create Partition Pin persist interface.  Partition Pin not "
+                             "loaded.\n")}));
+    // The pin the first load replaced leaves its own trace when it goes.
+    EXPECT_EQ(sink.Texts(Port_Severity::Debug),
+              (Strings{"Reading 1 partition pins\n", "In ZorE::PartitionPin::~PartitionPin\n",
+                       "Reading 1 partition pins\n"}));
+    EXPECT_EQ(Own(p).m_traits.size(), 1u) << "the load went on past the pins";
+  }
 }
 
 // ---- damaged records ----
