@@ -65,25 +65,29 @@ bool ReadLastIndexed(Stream& s, Array& array, Text failed, const char* label, Re
 }
 
 /// Creates one pin and loads its record; a pin that fails is reported with
-/// its index and left out.
+/// its index and left out. The steps go as the messages say: the component
+/// first, then its record interface, then its record, and only a loaded pin
+/// is asked for its IPartitionPin and listed.
 bool LoadPin(Partition& p, Stream& s, std::int32_t index) {
   CommonI::RefCountPtr<CitI::IInterface> created =
       CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin));
-  auto* asPin = CitI::QueryAs<ZavU::IPartitionPin>(created.get());
-  if (!asPin) {
+  if (!created) {
     ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
     return false;
   }
-  // The creation's reference passes to the pin's holder: one pin, one count.
-  ZavU::PinRef pin = ZavU::PinRef::Adopt(asPin);
-  created.Detach();
-  Prjrep::IPersist* persist = CitI::QueryAs<Prjrep::IPersist>(pin.get());
+  Prjrep::IPersist* persist = CitI::QueryAs<Prjrep::IPersist>(created.get());
   if (!persist) {
     ZORE_MSG().issueError("%s", TextOf(Text::CreatePinPersist));
     return false;
   }
   if (persist->PersistLoad(&s) != 1) {
     ZORE_MSG().issueError(TextOf(Text::ReadPin), index);
+    return false;
+  }
+  ZavU::PinRef pin = created.As<ZavU::IPartitionPin>();
+  if (!pin) {
+    // A component with a record but no pin interface cannot be listed.
+    ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
     return false;
   }
   p.m_pins.push_back(std::move(pin));

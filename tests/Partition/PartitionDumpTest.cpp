@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "Dpm/IHDProject.h"
+#include "Partition/FakeServices.h"
 #include "support/ZoreTest.h"
 
 namespace {
@@ -185,6 +186,32 @@ TEST_F(PartitionDump, PinsFilesProjectAndParent) {
   ASSERT_GE(lines.size(), tail.size());
   EXPECT_EQ(Lines(lines.end() - tail.size(), lines.end()), tail);
   EXPECT_EQ(ZoreTest::RefCount(parent.get()), 1) << "the parent is released after the dump";
+}
+
+TEST_F(PartitionDump, ParentFoundThroughTheCurrentProjectIsShownAndReleased) {
+  FakeServices::Install();
+  auto parent = NewPartition();
+  parent->SetHierarchicalName("/top");
+  auto p = NewPartition();
+  {
+    FakeServices::Project current;
+    current.parent = parent;
+    FakeServices::Settings().currentProjectCreatable = true;
+    FakeServices::Settings().current = &current;
+    const Lines lines = Dumped(p);
+    // The location line shows the partition's own project link, which is
+    // not set; the parent is looked up through the current project.
+    const Lines links = {"   HDProject location       = NULL\n",
+                         "   Parent Name              = /top\n", "   Previous Files\n"};
+    // "   Previous Files\n" is followed by 19 lines to the end.
+    ASSERT_GE(lines.size(), 22u);
+    EXPECT_EQ(Lines(lines.end() - 22, lines.end() - 19), links);
+    ASSERT_EQ(current.parentAskedFor.size(), 1u);
+    EXPECT_EQ(current.parentAskedFor[0], p.get());
+    current.parent.Reset();
+    EXPECT_EQ(ZoreTest::RefCount(parent.get()), 1) << "the parent is released after the dump";
+    FakeServices::Settings() = FakeServices::ServiceSettings();
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <climits>
 #include <set>
 
+#include "Partition/FakeServices.h"
 #include "support/ScriptedStream.h"
 #include "support/ZoreTest.h"
 
@@ -454,6 +455,7 @@ TEST_F(PartitionRecordTest, EveryFailedReadReportsItsItem) {
   Head(r5, "1", "5").Bool(false).Int(0).Int(0).Int(0).Str("/r5.qnl").Int(0);
 
   std::set<std::string> seen;
+  Strings firstInOrder;  // the first message of each failed item, new ones only
   for (ScriptedStream* record : {&current, &r5}) {
     for (std::size_t k = 0; k < record->items.size(); ++k) {
       ZoreTest::CapturingSink sink;
@@ -472,9 +474,14 @@ TEST_F(PartitionRecordTest, EveryFailedReadReportsItsItem) {
       const Strings messages = sink.All();
       EXPECT_FALSE(messages.empty()) << "item " << k;
       seen.insert(messages.begin(), messages.end());
+      if (!messages.empty() && std::find(firstInOrder.begin(), firstInOrder.end(),
+                                         messages.front()) == firstInOrder.end()) {
+        firstInOrder.push_back(messages.front());
+      }
     }
   }
-  const std::set<std::string> expected = {
+  // In record order; the old single Qnl path comes from the revision 5 record.
+  const Strings ordered = {
       Error("Partition::PersistLoad: Failed to read Partition version.  Partition not loaded.\n"),
       Error("Partition::PersistLoad: Failed to read Partition revision.  Partition not "
             "loaded.\n"),
@@ -512,7 +519,6 @@ TEST_F(PartitionRecordTest, EveryFailedReadReportsItsItem) {
             "not loaded.\n"),
       Error("Partition::PersistLoad: Failed to read Partition force flags.  Partition not "
             "loaded.\n"),
-      Error("Partition::PersistLoad: Failed to read Qnl file name.  Partition not loaded.\n"),
       Error("Partition::PersistLoad: Failed to read Partition design file names.  Partition not "
             "loaded.\n"),
       Error("Partition::PersistLoad: Failed to read number of Partition IP filenames.  "
@@ -523,8 +529,17 @@ TEST_F(PartitionRecordTest, EveryFailedReadReportsItsItem) {
             "data not written.\n"),
       Error("Partition::PersistLoad: Failed to read Partition Interface Change timestamps.  "
             "Partition data not written.\n"),
+      Error("Partition::PersistLoad: Failed to read Qnl file name.  Partition not loaded.\n"),
   };
-  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(seen, std::set<std::string>(ordered.begin(), ordered.end()));
+  // Each failed item is reported with its own message first: the first
+  // messages, taken item by item, come in record order. The pin index
+  // message only ever follows the pin's own.
+  Strings expectedFirst = ordered;
+  expectedFirst.erase(std::find(expectedFirst.begin(), expectedFirst.end(),
+                                Error("Failed to load Partition Pin 0.  Partition Pin not "
+                                      "loaded.\n")));
+  EXPECT_EQ(firstInOrder, expectedFirst);
 }
 
 TEST_F(PartitionRecordTest, OneBadPinAmongGoodOnesIsSkippedWithItsIndex) {
@@ -544,6 +559,83 @@ TEST_F(PartitionRecordTest, OneBadPinAmongGoodOnesIsSkippedWithItsIndex) {
                            "Partition Pin not loaded.\n"),
                      Error("Failed to load Partition Pin 1.  Partition Pin not loaded.\n")}));
   EXPECT_EQ(Own(p).m_traits, Own(source).m_traits) << "the load went on past the pins";
+}
+
+/// Answers only the root interfaces: a component of another kind registered
+/// under the pin class. Freed by its last reference.
+class NotAPin final : public CommonI::IRefCount {
+ public:
+  static inline int live = 0;
+  NotAPin() { ++live; }
+  ~NotAPin() override { --live; }
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID ? this : nullptr;
+  }
+  CitI::Status AddRef() override { return ++m_refs, 1; }
+  CitI::Status Release() override {
+    if (--m_refs == 0) delete this;
+    return 1;
+  }
+  CitI::Status GetRefCount(int& out) override { return out = m_refs, 1; }
+
+ private:
+  int m_refs = 1;
+};
+
+class NotAPinFactory final : public CitI::IFactory, public FakeServices::StackCounted {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
+    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
+      return static_cast<CitI::IFactory*>(this);
+    }
+    return nullptr;
+  }
+  CitI::IInterface* CreateInstance(const Port::XUID&) override { return new NotAPin(); }
+};
+
+TEST_F(PartitionRecordTest, PinsThatCannotBeMadeAreReportedBySteps) {
+  // One announced pin whose record the stream does not hold: the traits follow.
+  auto record = [] {
+    ScriptedStream s;
+    Head(s, "2", "0").Bool(false).Bool(false).Int(1);
+    s.Int(1).Str("preserve").Str("placement").Int(0).Int(0).Int(-1).Int(0).Int(-1).Int(-1);
+    return s;
+  };
+  auto p = NewPartition();
+  Populate(Own(p), 1);
+  NotAPinFactory notAPins;
+  {
+    struct Restore {
+      ~Restore() { FakeServices::RestoreRegistry(); }
+    } restore;
+    ZoreTest::CapturingSink sink;
+
+    // The registry knows no pin class: nothing was created.
+    CitP::Factory::Shutdown();
+    ScriptedStream unknown = record();
+    EXPECT_EQ(Persist(p)->PersistLoad(&unknown), 1);
+    EXPECT_TRUE(unknown.AtEnd());
+    EXPECT_TRUE(Own(p).m_pins.empty()) << "the old pins were replaced";
+
+    // Something was created, but it has no record interface.
+    CitP::Factory::RegisterFactory(Port::XUID(Xuids::ZorE_PartitionPin), &notAPins);
+    ScriptedStream noRecord = record();
+    EXPECT_EQ(Persist(p)->PersistLoad(&noRecord), 1);
+    EXPECT_TRUE(noRecord.AtEnd());
+    EXPECT_TRUE(Own(p).m_pins.empty());
+    EXPECT_EQ(NotAPin::live, 0) << "the object that is not a pin is dropped";
+
+    EXPECT_EQ(sink.All(),
+              (Strings{Error("Can't create Partition Pin interface.  Partition Pin not loaded.\n"),
+                       Error("Can't create Partition Pin persist interface.  Partition Pin not "
+                             "loaded.\n")}));
+    // The pin the first load replaced leaves its own trace when it goes.
+    EXPECT_EQ(sink.Texts(Port_Severity::Debug),
+              (Strings{"Reading 1 partition pins\n", "In ZorE::PartitionPin::~PartitionPin\n",
+                       "Reading 1 partition pins\n"}));
+    EXPECT_EQ(Own(p).m_traits.size(), 1u) << "the load went on past the pins";
+  }
 }
 
 // ---- damaged records ----

@@ -2,6 +2,7 @@
 // into fields and traits, the pins of its Pins children, and every message.
 #include <gtest/gtest.h>
 
+#include "Partition/FakeServices.h"
 #include "Port/Exception.h"
 #include "Prjrep/IPersist.h"
 #include "ZavU/IXPartition.h"
@@ -157,6 +158,46 @@ TEST_F(PartitionXmlRead, ReconfigurableModuleNameAndIsolation) {
   EXPECT_FALSE(p->IsReconfigurable());
   EXPECT_EQ(own.m_reconfigModuleName.str(), "rm_a");
   EXPECT_FALSE(p->IsIsolated()) << "only the keyword true isolates";
+}
+
+TEST_F(PartitionXmlRead, KeywordsIgnoreTheCaseOfLetters) {
+  auto p = NewPartition();
+  ZorE::Partition& own = ZoreTest::Own(p);
+  CapturingSink sink;
+  EXPECT_EQ(Read(p, R"(<Partition State="IMPORT" ImportTag="None" Reconfigurable="True"
+                                  ReconfigModuleName="rm" Isolated="TRUE"/>)"),
+            1);
+  EXPECT_TRUE(own.m_isImport);
+  EXPECT_EQ(own.m_importTag.str(), "") << "any spelling of NONE names no tag";
+  EXPECT_TRUE(p->IsReconfigurable());
+  EXPECT_EQ(own.m_reconfigModuleName.str(), "rm");
+  EXPECT_TRUE(p->IsIsolated());
+  EXPECT_EQ(Read(p, R"(<Partition State="Implement"/>)"), 1);
+  EXPECT_FALSE(own.m_isImport);
+  EXPECT_EQ(Read(p, R"(<Partition State="ACTIVE"/>)"), 1);
+  EXPECT_EQ(sink.All(), std::vector<std::string>{
+                            "WARNING: Partition XML state \"active\" is deprecated.  Please change "
+                            "the state to \"implement\".\n"});
+}
+
+TEST_F(PartitionXmlRead, PinsTheRegistryCannotMakeAreSkipped) {
+  auto p = NewPartition();
+  {
+    struct Restore {
+      ~Restore() { FakeServices::RestoreRegistry(); }
+    } restore;
+    CapturingSink sink;
+    CitP::Factory::Shutdown();
+    EXPECT_EQ(Read(p, R"(<Partition State="implement"><Pins>
+        <Pin Name="a"/><Pin Name="a"/></Pins></Partition>)"),
+              1)
+        << "each pin is skipped and the reading goes on; no pin, no duplicate";
+    const std::string cannot =
+        "ERROR: Can't create Partition Pin interface.  Partition Pin not "
+        "loaded.\n";
+    EXPECT_EQ(sink.All(), (std::vector<std::string>{cannot, cannot}));
+    EXPECT_TRUE(ZoreTest::Own(p).m_pins.empty());
+  }
 }
 
 TEST_F(PartitionXmlRead, PinsAreReadInDocumentOrderSkippingTextAndComments) {
