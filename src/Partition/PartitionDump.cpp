@@ -105,7 +105,9 @@ CitI::Status Partition::Dump() {
   DUMP_LINE(kIpCount, Count(m_ipFiles.size()));
   for (const Port::StringBase& file : m_ipFiles) DUMP_LINE(kIpFile, file.c_str());
   DUMP_LINE(kPinCount, Count(m_pins.size()));
-  for (const ZavU::PinRef& pin : m_pins) pin->Dump();
+  for (const ZavU::PinRef& pin : m_pins) {
+    if (pin) pin->Dump();  // an empty entry has nothing to show
+  }
 
   DUMP_LINE(kReconfigurable, Flag(m_isReconfigurable));
   DUMP_LINE(kIsolated, Flag(m_isIsolated));

@@ -1,6 +1,8 @@
 // The diagnostic dump: every line, label and count, in order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <ctime>
 
@@ -186,6 +188,17 @@ TEST_F(PartitionDump, PinsFilesProjectAndParent) {
   ASSERT_GE(lines.size(), tail.size());
   EXPECT_EQ(Lines(lines.end() - tail.size(), lines.end()), tail);
   EXPECT_EQ(ZoreTest::RefCount(parent.get()), 1) << "the parent is released after the dump";
+}
+
+TEST_F(PartitionDump, AnEmptyPinEntryIsCountedButShowsNothing) {
+  auto p = NewPartition();
+  ASSERT_EQ(p->AddPartitionPin("clk"), 1);
+  ZoreTest::Own(p).m_pins.emplace_back();  // a host may leave a hole in the list
+  const Lines lines = Dumped(p);
+  auto count = std::find(lines.begin(), lines.end(), "   Number of PPs = 2\n");
+  ASSERT_NE(count, lines.end());
+  EXPECT_EQ(*(count + 1), "Partition Pin \"clk\":\n");
+  EXPECT_EQ(*(count + 2), "   Is marked reconfigurable = false\n");
 }
 
 TEST_F(PartitionDump, ParentFoundThroughTheCurrentProjectIsShownAndReleased) {
