@@ -15,7 +15,9 @@ void Link(ZavU::IPartition* partition, ZavU::IPartition* parent, Dpm::IHDProject
   auto* settable = CitI::QueryAs<ZavU::IPartitionHierarchySettable>(partition);
   if (!settable) return;
   settable->SetParent(CommonI::RefCountPtr<ZavU::IPartition>(parent));
-  settable->SetHDProject(project);
+  Prjrep::AutoRelease<Dpm::IHDProject> held;  // the caller's reference, passed on by reference
+  held.Share(project);
+  settable->SetHDProject(held);
 }
 
 /// The partition's own answer for its IPartition: one pointer per partition,

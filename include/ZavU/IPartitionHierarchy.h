@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CommonI/IRefCount.h"
+#include "Prjrep/IRefCount.h"
 #include "ZavU/IPartition.h"
 
 namespace Dpm {
@@ -26,8 +27,9 @@ class IPartitionHierarchySettable : public CitI::IInterface {
   ZORE_INTERFACE_XUID(ZavU_IPartitionHierarchySettable)
   /// Slot 2: stores the parent's pointer; the caller keeps it alive.
   virtual CitI::Status SetParent(const CommonI::RefCountPtr<IPartition>& parent) = 0;
-  /// Slot 3: stores the project's pointer; the caller keeps it alive.
-  virtual CitI::Status SetHDProject(Dpm::IHDProject* project) = 0;
+  /// Slot 3: stores the pointer the caller's reference holds; the caller
+  /// keeps the project alive.
+  virtual CitI::Status SetHDProject(const Prjrep::AutoRelease<Dpm::IHDProject>& project) = 0;
   ZORE_RESERVED_SLOT(4)
 };
 

@@ -179,8 +179,9 @@ CitI::Status Partition_ZavU_IPartitionHierarchySettable::SetParent(
     const CommonI::RefCountPtr<ZavU::IPartition>& parent) {
   return owner().SetParent(parent.get());
 }
-CitI::Status Partition_ZavU_IPartitionHierarchySettable::SetHDProject(Dpm::IHDProject* project) {
-  return owner().SetHDProject(project);
+CitI::Status Partition_ZavU_IPartitionHierarchySettable::SetHDProject(
+    const Prjrep::AutoRelease<Dpm::IHDProject>& project) {
+  return owner().SetHDProject(project.get());
 }
 
 // ---- IPartitionTimeTracking ----

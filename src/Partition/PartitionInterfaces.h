@@ -119,7 +119,7 @@ class Partition_ZavU_IPartitionHierarchySettable final
  public:
   using TNested::TNested;
   CitI::Status SetParent(const CommonI::RefCountPtr<ZavU::IPartition>& parent) override;
-  CitI::Status SetHDProject(Dpm::IHDProject* project) override;
+  CitI::Status SetHDProject(const Prjrep::AutoRelease<Dpm::IHDProject>& project) override;
 };
 
 class Partition_ZavU_IPartitionTimeTracking final

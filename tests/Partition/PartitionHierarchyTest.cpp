@@ -76,10 +76,20 @@ TEST_F(PartitionHierarchy, ParentComesFromTheLinkElseFromTheProject) {
   EXPECT_EQ(hierarchy->GetParentPartition().get(), other.get());
   EXPECT_EQ(current.parentAskedFor, std::vector<ZavU::IPartition*>{child.get()});
 
-  // A linked project is asked instead of the current one.
+  // A linked project is asked instead of the current one. The caller hands
+  // over its own reference, by reference; the partition keeps the pointer
+  // and no reference of its own.
   linked.parent = parent;
-  EXPECT_EQ(settable->SetHDProject(&linked), 1);
+  {
+    Prjrep::AutoRelease<Dpm::IHDProject> held;
+    held.Share(&linked);
+    EXPECT_EQ(settable->SetHDProject(held), 1);
+    EXPECT_EQ(linked.refs, 1) << "only the caller's";
+  }
+  EXPECT_EQ(linked.refs, 0);
+  EXPECT_EQ(Own(child).m_hdProject, &linked);
   EXPECT_EQ(hierarchy->GetParentPartition().get(), parent.get());
+  EXPECT_EQ(linked.refs, 0) << "the lookup's reference was dropped";
   EXPECT_EQ(current.parentAskedFor.size(), 1u);
   EXPECT_EQ(linked.parentAskedFor.size(), 1u);
 

@@ -14,6 +14,7 @@
 
 /// A factory of the library's own kind, made by the template the entry uses.
 CitI::IFactory* NewPartitionFactoryForTest();
+CitI::IFactory* NewPinFactoryForTest();
 
 namespace {
 
@@ -55,6 +56,17 @@ TEST_F(ComponentFramework, FactoryAnswersItsInterfacesAndRefusesOtherClasses) {
   EXPECT_EQ(made, made->QueryInterface(Port::XUID(Prjrep::IPersist::kIID)));
   CommonI::ReleaseFrom(made);
   CommonI::ReleaseFrom(factory);
+
+  // The pin factory likewise makes pins only.
+  CitI::IFactory* pins = NewPinFactoryForTest();
+  EXPECT_EQ(pins->CreateInstance(Port::XUID(Xuids::ZorE_Partition)), nullptr);
+  CitI::IInterface* pin = pins->CreateInstance(Port::XUID(Xuids::Text::ZorE_PartitionPin));
+  ASSERT_NE(pin, nullptr);
+  EXPECT_EQ(pin, pin->QueryInterface(Port::XUID(Prjrep::IPersist::kIID)));
+  EXPECT_NE(pin->QueryInterface(Port::XUID(ZavU::IPartitionPin::kIID)), nullptr);
+  EXPECT_EQ(ZoreTest::RefCount(pin), 1) << "the caller's reference only";
+  CommonI::ReleaseFrom(pin);
+  CommonI::ReleaseFrom(pins);
 }
 
 TEST_F(ComponentFramework, EveryPartitionInterfaceLeadsToEveryOther) {

@@ -48,7 +48,7 @@ TEST_F(ServicesTest, TheCurrentProjectIsWhatTheHostSet) {
   // A partition without links asks the current project for its parent.
   auto settable = a.As<ZavU::IPartitionHierarchySettable>();
   settable->SetParent(PartitionRef());
-  settable->SetHDProject(nullptr);
+  settable->SetHDProject(Prjrep::AutoRelease<Dpm::IHDProject>());
   EXPECT_EQ(a.As<ZavU::IPartitionHierarchy>()->GetParentPartition().get(), top.get());
   HostProject::SetCurrentProject(nullptr);
   EXPECT_EQ(HostProject::CurrentProject(), nullptr);
