@@ -20,6 +20,7 @@
 #include "Dpm/IPRSolution.h"
 #include "Prjrep/IRefCount.h"
 #include "ZavU/IPartition.h"
+#include "support/SelfCounted.h"
 #include "support/ZoreTest.h"
 
 namespace FakeServices {
@@ -44,6 +45,31 @@ class StackCounted : public CommonI::IRefCount, public Prjrep::IRefCount {
   }
   ~StackCounted() override { EXPECT_EQ(refs, 0) << "a reference on a fake was not dropped"; }
   int refs = 0;
+};
+
+/// Answers only the root interfaces: a component of another kind that a
+/// registry hands back for the pin class. Freed by its last reference.
+class NotAPin final : public ZoreTest::SelfCounted {
+ public:
+  static inline int live = 0;
+  NotAPin() { ++live; }
+  ~NotAPin() override { --live; }
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID ? this : nullptr;
+  }
+};
+
+/// Makes a NotAPin for whatever class it is asked for.
+class NotAPinFactory final : public CitI::IFactory, public StackCounted {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
+    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
+      return static_cast<CitI::IFactory*>(this);
+    }
+    return nullptr;
+  }
+  CitI::IInterface* CreateInstance(const Port::XUID&) override { return new NotAPin(); }
 };
 
 class Module final : public Dpm::IPRModule, public StackCounted {

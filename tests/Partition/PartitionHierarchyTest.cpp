@@ -149,42 +149,9 @@ TEST_F(PartitionPins, AddingRefusesOnlyAnExistingName) {
   EXPECT_EQ(PinNames(p), (Strings{"clk", "CLK", ""}));
 }
 
-/// Answers only the root interfaces: what a registry hands back for the pin
-/// class when something else is registered under it.
-class NotAPin final : public CommonI::IRefCount {
- public:
-  static inline int live = 0;
-  NotAPin() { ++live; }
-  ~NotAPin() override { --live; }
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID ? this : nullptr;
-  }
-  CitI::Status AddRef() override { return ++m_refs, 1; }
-  CitI::Status Release() override {
-    if (--m_refs == 0) delete this;
-    return 1;
-  }
-  CitI::Status GetRefCount(int& out) override { return out = m_refs, 1; }
-
- private:
-  int m_refs = 1;
-};
-
-class NotAPinFactory final : public CitI::IFactory, public FakeServices::StackCounted {
- public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<CitI::IFactory*>(this);
-    }
-    return nullptr;
-  }
-  CitI::IInterface* CreateInstance(const Port::XUID&) override { return new NotAPin(); }
-};
-
 TEST_F(PartitionPins, PinsThatCannotBeCreatedAreReported) {
   auto p = NewPartition();
-  NotAPinFactory notAPins;
+  FakeServices::NotAPinFactory notAPins;
   {
     // Whatever happens, the registry gets the library's classes back.
     struct Restore {
@@ -195,7 +162,7 @@ TEST_F(PartitionPins, PinsThatCannotBeCreatedAreReported) {
     EXPECT_EQ(p->AddPartitionPin("clk"), 0);
     CitP::Factory::RegisterFactory(Port::XUID(Xuids::ZorE_PartitionPin), &notAPins);
     EXPECT_EQ(p->AddPartitionPin("clk"), 0);
-    EXPECT_EQ(NotAPin::live, 0) << "the object that is not a pin is dropped";
+    EXPECT_EQ(FakeServices::NotAPin::live, 0) << "the object that is not a pin is dropped";
     EXPECT_EQ(sink.All(), (Strings{"ERROR: Can't create ZorE:PartitionPin Interface\n",
                                    "ERROR: Can't create ZorE:PartitionPin component\n"}));
     EXPECT_TRUE(Own(p).m_pins.empty());

@@ -561,39 +561,6 @@ TEST_F(PartitionRecordTest, OneBadPinAmongGoodOnesIsSkippedWithItsIndex) {
   EXPECT_EQ(Own(p).m_traits, Own(source).m_traits) << "the load went on past the pins";
 }
 
-/// Answers only the root interfaces: a component of another kind registered
-/// under the pin class. Freed by its last reference.
-class NotAPin final : public CommonI::IRefCount {
- public:
-  static inline int live = 0;
-  NotAPin() { ++live; }
-  ~NotAPin() override { --live; }
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID ? this : nullptr;
-  }
-  CitI::Status AddRef() override { return ++m_refs, 1; }
-  CitI::Status Release() override {
-    if (--m_refs == 0) delete this;
-    return 1;
-  }
-  CitI::Status GetRefCount(int& out) override { return out = m_refs, 1; }
-
- private:
-  int m_refs = 1;
-};
-
-class NotAPinFactory final : public CitI::IFactory, public FakeServices::StackCounted {
- public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<CitI::IFactory*>(this);
-    }
-    return nullptr;
-  }
-  CitI::IInterface* CreateInstance(const Port::XUID&) override { return new NotAPin(); }
-};
-
 TEST_F(PartitionRecordTest, PinsThatCannotBeMadeAreReportedBySteps) {
   // One announced pin whose record the stream does not hold: the traits follow.
   auto record = [] {
@@ -604,7 +571,7 @@ TEST_F(PartitionRecordTest, PinsThatCannotBeMadeAreReportedBySteps) {
   };
   auto p = NewPartition();
   Populate(Own(p), 1);
-  NotAPinFactory notAPins;
+  FakeServices::NotAPinFactory notAPins;
   {
     struct Restore {
       ~Restore() { FakeServices::RestoreRegistry(); }
@@ -624,7 +591,7 @@ TEST_F(PartitionRecordTest, PinsThatCannotBeMadeAreReportedBySteps) {
     EXPECT_EQ(Persist(p)->PersistLoad(&noRecord), 1);
     EXPECT_TRUE(noRecord.AtEnd());
     EXPECT_TRUE(Own(p).m_pins.empty());
-    EXPECT_EQ(NotAPin::live, 0) << "the object that is not a pin is dropped";
+    EXPECT_EQ(FakeServices::NotAPin::live, 0) << "the object that is not a pin is dropped";
 
     EXPECT_EQ(sink.All(),
               (Strings{Error("Can't create Partition Pin interface.  Partition Pin not loaded.\n"),
