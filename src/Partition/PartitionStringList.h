@@ -2,7 +2,10 @@
 // values). The list copies the texts, so later changes to the partition do
 // not show in it. The caller owns the list: destroying it (slot 1) frees its
 // items; a list still alive when its partition is destroyed is reclaimed
-// then. Interface lookup goes to the owner partition.
+// then, so nothing leaks however the caller behaves. A list holds no
+// reference on its partition: a caller keeps the partition alive while it
+// uses a list, and must not destroy the list after the partition is gone.
+// Interface lookup goes to the owner partition.
 #pragma once
 
 #include <vector>
