@@ -92,6 +92,7 @@ Prjrep::AutoRelease<CitI::IInterface> FindConfigurationModule(Partition& partiti
 
   // The name test comes first: an element named like the association
   // partition wins even when it is also marked static.
+  const bool assocIsStatic = IsStaticAssociation(assoc.get());
   for (elements->First(); !elements->IsDone(); elements->Next()) {
     Dpm::IConfigurationElement* element = elements->GetCurrent();  // no reference
     if (!element) break;
@@ -101,7 +102,7 @@ Prjrep::AutoRelease<CitI::IInterface> FindConfigurationModule(Partition& partiti
     element->GetPRModule(prModule.Out());
     Port::StringBase moduleName;
     if (prModule) prModule->GetName(moduleName);
-    if (moduleName == assocName || (IsStaticAssociation(assoc.get()) && isStatic)) {
+    if (moduleName == assocName || (assocIsStatic && isStatic)) {
       element->GetModule(result.Out());
       break;
     }

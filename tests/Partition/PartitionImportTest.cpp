@@ -32,13 +32,13 @@ class PartitionImport : public FakeServices::FakeServicesTest {
   porttest::ScopedEnv m_noAllow{kAllowIncomplete, nullptr};
   porttest::ScopedTempDir m_dir;
 
-  /// A partition of that name importing from `location`, read from the
+  /// Partition "p1" in state import from `location`, read from the
   /// description (so recorded paths stay as computed).
-  static PartitionRef Importer(const std::string& location, bool isImport = true) {
+  static PartitionRef Importer(const std::string& location) {
     PartitionRef p = NewPartition();
     Own(p).m_name = "p1";
     Own(p).m_isXmlDefined = true;
-    Own(p).m_isImport = isImport;
+    Own(p).m_isImport = true;
     Own(p).m_importLocation = location.c_str();
     return p;
   }
@@ -133,15 +133,6 @@ TEST_F(PartitionImport, ResultsAreFoundInTheLocationAndMissingOnesReported) {
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
   EXPECT_EQ(Files(p), (Strings{dir + "/a_prev_built.qdb", "", "", "", "", dir + "/n.qnl"}));
   EXPECT_TRUE(sink.All().empty());
-
-  // A partition not from the description records absolute paths.
-  PartitionRef relative = Importer("exp-rel", false);
-  Own(relative).m_isXmlDefined = false;
-  Own(source).m_previousFiles[ZavU::QHV] = "h.qhv";
-  X(relative)->ImportPreviousImplementation(source.get(), false);
-  const std::string qhv = Files(relative)[ZavU::QHV];
-  EXPECT_EQ(qhv.front(), '/');
-  EXPECT_EQ(qhv.substr(qhv.size() - 14), "/exp-rel/h.qhv");
 }
 
 TEST_F(PartitionImport, OnlyQhvChangesWhenAskedForIt) {
