@@ -101,8 +101,11 @@ class ModuleManager final : public Dpm::IPRModuleManager, public StackCounted {
 class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public StackCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
-  Port::StringBase GetLocation() override { return "/fake/project"; }
-  CitI::IInterface* GetHelper() override { return nullptr; }
+  Port::StringBase GetLocation() override { return location.c_str(); }
+  CitI::IInterface* GetHelper() override {
+    Prjrep::AddRefTo(helper);
+    return helper;
+  }
   CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase&) override {
     out = nullptr;
     return 0;
@@ -115,7 +118,9 @@ class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public Sta
   }
   bool IsPartialReconfigFlow() override { return inPRFlow; }
 
-  bool answersPR = true;  // answers Dpm::IPRProject
+  std::string location = "/fake/project";
+  CitI::IInterface* helper = nullptr;  // what operation 3 yields
+  bool answersPR = true;               // answers Dpm::IPRProject
   bool inPRFlow = false;
   bool enumerates = true;  // operation 20 yields an iterator
   std::vector<CommonI::RefCountPtr<ZavU::IPartition>> partitions;

@@ -1,0 +1,55 @@
+// Fixed texts of implementation import and reconfigurable modules: the import
+// messages, the environment switches, the file-name patterns of the
+// implementation results searched in an import location, and the names the
+// configuration walk asks the project services for.
+#pragma once
+
+#include <array>
+
+#include "ZavU/AppView.h"
+
+namespace ZorE {
+
+struct ImportTexts {
+  const char* notReconfigurableSource =
+      "Partition '%s' is specified as 'Reconfigurable=true' however it is illegally trying to "
+      "import from a Partition implementation located at '%s' that is not specified "
+      "'Reconfigurable=true'.  Please verify consistent settings between this configuration and "
+      "the configuration referenced above.\n";
+  const char* moduleMismatch =
+      "The reconfigurable module name \"%s\" of imported Partition \"%s\" does not match the "
+      "reconfigurable module name \"%s\" for the same Partition in the import location.  You may "
+      "only import from a project that implemented the same reconfigurable module.  Please change "
+      "your import location to point to an exported project that implemented the same "
+      "reconfigurable module\n";
+  const char* missingFile =
+      "The previous implementation file \"%s\" for Partition \"%s\" does not exist in the import "
+      "location \"%s\".  Please verify that the path to the import location is correct and that "
+      "the project was successfully implemented and exported.\n";
+  /// Set: the implementation results come from the source partition's
+  /// records, and an imported source's paths are kept as they are.
+  const char* persistentPif = "OMB_PR_PERSISTENT_PIF";
+  /// Set: a missing implementation result is a warning, not an error.
+  const char* allowIncompletePif = "OMB_PR_ALLOW_INCOMPLETE_PIF";
+};
+inline constexpr ImportTexts kImportText{};
+
+/// An implementation result and the pattern of its file name.
+struct ResultPattern {
+  ZavU::fileState state;
+  const char* pattern;
+};
+/// Searched in this order.
+inline constexpr std::array<ResultPattern, 4> kResultPatterns{{
+    {ZavU::QDB, "*_prev_built.qdb"},
+    {ZavU::QMP, "*_prev_mapped.qmp"},
+    {ZavU::Packed_QPR, "*_prev_mapped.qpr"},
+    {ZavU::Routed_QPR, "*_prev_routed.qpr"},
+}};
+
+/// The configuration object's name among the design data.
+inline constexpr const char* kConfigurationName = "Configuration";
+/// The library that registers the autonym saver when it is missing.
+inline constexpr const char* kDesignDataLibrary = "libDpm_DesignData";
+
+}  // namespace ZorE

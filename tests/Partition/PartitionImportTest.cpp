@@ -1,0 +1,240 @@
+// Taking over a previous implementation: the reconfiguration checks, the
+// previous design files taken from the source partition or found in the
+// import location (with both environment switches), the missing-file
+// reports, and the pins copied from the source.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "Partition/FakeServices.h"
+#include "ZavU/IPartitionTracking.h"
+#include "ZavU/IXPartition.h"
+#include "portability/TestSupport.h"
+#include "support/ZoreTest.h"
+
+namespace {
+
+using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using Strings = std::vector<std::string>;
+using ZoreTest::CapturingSink;
+using ZoreTest::NewPartition;
+using ZoreTest::Own;
+
+constexpr const char* kPersistent = "OMB_PR_PERSISTENT_PIF";
+constexpr const char* kAllowIncomplete = "OMB_PR_ALLOW_INCOMPLETE_PIF";
+
+/// Neither switch set unless a test sets it; the process-wide answer about
+/// incomplete imports is then "not allowed" in this process, whatever the
+/// order of tests (only the forked checks below ever set it).
+class PartitionImport : public FakeServices::FakeServicesTest {
+ protected:
+  porttest::ScopedEnv m_noPersistent{kPersistent, nullptr};
+  porttest::ScopedEnv m_noAllow{kAllowIncomplete, nullptr};
+  porttest::ScopedTempDir m_dir;
+
+  /// Partition "p1" in state import from `location`, read from the
+  /// description (so recorded paths stay as computed).
+  static PartitionRef Importer(const std::string& location) {
+    PartitionRef p = NewPartition();
+    Own(p).m_name = "p1";
+    Own(p).m_isXmlDefined = true;
+    Own(p).m_isImport = true;
+    Own(p).m_importLocation = location.c_str();
+    return p;
+  }
+  static ZavU::IXPartition* X(const PartitionRef& p) {
+    return CitI::QueryAs<ZavU::IXPartition>(p.get());
+  }
+  static Strings Files(const PartitionRef& p) {
+    Strings files;
+    for (const Port::StringBase& f : Own(p).m_previousFiles) files.push_back(f.str());
+    return files;
+  }
+  void Touch(const char* name) { porttest::WriteFile(m_dir / name, ""); }
+};
+
+std::string Missing(const char* pattern, const std::string& location) {
+  return std::string("The previous implementation file \"") + pattern +
+         "\" for Partition \"p1\" does not exist in the import location \"" + location +
+         "\".  Please verify that the path to the import location is correct and that the project "
+         "was successfully implemented and exported.\n";
+}
+
+TEST_F(PartitionImport, ReconfigurablePartitionsImportOnlyTheSameModule) {
+  PartitionRef p = Importer("/exp");
+  PartitionRef source = NewPartition();
+  Own(source).m_isXmlDefined = true;
+  Own(source).m_isReconfigurable = true;
+  Own(source).m_previousFiles[ZavU::QHV] = "/old/x.qhv";
+  CapturingSink sink;
+
+  // Not reconfigurable here: no check, whatever the source is.
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
+  EXPECT_TRUE(sink.All().empty());
+  EXPECT_EQ(Files(p)[ZavU::QHV], "/exp/x.qhv");
+
+  Own(p).m_isReconfigurable = true;
+  Own(p).m_previousFiles[ZavU::QHV] = "kept";
+  Own(p).m_reconfigModuleName = "Red";
+  Own(source).m_reconfigModuleName = "red";
+  EXPECT_FALSE(X(p)->ImportPreviousImplementation(source.get(), true));
+  EXPECT_EQ(sink.All(), Strings{"ERROR: The reconfigurable module name \"Red\" of imported "
+                                "Partition \"p1\" does not match the reconfigurable module name "
+                                "\"red\" for the same Partition in the import location.  You may "
+                                "only import from a project that implemented the same "
+                                "reconfigurable module.  Please change your import location to "
+                                "point to an exported project that implemented the same "
+                                "reconfigurable module\n"});
+
+  sink.Clear();
+  Own(source).m_isReconfigurable = false;
+  EXPECT_FALSE(X(p)->ImportPreviousImplementation(source.get(), true));
+  EXPECT_EQ(sink.All(),
+            Strings{"ERROR: Partition 'p1' is specified as 'Reconfigurable=true' however it is "
+                    "illegally trying to import from a Partition implementation located at '/exp' "
+                    "that is not specified 'Reconfigurable=true'.  Please verify consistent "
+                    "settings between this configuration and the configuration referenced "
+                    "above.\n"});
+  EXPECT_EQ(Files(p)[ZavU::QHV], "kept");
+
+  sink.Clear();
+  Own(source).m_isReconfigurable = true;
+  Own(p).m_reconfigModuleName = "";
+  Own(source).m_reconfigModuleName = "";
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
+  EXPECT_TRUE(sink.All().empty());
+  EXPECT_EQ(Files(p)[ZavU::QHV], "/exp/x.qhv");
+
+  EXPECT_FALSE(X(p)->ImportPreviousImplementation(nullptr, false));
+  EXPECT_FALSE(X(p)->ImportPartitionPins(nullptr));
+}
+
+TEST_F(PartitionImport, ResultsAreFoundInTheLocationAndMissingOnesReported) {
+  Touch("a_prev_built.qdb");
+  Touch("b_prev_built.qdb");  // only the first match counts
+  Touch("a_prev_routed.qpr.bak");
+  PartitionRef p = Importer(m_dir.path());
+  for (Port::StringBase& f : Own(p).m_previousFiles) f = "old";
+  PartitionRef source = NewPartition();
+  Own(source).m_previousFiles[ZavU::QNL] = "/elsewhere/deep/n.qnl";
+  CapturingSink sink;
+
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
+  const std::string& dir = m_dir.path();
+  EXPECT_EQ(Files(p), (Strings{dir + "/a_prev_built.qdb", "", "", "", "", dir + "/n.qnl"}));
+  EXPECT_EQ(sink.Texts(Port_Severity::Error),
+            (Strings{Missing("*_prev_mapped.qmp", dir), Missing("*_prev_mapped.qpr", dir),
+                     Missing("*_prev_routed.qpr", dir)}));
+  EXPECT_EQ(sink.All().size(), 3u);
+
+  // Implementing, not importing: the same entries, nothing reported.
+  sink.Clear();
+  Own(p).m_isImport = false;
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
+  EXPECT_EQ(Files(p), (Strings{dir + "/a_prev_built.qdb", "", "", "", "", dir + "/n.qnl"}));
+  EXPECT_TRUE(sink.All().empty());
+}
+
+TEST_F(PartitionImport, OnlyQhvChangesWhenAskedForIt) {
+  PartitionRef p = Importer(m_dir.path());
+  for (Port::StringBase& f : Own(p).m_previousFiles) f = "old";
+  PartitionRef source = NewPartition();
+  Own(source).m_previousFiles[ZavU::QHV] = "/x/h.qhv";
+  Own(source).m_previousFiles[ZavU::QNL] = "/x/n.qnl";
+  CapturingSink sink;
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
+  EXPECT_EQ(Files(p), (Strings{"old", "old", "old", "old", m_dir / "h.qhv", "old"}));
+  EXPECT_TRUE(sink.All().empty());
+}
+
+TEST_F(PartitionImport, PersistentSwitchTakesTheSourceRecords) {
+  porttest::ScopedEnv persistent(kPersistent, "");  // set, even empty
+  Touch("a_prev_built.qdb");                        // ignored
+  PartitionRef p = Importer(m_dir.path());
+  PartitionRef source = NewPartition();
+  Own(source).m_previousFiles[ZavU::Routed_QPR] = "/run/out/r_prev_routed.qpr";
+  Own(source).m_previousFiles[ZavU::QHV] = "/run/out/h.qhv";
+  CapturingSink sink;
+
+  // An implemented source: its paths are moved into the location.
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
+  const std::string& dir = m_dir.path();
+  EXPECT_EQ(Files(p), (Strings{"", "", "", dir + "/r_prev_routed.qpr", dir + "/h.qhv", ""}));
+  EXPECT_EQ(sink.Texts(Port_Severity::Error),
+            (Strings{Missing("*_prev_built.qdb", dir), Missing("*_prev_mapped.qmp", dir),
+                     Missing("*_prev_mapped.qpr", dir)}));
+
+  // An imported source: its paths are kept as recorded.
+  Own(source).m_isImport = true;
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
+  EXPECT_EQ(Files(p), (Strings{"", "", "", "/run/out/r_prev_routed.qpr", "/run/out/h.qhv", ""}));
+
+  // Without the switch an imported source's paths are moved all the same.
+  unsetenv(kPersistent);
+  X(p)->ImportPreviousImplementation(source.get(), false);
+  EXPECT_EQ(Files(p)[ZavU::QHV], dir + "/h.qhv");
+  EXPECT_EQ(Files(p)[ZavU::QDB], dir + "/a_prev_built.qdb");
+}
+
+/// In a fresh process: two imports with one missing result each, the switch
+/// set (or cleared) between them. Exit code: 10 * (first was a warning) +
+/// (second was a warning).
+int SeveritiesAcrossASwitchChange(bool setFirst) {
+  if (setFirst) {
+    setenv(kAllowIncomplete, "1", 1);
+  } else {
+    unsetenv(kAllowIncomplete);
+  }
+  porttest::ScopedTempDir dir;
+  for (const char* f : {"a_prev_built.qdb", "a_prev_mapped.qmp", "a_prev_mapped.qpr"}) {
+    porttest::WriteFile(dir / f, "");
+  }
+  PartitionRef p = NewPartition();
+  Own(p).m_isImport = true;
+  Own(p).m_importLocation = dir.path().c_str();
+  PartitionRef source = NewPartition();
+  CapturingSink sink;
+  CitI::QueryAs<ZavU::IXPartition>(p.get())->ImportPreviousImplementation(source.get(), false);
+  const bool firstWarned = sink.Texts(Port_Severity::Warning).size() == 1;
+  if (setFirst) {
+    unsetenv(kAllowIncomplete);
+  } else {
+    setenv(kAllowIncomplete, "1", 1);
+  }
+  sink.Clear();
+  CitI::QueryAs<ZavU::IXPartition>(p.get())->ImportPreviousImplementation(source.get(), false);
+  const bool secondWarned = sink.Texts(Port_Severity::Warning).size() == 1;
+  return 10 * firstWarned + secondWarned;
+}
+
+// The answer about incomplete imports is kept for the life of the process,
+// so it is checked in processes of its own: the "threadsafe" style runs each
+// check in a newly started copy of this program, where nothing has decided
+// it yet, whatever other tests did before.
+TEST(PartitionImportOnce, TheFirstMissingFileDecidesWarningOrErrorForGood) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(std::exit(SeveritiesAcrossASwitchChange(true)), testing::ExitedWithCode(11), "");
+  EXPECT_EXIT(std::exit(SeveritiesAcrossASwitchChange(false)), testing::ExitedWithCode(0), "");
+}
+
+TEST_F(PartitionImport, PinsMissingHereAreAddedByName) {
+  PartitionRef source = NewPartition();
+  source->AddPartitionPin("a");
+  source->AddPartitionPin("b");
+  PartitionRef p = NewPartition();
+  p->AddPartitionPin("b");
+  ZavU::IPartitionPin* b = p->FindPartitionPin("b").get();
+  const int sourceRefs = ZoreTest::RefCount(source.get());
+
+  EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
+  ASSERT_EQ(Own(p).m_pins.size(), 2u);
+  EXPECT_EQ(Own(p).m_pins[0].get(), b);  // the pin it had is kept
+  EXPECT_EQ(Own(p).m_pins[1]->GetName().str(), "a");
+  EXPECT_NE(Own(p).m_pins[1].get(), source->FindPartitionPin("a").get());
+
+  EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
+  EXPECT_EQ(Own(p).m_pins.size(), 2u);
+  EXPECT_EQ(ZoreTest::RefCount(source.get()), sourceRefs);  // the pin list was let go
+}
+
+}  // namespace
