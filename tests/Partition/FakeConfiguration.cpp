@@ -2,6 +2,7 @@
 #include "Partition/FakeConfiguration.h"
 
 #include "CitP/Factory.h"
+#include "support/FakeAnswer.h"
 #include "support/SelfCounted.h"
 
 namespace FakeConfiguration {
@@ -85,11 +86,7 @@ class Saver final : public Prjrep::ISaveAutonym, public ZoreTest::SelfCounted {
 class Factory final : public CitI::IFactory, public ZoreTest::SelfCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<CitI::IFactory*>(this);
-    }
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    return nullptr;
+    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
     const RepositorySettings& s = Repository();

@@ -2,6 +2,7 @@
 #include "Partition/FakeServices.h"
 
 #include "CitP/Factory.h"
+#include "support/FakeAnswer.h"
 
 extern "C" void InstFactoryEntry();
 
@@ -33,21 +34,12 @@ class HeapCounted : public CommonI::IRefCount, public Prjrep::IRefCount {
   int m_refs = 1;
 };
 
-/// `self` answering interface I and both reference-count interfaces.
-template <class I, class Self>
-CitI::IInterface* Answer(Self* self, const Port::XUID& iid) {
-  if (iid == I::kIID || iid == CitI::IInterface::kIID) return static_cast<I*>(self);
-  if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(self);
-  if (iid == Prjrep::IRefCount::kIID) return static_cast<Prjrep::IRefCount*>(self);
-  return nullptr;
-}
-
 class Iterator final : public Dpm::IPartitionIterator, public HeapCounted {
  public:
   explicit Iterator(const std::vector<CommonI::RefCountPtr<ZavU::IPartition>>& items)
       : m_items(items) {}
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return Answer<Dpm::IPartitionIterator>(this, iid);
+    return ZoreTest::AnswerAs<Dpm::IPartitionIterator>(this, iid);
   }
   CitI::Status GetCurrent(ZavU::IPartition*& out) override {
     out = CommonI::RefCountPtr<ZavU::IPartition>(m_items.at(m_at)).Detach();
@@ -72,7 +64,7 @@ class CurrentProjectService final : public Dpm::ICurrentProject, public HeapCoun
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     if (!Settings().currentProjectAnswers && iid == Dpm::ICurrentProject::kIID) return nullptr;
-    return Answer<Dpm::ICurrentProject>(this, iid);
+    return ZoreTest::AnswerAs<Dpm::ICurrentProject>(this, iid);
   }
   CitI::Status GetCurrentProject(Dpm::IHDProject*& out, const Port::StringBase&) override {
     ++Settings().currentProjectCalls;
@@ -85,7 +77,7 @@ class CurrentProjectService final : public Dpm::ICurrentProject, public HeapCoun
 class SolutionHelper final : public Dpm::IPRSolutionHelper, public HeapCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return Answer<Dpm::IPRSolutionHelper>(this, iid);
+    return ZoreTest::AnswerAs<Dpm::IPRSolutionHelper>(this, iid);
   }
   CitI::Status GetModuleManager(Dpm::IHDProject* project, std::int32_t,
                                 CitI::IInterface*& out) override {
@@ -101,11 +93,7 @@ class SolutionHelper final : public Dpm::IPRSolutionHelper, public HeapCounted {
 class Factory final : public CitI::IFactory, public CommonI::IRefCount {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<CitI::IFactory*>(this);
-    }
-    return nullptr;
+    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
     ServiceSettings& s = Settings();
@@ -163,11 +151,11 @@ void RestoreRegistry() {
 }
 
 CitI::IInterface* Module::QueryInterface(const Port::XUID& iid) {
-  return Answer<Dpm::IPRModule>(this, iid);
+  return ZoreTest::AnswerAs<Dpm::IPRModule>(this, iid);
 }
 
 CitI::IInterface* ModuleManager::QueryInterface(const Port::XUID& iid) {
-  return Answer<Dpm::IPRModuleManager>(this, iid);
+  return ZoreTest::AnswerAs<Dpm::IPRModuleManager>(this, iid);
 }
 
 CitI::Status ModuleManager::FindModule(const Port::StringBase& hierarchicalName,
@@ -182,7 +170,7 @@ CitI::IInterface* Project::QueryInterface(const Port::XUID& iid) {
   if (iid == Dpm::IPRProject::kIID) {
     return answersPR ? static_cast<Dpm::IPRProject*>(this) : nullptr;
   }
-  return Answer<Dpm::IHDProject>(this, iid);
+  return ZoreTest::AnswerAs<Dpm::IHDProject>(this, iid);
 }
 
 CitI::Status Project::GetPartitions(Dpm::IPartitionIterator*& out) {

@@ -20,6 +20,7 @@
 #include "Dpm/IPRSolution.h"
 #include "Prjrep/IRefCount.h"
 #include "ZavU/IPartition.h"
+#include "support/FakeAnswer.h"
 #include "support/SelfCounted.h"
 #include "support/ZoreTest.h"
 
@@ -63,11 +64,7 @@ class NotAPin final : public ZoreTest::SelfCounted {
 class NotAPinFactory final : public CitI::IFactory, public StackCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<CitI::IFactory*>(this);
-    }
-    return nullptr;
+    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID&) override { return new NotAPin(); }
 };

@@ -8,6 +8,7 @@
 
 #include "Partition/FakeServices.h"
 #include "ZavU/IReconfigAssocInfo.h"
+#include "support/FakeAnswer.h"
 #include "support/SelfCounted.h"
 #include "support/ZoreTest.h"
 
@@ -44,17 +45,10 @@ class Counted : public ZoreTest::SelfCounted {
   ~Counted() override { --g_liveFakes; }
 };
 
-template <class I, class Self>
-CitI::IInterface* Answer(Self* self, const Port::XUID& iid) {
-  if (iid == I::kIID || iid == CitI::IInterface::kIID) return static_cast<I*>(self);
-  if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(self);
-  return nullptr;
-}
-
 class Registry final : public Tcltask::ITclPropertyRegistry, public Counted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return Answer<Tcltask::ITclPropertyRegistry>(this, iid);
+    return ZoreTest::AnswerAs<Tcltask::ITclPropertyRegistry>(this, iid);
   }
   CitI::Status RegisterProperty(const Port::StringBase& name) override {
     g_tcl.registered.push_back(name.str());
@@ -70,7 +64,7 @@ class Result final : public Tcltask::ITclCollectionResult, public Counted {
  public:
   explicit Result(Strings members) : members(std::move(members)) {}
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return Answer<Tcltask::ITclCollectionResult>(this, iid);
+    return ZoreTest::AnswerAs<Tcltask::ITclCollectionResult>(this, iid);
   }
   Strings members;
 };
@@ -79,7 +73,7 @@ class Result final : public Tcltask::ITclCollectionResult, public Counted {
 class Value final : public Tcltask::ITclPropertyValue, public Counted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return Answer<Tcltask::ITclPropertyValue>(this, iid);
+    return ZoreTest::AnswerAs<Tcltask::ITclPropertyValue>(this, iid);
   }
   CitI::Status SetString(const Port::StringBase& value) override {
     kind = "string";
@@ -105,7 +99,7 @@ class Value final : public Tcltask::ITclPropertyValue, public Counted {
 class Collection final : public Tcltask::ITclCollection, public Counted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return Answer<Tcltask::ITclCollection>(this, iid);
+    return ZoreTest::AnswerAs<Tcltask::ITclCollection>(this, iid);
   }
   CitI::Status Add(UtilI::ITclCollectable* member) override {
     m_members.push_back(member->GetIdentifier().str());
@@ -125,7 +119,7 @@ class Collection final : public Tcltask::ITclCollection, public Counted {
 class PartitionHelper final : public ZavU::IPartitionHelper, public Counted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return Answer<ZavU::IPartitionHelper>(this, iid);
+    return ZoreTest::AnswerAs<ZavU::IPartitionHelper>(this, iid);
   }
   Port::StringBase GetEffectiveTraitValue(const Port::StringBase& trait,
                                           ZavU::IPartition* partition,
@@ -148,7 +142,7 @@ class ChildIterator final : public Dpm::IPartitionIterator, public Counted {
  public:
   explicit ChildIterator(std::vector<PartitionRef> items) : m_items(std::move(items)) {}
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return Answer<Dpm::IPartitionIterator>(this, iid);
+    return ZoreTest::AnswerAs<Dpm::IPartitionIterator>(this, iid);
   }
   CitI::Status GetCurrent(ZavU::IPartition*& out) override {
     out = PartitionRef(m_items.at(m_at)).Detach();
@@ -173,11 +167,7 @@ class ChildIterator final : public Dpm::IPartitionIterator, public Counted {
 class TclFactory final : public CitI::IFactory, public FakeServices::StackCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<CitI::IFactory*>(this);
-    }
-    return nullptr;
+    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
     if (classXuid == Port::XUID(Xuids::Class_TclPropertyRegistry)) {

@@ -4,6 +4,7 @@
 
 #include "CitP/Factory.h"
 #include "CommonI/IRefCount.h"
+#include "support/FakeAnswer.h"
 #include "support/SelfCounted.h"
 
 namespace {
@@ -15,11 +16,7 @@ int g_liveObjects = 0;
 class CountedFactory : public CitI::IFactory, public CommonI::IRefCount {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<CitI::IFactory*>(this);
-    }
-    return nullptr;
+    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override;
   CitI::Status AddRef() override {

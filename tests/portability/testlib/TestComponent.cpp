@@ -4,6 +4,7 @@
 
 #include "CitP/Factory.h"
 #include "CommonI/IRefCount.h"
+#include "support/FakeAnswer.h"
 #include "support/SelfCounted.h"
 
 namespace {
@@ -24,11 +25,7 @@ class TestObject : public ZoreTest::SelfCounted {
 class TestFactory : public CitI::IFactory, public ZoreTest::SelfCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    if (iid == CitI::IFactory::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<CitI::IFactory*>(this);
-    }
-    return nullptr;
+    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
     if (!(classXuid == testlib::kTestClass)) return nullptr;
