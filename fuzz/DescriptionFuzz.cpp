@@ -7,21 +7,21 @@
 #include <vector>
 
 #include "CitP/Factory.h"
-#include "xml/DescriptionDocument.h"
-#include "xml/DescriptionLayout.h"
 #include "FuzzSupport.h"
 #include "Port/Exception.h"
-#include "xml/XercesSession.h"
 #include "ZavU/IPartitionHierarchy.h"
 #include "ZavU/IXPartition.h"
+#include "xml/DescriptionDocument.h"
+#include "xml/DescriptionLayout.h"
+#include "xml/XercesSession.h"
 
 namespace {
 
 void ReadPartitions(const HostXml::DescriptionLayout& layout) {
   std::vector<CommonI::RefCountPtr<ZavU::IPartition>> partitions;
   for (const HostXml::PartitionElement& entry : layout.partitions) {
-    auto partition = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition))
-                         .As<ZavU::IPartition>();
+    auto partition =
+        CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
     partition->SetHierarchicalName(entry.name.c_str());
     partition->SetRoot(entry.parent < 0);
     if (entry.parent >= 0) {
