@@ -134,6 +134,11 @@ void RegisterFactories() {
 
 int LiveFakes() { return g_liveFakes; }
 
+Dpm::IPartitionIterator* NewPartitionIterator(
+    const std::vector<CommonI::RefCountPtr<ZavU::IPartition>>& items) {
+  return new Iterator(items);
+}
+
 ServiceSettings& Settings() {
   static ServiceSettings settings;
   return settings;

@@ -28,6 +28,10 @@ namespace FakeServices {
 
 /// Heap fakes alive now.
 int LiveFakes();
+/// A new enumeration of `items` from the first, holding one reference for
+/// the caller, counted by LiveFakes().
+Dpm::IPartitionIterator* NewPartitionIterator(
+    const std::vector<CommonI::RefCountPtr<ZavU::IPartition>>& items);
 
 /// Counts references without freeing: the test owns the object.
 class StackCounted : public CommonI::IRefCount, public Prjrep::IRefCount {

@@ -138,31 +138,6 @@ class Entry final : public Counted {
   }
 };
 
-class ChildIterator final : public Dpm::IPartitionIterator, public Counted {
- public:
-  explicit ChildIterator(std::vector<PartitionRef> items) : m_items(std::move(items)) {}
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<Dpm::IPartitionIterator>(this, iid);
-  }
-  CitI::Status GetCurrent(ZavU::IPartition*& out) override {
-    out = PartitionRef(m_items.at(m_at)).Detach();
-    return 1;
-  }
-  CitI::Status First() override {
-    m_at = 0;
-    return 1;
-  }
-  CitI::Status Next() override {
-    ++m_at;
-    return 1;
-  }
-  bool IsDone() override { return m_at >= m_items.size(); }
-
- private:
-  std::vector<PartitionRef> m_items;
-  std::size_t m_at = 0;
-};
-
 /// Makes whichever fake the settings allow, as a registry would.
 class TclFactory final : public CitI::IFactory, public FakeServices::StackCounted {
  public:
@@ -231,7 +206,7 @@ class Project final : public Dpm::IHDProject,
   CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out,
                                   ZavU::IPartition* partition) override {
     childrenAskedFor = partition;
-    out = new ChildIterator(children);
+    out = FakeServices::NewPartitionIterator(children);
     return 1;
   }
   std::int32_t IsUpToDate(const Port::StringBase& name, std::int32_t synthesis,
@@ -263,6 +238,7 @@ class PartitionTclView : public FakeServices::FakeServicesTest {
   void TearDown() override {
     FakeServices::RestoreRegistry();  // drops the fake Tcl classes
     EXPECT_EQ(g_liveFakes, 0) << "a fake Tcl object leaked";
+    EXPECT_EQ(FakeServices::LiveFakes(), 0) << "a fake enumeration leaked";
     FakeServicesTest::TearDown();
   }
 
