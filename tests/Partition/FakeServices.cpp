@@ -90,7 +90,7 @@ class SolutionHelper final : public Dpm::IPRSolutionHelper, public HeapCounted {
 
 /// Makes a fake service when the settings allow it, else nothing (as a
 /// registry without the class).
-class Factory final : public CitI::IFactory, public CommonI::IRefCount {
+class Factory final : public CitI::IFactory, public ZoreTest::SelfCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
@@ -106,21 +106,6 @@ class Factory final : public CitI::IFactory, public CommonI::IRefCount {
     }
     return nullptr;
   }
-  CitI::Status AddRef() override {
-    ++m_refs;
-    return 1;
-  }
-  CitI::Status Release() override {
-    if (--m_refs == 0) delete this;
-    return 1;
-  }
-  CitI::Status GetRefCount(int& out) override {
-    out = m_refs;
-    return 1;
-  }
-
- private:
-  int m_refs = 1;
 };
 
 void RegisterFactories() {
