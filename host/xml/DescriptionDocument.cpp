@@ -16,6 +16,7 @@
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
 #include <xercesc/util/XMLString.hpp>
+#include <xercesc/validators/DTD/DTDEntityDecl.hpp>
 
 #include "Port/StringBase.h"
 #include "xml/Transcode.h"
@@ -31,6 +32,23 @@ constexpr const char* kCannotRead = "cannot read %s: %s";
 constexpr const char* kNotRegularFile = "not a regular file";
 constexpr const char* kUnknownFault = "the parser failed";
 constexpr const char* kOutOfMemory = "out of memory";
+constexpr const char* kEntityDeclared =
+    "the document type declares entity \"%s\"; a description declares none";
+
+/// Raised by the parser the moment the document type declares an entity.
+struct EntityDeclared {
+  std::string name;
+};
+
+/// The DOM parser, refusing any entity declaration: a description never
+/// needs one, and an internal entity referred to many times could make a
+/// small file expand without bound.
+class DescriptionParser : public xc::XercesDOMParser {
+ public:
+  void entityDecl(const xc::DTDEntityDecl& decl, const bool, const bool) override {
+    throw EntityDeclared{Transcoded(decl.getName())};
+  }
+};
 
 /// Keeps the first error or fatal error the parser reports, with its
 /// position; warnings are not faults of the document.
@@ -59,7 +77,7 @@ class FirstFault : public xc::ErrorHandler {
 
 }  // namespace
 
-DescriptionDocument::DescriptionDocument() : m_parser(new xc::XercesDOMParser) {}
+DescriptionDocument::DescriptionDocument() : m_parser(new DescriptionParser) {}
 DescriptionDocument::~DescriptionDocument() = default;
 
 const xc::DOMElement* DescriptionDocument::Root() const {
@@ -74,8 +92,8 @@ std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseText(const std::s
   xc::XercesDOMParser& parser = *doc->m_parser;
   // A description is plain markup: nothing is validated, no DTD or entity
   // outside the document is fetched (an external entity is an error, not a
-  // network or file access), entity references are replaced by their text,
-  // and a document that expands entities more than the limit is refused.
+  // network or file access), a document type that declares an entity is
+  // refused, and the expansion limit stays as a second guard.
   xc::SecurityManager security;
   security.setEntityExpansionLimit(kEntityExpansionLimit);
   parser.setValidationScheme(xc::XercesDOMParser::Val_Never);
@@ -93,6 +111,9 @@ std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseText(const std::s
                                name.c_str());
   try {
     parser.parse(source);
+  } catch (const EntityDeclared& declared) {
+    error = name + ": " + ombform(kEntityDeclared, declared.name.c_str());
+    return nullptr;
   } catch (const xc::OutOfMemoryException&) {
     error = name + ": " + kOutOfMemory;
     return nullptr;

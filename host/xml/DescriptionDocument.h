@@ -1,7 +1,8 @@
 // A description file parsed into a DOM, safely: the parser fetches no
-// external DTD or entity, expands entities only a bounded number of times,
-// does not validate, and reports the first fault of a document that is not
-// well formed with the file, line and column.
+// external DTD or entity, refuses a document type that declares entities (so
+// a document takes memory in proportion to its size), does not validate,
+// and reports the first fault of a document that is not well formed with
+// the file, line and column.
 //
 //   std::string error;
 //   auto doc = HostXml::DescriptionDocument::ParseFile("xpartition.pxml", error);

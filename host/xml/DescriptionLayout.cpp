@@ -24,18 +24,6 @@ constexpr const char* kNoName = "a Partition element under \"%s\" has no Name";
 constexpr const char* kNoRootName = "the root Partition element has no Name";
 constexpr const char* kDuplicateName = "two partitions are named \"%s\"";
 
-class Name {
- public:
-  explicit Name(const char* text) : m_text(xc::XMLString::transcode(text)) {}
-  ~Name() { xc::XMLString::release(&m_text); }
-  Name(const Name&) = delete;
-  Name& operator=(const Name&) = delete;
-  const XMLCh* get() const { return m_text; }
-
- private:
-  XMLCh* m_text;
-};
-
 }  // namespace
 
 bool ParseFileVersion(const std::string& text, std::uint32_t& out) {
@@ -63,7 +51,7 @@ bool ReadLayout(const xc::DOMElement* root, const std::string& file, Description
     error = file + ": " + text;
     return false;
   };
-  const Name project(Layout::kProject), partition(Layout::kPartition), name(Layout::kName),
+  const DomString project(Layout::kProject), partition(Layout::kPartition), name(Layout::kName),
       fileVersion(Layout::kFileVersion);
   if (!root) return fail(kNoPartition);
   if (!xc::XMLString::equals(root->getNodeName(), project.get())) {

@@ -20,16 +20,14 @@
 #include <vector>
 #include <xercesc/dom/DOMElement.hpp>
 
+#include "ZavU/XPartitionNames.h"
+
 namespace HostXml {
 
-/// The names of the layout, shared by its reader and writer.
+/// The names of the layout (shared with the partitions) and its format
+/// versions, for its reader and writer.
 namespace Layout {
-inline constexpr const char* kProject = "Project";
-inline constexpr const char* kPartition = "Partition";
-inline constexpr const char* kName = "Name";
-inline constexpr const char* kFileVersion = "FileVersion";
-inline constexpr const char* kPins = "Pins";
-inline constexpr const char* kPin = "Pin";
+using namespace ZavU::XPartitionNames;
 /// The format version of a file that does not say.
 inline constexpr std::uint32_t kDefaultFileVersion = 1;
 /// The format version the writer writes.

@@ -3,6 +3,10 @@
 // name, the partition appends the rest of its start tag
 // (IXPartition::WriteXmlAttributes), and the host writes its pins, its
 // children and its end tag. Reading the text back gives the same partitions.
+//
+// Every value is escaped one way (ZavU/XmlAttributeText.h). A value holding
+// a character XML 1.0 cannot carry is refused, naming its partition and
+// attribute, and then nothing is written.
 #pragma once
 
 #include <string>
@@ -24,7 +28,8 @@ struct DescriptionContent {
   std::vector<DescribedPartition> partitions;
 };
 
-/// The description text of `content`, in UTF-8.
-std::string WriteDescription(const DescriptionContent& content);
+/// The description text of `content`, in UTF-8, into `out`. False with
+/// `error` (and `out` untouched) when a value cannot be carried.
+bool WriteDescription(const DescriptionContent& content, std::string& out, std::string& error);
 
 }  // namespace HostXml

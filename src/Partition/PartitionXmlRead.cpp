@@ -65,9 +65,9 @@ struct DescriptionNames {
   XmlName reconfigurable{kReconfigurable};
   XmlName reconfigModuleName{kReconfigModuleName};
   XmlName isolated{kIsolated};
-  XmlName pinName{kPinName};
-  XmlName pins{kPinsElement};
-  XmlName pin{kPinElement};
+  XmlName pinName{kName};
+  XmlName pins{kPins};
+  XmlName pin{kPin};
 };
 
 /// What walking the children of an element found at one child.

@@ -6,6 +6,7 @@
 #include "Partition/Partition.h"
 #include "Partition/PartitionXmlNames.h"
 #include "Partition/TraitTable.h"
+#include "ZavU/XmlAttributeText.h"
 
 namespace ZorE {
 
@@ -13,70 +14,33 @@ namespace {
 
 using namespace XmlNames;
 
-// The attribute texts, in the order they are appended; each ends with one
-// blank.
-constexpr const char* kFmtState = "State=\"%s\" ";
-constexpr const char* kFmtImportLocation = "ImportLocation=\"%s\" ";
-constexpr const char* kFmtBoundaryOpt = "BoundaryOpt=\"%s\" ";
-constexpr const char* kFmtImportTag = "ImportTag=\"%s\" ";
-constexpr const char* kTextIsolated = "Isolated=\"true\" ";
+// Every attribute is written so and ends with one blank.
 constexpr const char* kFmtAttribute = "%s=\"%s\" ";
-constexpr const char* kFmtReconfigurable = "Reconfigurable=\"true\" ReconfigModuleName=\"%s\" ";
 constexpr const char* kTextEndOfStartTag = ">\n";
 
-/// The standard entity that stands for `c` in an attribute value, or null
-/// when `c` stands for itself.
-const char* EntityFor(char c) {
-  static constexpr struct {
-    char c;
-    const char* entity;
-  } kEntities[] = {{'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}};
-  for (const auto& e : kEntities) {
-    if (e.c == c) return e.entity;
-  }
-  return nullptr;
-}
-
-/// `value` as an attribute value: the characters that would end the value or
-/// start markup are written as the standard entities, so any location or
-/// module name gives a well-formed element that reads back to the same text.
-/// A value without them stands unchanged.
-Port::StringBase Escaped(const Port::StringBase& value) {
-  static constexpr const char* kSpecial = "&<>\"";
-  const std::string& text = value.str();
-  if (text.find_first_of(kSpecial) == std::string::npos) return value;
-  std::string out;
-  out.reserve(text.size() + 16);
-  for (char c : text) {
-    const char* entity = EntityFor(c);
-    if (entity) {
-      out += entity;
-    } else {
-      out += c;
-    }
-  }
-  return Port::StringBase(std::move(out));
-}
-
-void AppendFormatted(Port::StringBase& text, const char* fmt, const Port::StringBase& value) {
-  text.Append(ombform(fmt, Escaped(value).c_str()).c_str());
+/// Appends `name="value" ` with the value escaped, so any location or module
+/// name gives a well-formed element that reads back to the same text.
+void AppendAttribute(Port::StringBase& text, const char* name, const Port::StringBase& value) {
+  const std::string escaped = ZavU::XmlAttributeText::Escaped(value.str());
+  text.Append(ombform(kFmtAttribute, name, escaped.c_str()).c_str());
 }
 
 }  // namespace
 
 CitI::Status Partition::WriteXmlAttributes(Port::StringBase& text) {
-  AppendFormatted(text, kFmtState, IsImport() ? kStateImport : kStateImplement);
-  AppendFormatted(text, kFmtImportLocation, IsImport() ? m_importLocation : kNone);
-  if (!m_boundaryOpt.IsEmpty()) AppendFormatted(text, kFmtBoundaryOpt, m_boundaryOpt);
+  AppendAttribute(text, kState, IsImport() ? kStateImport : kStateImplement);
+  AppendAttribute(text, kImportLocation, IsImport() ? m_importLocation : kNone);
+  if (!m_boundaryOpt.IsEmpty()) AppendAttribute(text, kBoundaryOpt, m_boundaryOpt);
   if (!m_importTag.IsEmpty() && !IsKeyword(m_importTag, kNone)) {
-    AppendFormatted(text, kFmtImportTag, m_importTag);
+    AppendAttribute(text, kImportTag, m_importTag);
   }
-  if (m_isIsolated) text.Append(kTextIsolated);
+  if (m_isIsolated) AppendAttribute(text, kIsolated, kTrue);
   const Port::StringBase preserve = GetTrait(kTraitPreserve);
-  if (!IsKeyword(preserve, PreserveDefault(m_isRoot))) {
-    text.Append(ombform(kFmtAttribute, XmlNames::kPreserve, Escaped(preserve).c_str()).c_str());
+  if (!IsKeyword(preserve, PreserveDefault(m_isRoot))) AppendAttribute(text, kPreserve, preserve);
+  if (IsReconfigurable()) {
+    AppendAttribute(text, kReconfigurable, kTrue);
+    AppendAttribute(text, kReconfigModuleName, m_reconfigModuleName);
   }
-  if (IsReconfigurable()) AppendFormatted(text, kFmtReconfigurable, m_reconfigModuleName);
   text.Append(kTextEndOfStartTag);
   return 1;
 }

@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "ToolMessages.h"
 #include "persist/ProjectFile.h"
+#include "session/SessionTexts.h"
 
 namespace hdpart {
 
@@ -11,7 +12,7 @@ bool RunInspect(const Invocation& invocation) {
   std::string error;
   const bool listed = HostPersist::ListProjectFile(invocation.operand, std::cout, error);
   std::cout.flush();
-  if (!listed) HDPART_MSG().issueError(kMsgFileFault, error.c_str());
+  if (!listed) HDPART_MSG().issueError(HostSession::kMsgFileFault, error.c_str());
   return listed;
 }
 

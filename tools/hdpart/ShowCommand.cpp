@@ -1,17 +1,15 @@
 // hdpart show FILE: every partition's dump, root first, depth first in
 // document order.
 #include "Commands.h"
-#include "Design.h"
-#include "HostSession.h"
+#include "ToolMessages.h"
+#include "session/Session.h"
 
 namespace hdpart {
 
 bool RunShow(const Invocation& invocation) {
-  HostSession session;
-  if (!session.Start()) return false;
-  Design design;
-  if (!LoadDesign(session, invocation.operand, invocation, design)) return false;
-  for (const auto& partition : design.project->DepthFirst()) partition->Dump();
+  HostSession::Session session(kToolName);
+  if (!session.Start() || !session.Open(invocation.operand, {invocation.pinCheck})) return false;
+  for (const auto& partition : session.HierarchyOrder()) partition->Dump();
   return true;
 }
 

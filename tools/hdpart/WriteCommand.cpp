@@ -3,21 +3,18 @@
 #include <cstdio>
 
 #include "Commands.h"
-#include "Design.h"
-#include "HostSession.h"
 #include "MessageCounter.h"
 #include "ToolMessages.h"
-#include "persist/AtomicFile.h"
+#include "session/Session.h"
 
 namespace hdpart {
 
 bool RunWrite(const Invocation& invocation) {
-  HostSession session;
-  if (!session.Start()) return false;
-  Design design;
-  if (!LoadDesign(session, invocation.operand, invocation, design)) return false;
-  const std::string text = HostXml::WriteDescription(design.Content());
+  HostSession::Session session(kToolName);
+  if (!session.Start() || !session.Open(invocation.operand, {invocation.pinCheck})) return false;
   if (invocation.output.empty()) {
+    std::string text;
+    if (!session.DescriptionText(text)) return false;
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0;
   }
@@ -26,13 +23,7 @@ bool RunWrite(const Invocation& invocation) {
     HDPART_MSG().issueError(kMsgNotWritten, invocation.output.c_str());
     return false;
   }
-  std::string error;
-  if (!HostPersist::ReplaceFileAtomically(invocation.output, text, HostPersist::FileCalls::System(),
-                                          error)) {
-    HDPART_MSG().issueError(kMsgCannotWrite, invocation.output.c_str(), error.c_str());
-    return false;
-  }
-  return true;
+  return session.WriteDescription(invocation.output);
 }
 
 }  // namespace hdpart

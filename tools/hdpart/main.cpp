@@ -3,11 +3,10 @@
 // The commands are in Commands.cpp; this file turns what happened into the
 // exit status: 0 success (warnings allowed), 1 an error was reported or an
 // operation failed, 2 a usage error or a fatal message.
-#include <new>
-
 #include "Commands.h"
 #include "MessageCounter.h"
 #include "ToolMessages.h"
+#include "session/Session.h"
 
 namespace {
 
@@ -35,12 +34,10 @@ int Run(int argc, char** argv) {
       break;
   }
   Port_MsgManData::SetDebugEnabled(invocation.debug);
-  bool ok = false;
-  try {
-    ok = invocation.command->run(invocation);
-  } catch (const std::bad_alloc&) {
-    HDPART_MSG().issueError("%s", hdpart::kMsgOutOfMemory);
-  }
+  // What the library throws through any interface stops here, as a fatal
+  // message, before the command has written anything.
+  const bool ok = HostSession::Guarded(
+      hdpart::kToolName, [&invocation] { return invocation.command->run(invocation); });
   if (counter.Fatals() > 0) return kExitUsageOrFatal;
   if (!ok || counter.Errors() > 0) return kExitFailure;
   return kExitSuccess;

@@ -1,0 +1,69 @@
+// Opening a description: its partitions built, linked and read, parents
+// first.
+#include "CitP/Factory.h"
+#include "Port/Exception.h"
+#include "Port/MsgMan.h"
+#include "ZavU/IXPartition.h"
+#include "session/SessionDesign.h"
+#include "session/SessionTexts.h"
+#include "xml/DescriptionDocument.h"
+#include "xml/DescriptionLayout.h"
+
+namespace HostSession {
+
+namespace {
+
+/// Creates, names, links and reads one partition. False when it was not
+/// read; the reason has been reported.
+bool AddPartition(HostProject::DesignProject& project, const HostXml::PartitionElement& entry,
+                  const PartitionRef& parent, std::uint32_t checkFlag, std::uint32_t formatVersion,
+                  const std::string& file, const char* me, PartitionRef& out) {
+  out = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
+  if (!out) {
+    SESSION_MSG(me).issueError(kMsgCannotCreatePartition, file.c_str(), entry.name.c_str());
+    return false;
+  }
+  out->SetHierarchicalName(Port::StringBase(entry.name));
+  out->SetRoot(entry.parent < 0);
+  if (!project.AddPartition(out.get(), parent.get())) {
+    SESSION_MSG(me).issueError(kMsgCannotAddPartition, file.c_str(), entry.name.c_str());
+    return false;
+  }
+  auto* description = CitI::QueryAs<ZavU::IXPartition>(out.get());
+  bool read = false;
+  try {
+    read = description && description->ReadXmlElement(entry.element, checkFlag, formatVersion) == 1;
+  } catch (const Port::Exception& e) {
+    SESSION_MSG(me).issueError(kMsgLibraryText, e.what());
+  }
+  if (!read) SESSION_MSG(me).issueError(kMsgPartitionNotRead, file.c_str(), entry.name.c_str());
+  return read;
+}
+
+}  // namespace
+
+bool Session::OpenDescription(const std::string& path, const OpenOptions& options) {
+  const char* me = m_frontEnd.c_str();
+  std::string error;
+  std::unique_ptr<HostXml::DescriptionDocument> doc =
+      HostXml::DescriptionDocument::ParseFile(path, error);
+  HostXml::DescriptionLayout layout;
+  if (!doc || !HostXml::ReadLayout(doc->Root(), path, layout, error)) {
+    SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
+    return false;
+  }
+  NewDesign(path, layout.projectName);
+  const std::uint32_t checkFlag = options.pinCheck ? 1 : 0;
+  std::vector<PartitionRef> created(layout.partitions.size());
+  for (std::size_t i = 0; i < layout.partitions.size(); ++i) {
+    const HostXml::PartitionElement& entry = layout.partitions[i];
+    const PartitionRef parent = entry.parent < 0 ? PartitionRef() : created[entry.parent];
+    if (!AddPartition(*m_design->project.get(), entry, parent, checkFlag, layout.formatVersion,
+                      path, me, created[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace HostSession

@@ -1,0 +1,64 @@
+// A design and its project file: the image a save writes, and opening a
+// project file into a design.
+//
+// Opening rebuilds the hierarchy from the parent names kept beside the
+// records (every parent comes before its children), then gives each
+// partition the description attributes kept beside its record.
+#include "Port/MsgMan.h"
+#include "persist/ProjectFile.h"
+#include "session/KeptAttributes.h"
+#include "session/SessionDesign.h"
+#include "session/SessionTexts.h"
+
+namespace HostSession {
+
+bool Session::Save(const std::string& path) const {
+  const char* me = m_frontEnd.c_str();
+  if (!m_design) {
+    SESSION_MSG(me).issueError(kMsgNothingOpen, me);
+    return false;
+  }
+  HostPersist::ProjectImage image;
+  image.name = Port::StringBase(m_design->name);
+  const HostXml::DescriptionContent content = m_design->Content();
+  for (const HostXml::DescribedPartition& described : content.partitions) {
+    HostPersist::PartitionEntry entry;
+    entry.partition = described.partition;
+    if (described.parent >= 0) {
+      entry.parentName = content.partitions[described.parent].partition->GetHierarchicalName();
+    }
+    entry.attrs = KeptAttributesOf(*described.partition.get());
+    image.partitions.push_back(std::move(entry));
+  }
+  std::string error;
+  if (!HostPersist::SaveProjectFile(path, image, error)) {
+    SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool Session::OpenProjectFile(const std::string& path) {
+  const char* me = m_frontEnd.c_str();
+  HostPersist::ProjectImage image;
+  std::string error;
+  if (!HostPersist::LoadProjectFile(path, image, error)) {
+    SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
+    return false;
+  }
+  NewDesign(path, image.name.str());
+  HostProject::DesignProject& project = *m_design->project.get();
+  for (const HostPersist::PartitionEntry& entry : image.partitions) {
+    const PartitionRef parent =
+        entry.parentName.IsEmpty() ? PartitionRef() : project.Find(entry.parentName);
+    if (!project.AddPartition(entry.partition.get(), parent.get())) {
+      SESSION_MSG(me).issueError(kMsgCannotAddPartition, path.c_str(),
+                                 entry.partition->GetHierarchicalName().c_str());
+      return false;
+    }
+    if (!RestoreKeptAttributes(*entry.partition.get(), entry.attrs, path, me)) return false;
+  }
+  return true;
+}
+
+}  // namespace HostSession

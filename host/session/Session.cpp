@@ -1,0 +1,163 @@
+// Starting a session, telling the two kinds of file apart, walking, saving
+// and writing the open design, and the guard front ends run commands under.
+#include "session/Session.h"
+
+#include <cstring>
+#include <new>
+#include <unordered_map>
+
+#include "CitP/Factory.h"
+#include "Port/Exception.h"
+#include "Port/FileName.h"
+#include "Port/MsgMan.h"
+#include "persist/AtomicFile.h"
+#include "persist/ProjectFile.h"
+#include "project/CurrentProject.h"
+#include "project/Registration.h"
+#include "session/SessionDesign.h"
+#include "session/SessionTexts.h"
+#include "xml/DescriptionDocument.h"
+
+namespace HostSession {
+
+namespace {
+
+/// The code of the fatal message a library exception becomes.
+constexpr int kLibraryExceptionCode = 2;
+
+/// The directory `path` lies in, absolute: the project's location.
+std::string LocationOf(const std::string& path) {
+  std::string absolute = Port::FileName(Port::StringBase(path)).GetAbsolutePath(false).str();
+  const std::size_t slash = absolute.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : absolute.substr(0, slash);
+}
+
+}  // namespace
+
+HostXml::DescriptionContent Session::Design::Content() const {
+  HostXml::DescriptionContent content;
+  content.projectName = name;
+  std::unordered_map<ZavU::IPartition*, int> index;
+  for (const PartitionRef& partition : project->DepthFirst()) {
+    ZavU::IPartition* parentPointer = nullptr;
+    project->GetParentPartition(parentPointer, partition.get());
+    PartitionRef parent = PartitionRef::Adopt(parentPointer);
+    const auto found = index.find(parent.get());
+    const int parentAt = found == index.end() ? -1 : found->second;
+    index[partition.get()] = static_cast<int>(content.partitions.size());
+    content.partitions.push_back({partition, parentAt});
+  }
+  return content;
+}
+
+Session::Session(std::string frontEnd)
+    : m_frontEnd(std::move(frontEnd)), m_xerces(std::make_unique<Xerces>()) {}
+
+Session::~Session() { Close(); }
+
+bool Session::Start() {
+  const char* me = m_frontEnd.c_str();
+  if (!CitP::Factory::LoadLibraryFactory(kLibraryName)) {
+    SESSION_MSG(me).issueError(kMsgCannotLoadLibrary, me, kLibraryName,
+                               CitP::Factory::LastLoadError().c_str());
+    return false;
+  }
+  if (!CitP::Factory::IsRegistered(Port::XUID(Xuids::ZorE_Partition))) {
+    SESSION_MSG(me).issueError(kMsgNoPartitionClass, me, kLibraryName);
+    return false;
+  }
+  if (!HostProject::RegisterClasses()) {
+    SESSION_MSG(me).issueError(kMsgCannotRegisterHost, me);
+    return false;
+  }
+  return true;
+}
+
+void Session::NewDesign(const std::string& path, std::string name) {
+  Close();
+  m_design = std::make_unique<Design>();
+  m_design->name = std::move(name);
+  m_design->project = HostProject::DesignProject::Create(Port::StringBase(LocationOf(path)));
+  HostProject::SetCurrentProject(m_design->project->AsHDProject());
+}
+
+void Session::Close() {
+  HostProject::SetCurrentProject(nullptr);
+  m_design.reset();
+}
+
+bool Session::Open(const std::string& path, const OpenOptions& options) {
+  Close();
+  // Only a project file starts with its mark; anything else is read as a
+  // description, so a file that is neither gets the XML parser's message.
+  std::string head;
+  std::string error;
+  if (!HostXml::ReadFileHead(path, sizeof HostPersist::kProjectFileMark, head, error)) {
+    SESSION_MSG(m_frontEnd.c_str()).issueError(kMsgFileFault, error.c_str());
+    return false;
+  }
+  const bool projectFile =
+      head.size() == sizeof HostPersist::kProjectFileMark &&
+      std::memcmp(head.data(), HostPersist::kProjectFileMark, head.size()) == 0;
+  const bool opened = projectFile ? OpenProjectFile(path) : OpenDescription(path, options);
+  if (!opened) Close();
+  return opened;
+}
+
+bool Session::IsOpen() const { return m_design != nullptr; }
+
+const std::string& Session::ProjectName() const {
+  static const std::string kNoName;
+  return m_design ? m_design->name : kNoName;
+}
+
+PartitionRef Session::Find(const std::string& hierarchicalName) const {
+  if (!m_design) return {};
+  return m_design->project->Find(Port::StringBase(hierarchicalName));
+}
+
+std::vector<PartitionRef> Session::HierarchyOrder() const {
+  if (!m_design) return {};
+  return m_design->project->DepthFirst();
+}
+
+bool Session::DescriptionText(std::string& text) const {
+  const char* me = m_frontEnd.c_str();
+  if (!m_design) {
+    SESSION_MSG(me).issueError(kMsgNothingOpen, me);
+    return false;
+  }
+  std::string error;
+  if (!HostXml::WriteDescription(m_design->Content(), text, error)) {
+    SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool Session::WriteDescription(const std::string& path) const {
+  std::string text;
+  if (!DescriptionText(text)) return false;
+  std::string error;
+  if (!HostPersist::ReplaceFileAtomically(path, text, HostPersist::FileCalls::System(), error)) {
+    const char* me = m_frontEnd.c_str();
+    SESSION_MSG(me).issueError(kMsgCannotWrite, me, path.c_str(), error.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool Guarded(const std::string& frontEnd, const std::function<bool()>& body) {
+  const char* me = frontEnd.c_str();
+  try {
+    return body();
+  } catch (const Port::Exception& e) {
+    SESSION_MSG(me).issueFatal(kLibraryExceptionCode, kMsgLibraryText, e.what());
+  } catch (const std::bad_alloc&) {
+    SESSION_MSG(me).issueError(kMsgOutOfMemory, me);
+  }
+  return false;
+}
+
+}  // namespace HostSession

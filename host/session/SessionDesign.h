@@ -1,0 +1,28 @@
+// What a session holds inside: Xerces-C set up for as long as the session
+// lives, and the open design (the host's design project and the project's
+// name). Private to the session's source units.
+#pragma once
+
+#include <string>
+
+#include "project/DesignProject.h"
+#include "session/Session.h"
+#include "xml/DescriptionWriter.h"
+#include "xml/XercesSession.h"
+
+namespace HostSession {
+
+struct Session::Xerces {
+  HostXml::XercesSession session;
+};
+
+struct Session::Design {
+  decltype(HostProject::DesignProject::Create(Port::StringBase())) project;
+  std::string name;
+
+  /// The partitions with their parents, root first, depth first in the
+  /// order they were added: what the description writer takes.
+  HostXml::DescriptionContent Content() const;
+};
+
+}  // namespace HostSession

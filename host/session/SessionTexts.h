@@ -1,0 +1,32 @@
+// Every message the host session issues. Messages go through the host's
+// message manager under the front end's name, which also opens the messages
+// that concern the front end as a whole ("hdpart: cannot load ...").
+#pragma once
+
+#define SESSION_MSG(frontEnd) \
+  Port_MsgManData::createObject(frontEnd, __FILE_NAME__, __LINE__, HOST_SESSION_VERSION)
+
+namespace HostSession {
+
+// ---- starting ----
+inline constexpr const char* kMsgCannotLoadLibrary = "%s: cannot load %s: %s\n";
+inline constexpr const char* kMsgNoPartitionClass = "%s: %s registered no partition component.\n";
+inline constexpr const char* kMsgCannotRegisterHost =
+    "%s: cannot register the host's project services.\n";
+
+// ---- opening, saving, writing ----
+/// A fault of a file, as the reader or writer put it (naming the file).
+inline constexpr const char* kMsgFileFault = "%s\n";
+inline constexpr const char* kMsgCannotCreatePartition = "%s: cannot create partition \"%s\".\n";
+inline constexpr const char* kMsgCannotAddPartition =
+    "%s: cannot add partition \"%s\" to the project.\n";
+inline constexpr const char* kMsgPartitionNotRead = "%s: partition \"%s\" was not read.\n";
+inline constexpr const char* kMsgNothingOpen = "%s: no design is open.\n";
+inline constexpr const char* kMsgCannotWrite = "%s: cannot write %s: %s\n";
+/// The library's own text, as it threw or reported it.
+inline constexpr const char* kMsgLibraryText = "%s";
+
+// ---- the front end's boundary ----
+inline constexpr const char* kMsgOutOfMemory = "%s: out of memory.\n";
+
+}  // namespace HostSession
