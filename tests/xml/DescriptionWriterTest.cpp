@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "ZavU/IXPartition.h"
-#include "xml/BuiltElement.h"
 #include "support/ZoreTest.h"
+#include "xml/BuiltElement.h"
 #include "xml/DescriptionDocument.h"
 #include "xml/DescriptionLayout.h"
 #include "xml/DescriptionWriter.h"

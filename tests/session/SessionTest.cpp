@@ -1,0 +1,258 @@
+// The host session end to end: open a description, find and walk its
+// partitions, save, reopen the project file, write the description; every
+// character survives both ways or is refused by name; what the library
+// throws becomes one fatal message.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "Port/MsgMan.h"
+#include "ZavU/IXPartition.h"
+#include "session/Session.h"
+
+namespace {
+
+using HostSession::Session;
+
+constexpr const char* kDestroyedPartition = "In ZorE::Partition::~Partition\n";
+constexpr const char* kDestroyedPin = "In ZorE::PartitionPin::~PartitionPin\n";
+
+class SessionTest : public ::testing::Test {
+ protected:
+  /// Captures every message, debug traces included (so component
+  /// destructions are counted).
+  class Sink : public Port_MsgSink {
+   public:
+    Sink() : m_next(Port_MsgManData::SetSink(this)) {}
+    ~Sink() override { Port_MsgManData::SetSink(m_next); }
+    void Deliver(const Port_Message& message) override { messages.push_back(message); }
+    int Count(Port_Severity severity, const std::string& text = "") const {
+      int count = 0;
+      for (const Port_Message& m : messages) {
+        count += m.severity == severity && (text.empty() || m.text == text);
+      }
+      return count;
+    }
+    /// The texts of the messages since the last Mark, debug traces left out.
+    std::string Errors() const {
+      std::string out;
+      for (std::size_t i = m_mark; i < messages.size(); ++i) {
+        if (messages[i].severity != Port_Severity::Debug) out += messages[i].text;
+      }
+      return out;
+    }
+    void Mark() { m_mark = messages.size(); }
+    std::vector<Port_Message> messages;
+
+   private:
+    Port_MsgSink* m_next;
+    std::size_t m_mark = 0;
+  };
+
+  void SetUp() override {
+    char name[] = "/tmp/session-test.XXXXXX";
+    ASSERT_TRUE(mkdtemp(name));
+    m_dir = name;
+  }
+  void TearDown() override {
+    // Every partition and pin the test's sessions opened is gone with them.
+    EXPECT_EQ(m_sink.Count(Port_Severity::Debug, kDestroyedPartition), m_partitionsOpened);
+    EXPECT_EQ(m_sink.Count(Port_Severity::Debug, kDestroyedPin), m_pinsOpened);
+    std::error_code ignored;
+    std::filesystem::remove_all(m_dir, ignored);
+  }
+  std::string Write(const std::string& file, const std::string& text) const {
+    const std::string path = m_dir + "/" + file;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+  /// Opens `path` in `session`, expecting it to hold `partitions` and `pins`.
+  void Open(Session& session, const std::string& path, int partitions, int pins = 0) {
+    ASSERT_TRUE(session.Open(path)) << m_sink.Errors();
+    EXPECT_EQ(static_cast<int>(session.HierarchyOrder().size()), partitions);
+    m_partitionsOpened += partitions;
+    m_pinsOpened += pins;
+  }
+  static std::string ImportLocation(const Session& session, const std::string& name) {
+    Port::StringBase location;
+    auto partition = session.Find(name);
+    if (partition) partition.As<ZavU::IXPartition>()->GetImportLocation(location);
+    return location.str();
+  }
+
+  Sink m_sink;
+  std::string m_dir;
+  int m_partitionsOpened = 0;
+  int m_pinsOpened = 0;
+};
+
+constexpr const char* kDemo =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<Project FileVersion=\"2\" Name=\"demo\">\n"
+    "  <Partition Name=\"/top\" State=\"implement\" ImportLocation=\"NONE\" >\n"
+    "    <Partition Name=\"/top/u1\" State=\"import\" ImportLocation=\"../exp&#9;1\" "
+    "Preserve=\"placement\" Reconfigurable=\"true\" ReconfigModuleName=\"rm &amp; 1\" >\n"
+    "      <Pins>\n"
+    "        <Pin Name=\"clk\"/>\n"
+    "        <Pin Name=\"din\"/>\n"
+    "      </Pins>\n"
+    "    </Partition>\n"
+    "    <Partition Name=\"/top/u2\" State=\"implement\" ImportLocation=\"NONE\" Isolated=\"true\" "
+    ">\n"
+    "    </Partition>\n"
+    "  </Partition>\n"
+    "</Project>\n";
+
+TEST_F(SessionTest, OpensFindsWalksSavesReopensAndWritesBack) {
+  Session session("test");
+  ASSERT_TRUE(session.Start()) << m_sink.Errors();
+  Open(session, Write("demo.pxml", kDemo), 3, 2);
+  EXPECT_EQ(session.ProjectName(), "demo");
+  std::vector<std::string> names;
+  for (const auto& partition : session.HierarchyOrder()) {
+    names.push_back(partition->GetHierarchicalName().str());
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"/top", "/top/u1", "/top/u2"}));
+  EXPECT_EQ(ImportLocation(session, "/top/u1"), "../exp\t1");
+  EXPECT_TRUE(session.Find("/top/u2")->IsIsolated());
+  EXPECT_FALSE(session.Find("/top/u3"));
+  std::string written;
+  ASSERT_TRUE(session.DescriptionText(written)) << m_sink.Errors();
+  EXPECT_EQ(written, kDemo) << "a description writes back as it was";
+
+  // A saved project, reopened, writes the same description: kept
+  // attributes, module name and pins included.
+  const std::string project = m_dir + "/demo.prj";
+  ASSERT_TRUE(session.Save(project)) << m_sink.Errors();
+  Open(session, project, 3, 2);
+  EXPECT_EQ(session.ProjectName(), "demo");
+  std::string again;
+  ASSERT_TRUE(session.DescriptionText(again)) << m_sink.Errors();
+  EXPECT_EQ(again, kDemo);
+  const std::string back = m_dir + "/back.pxml";
+  ASSERT_TRUE(session.WriteDescription(back)) << m_sink.Errors();
+  Open(session, back, 3, 2);
+  ASSERT_TRUE(session.DescriptionText(again));
+  EXPECT_EQ(again, kDemo);
+  EXPECT_EQ(m_sink.Count(Port_Severity::Error), 0) << m_sink.Errors();
+}
+
+TEST_F(SessionTest, OnlyTheProjectFileMarkMakesAProjectFile) {
+  Session session("test");
+  ASSERT_TRUE(session.Start());
+  const std::string body =
+      "<Project Name=\"lead\"><Partition Name=\"/top\" State=\"implement\"/></Project>";
+  // Leading blanks and a UTF-16 byte-order mark are descriptions like any other.
+  std::string utf16 = "\xFF\xFE";
+  for (char c : body) utf16 += std::string{c, '\0'};
+  Open(session, Write("blanks.pxml", "\n \t" + body), 1);
+  Open(session, Write("utf16.pxml", utf16), 1);
+  EXPECT_EQ(session.ProjectName(), "lead");
+
+  // Anything else without the mark gets the XML parser's own message.
+  m_sink.Mark();
+  EXPECT_FALSE(session.Open(Write("notes.prj", "These are notes")));
+  EXPECT_FALSE(session.IsOpen());
+  EXPECT_EQ(m_sink.Errors().rfind(m_dir + "/notes.prj:1:1: ", 0), 0u) << m_sink.Errors();
+  m_sink.Mark();
+  EXPECT_FALSE(session.Open(Write("fake.prj", "ZORE-PRJ and then nothing")));
+  EXPECT_NE(m_sink.Errors().find("is truncated"), std::string::npos) << m_sink.Errors();
+}
+
+/// A description whose partition "/top/u" has the import location `value`,
+/// every ASCII character of it written as a character reference (XML 1.1
+/// may carry any of them so).
+std::string DescriptionWithLocation(const std::string& value) {
+  std::ostringstream text;
+  text << "<?xml version=\"1.1\" encoding=\"UTF-8\"?>\n<Project Name=\"chars\">"
+       << "<Partition Name=\"/top\" State=\"implement\">"
+       << "<Partition Name=\"/top/u\" State=\"import\" ImportLocation=\"";
+  for (char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      text << "&#" << static_cast<int>(byte) << ';';
+    } else {
+      text << c;
+    }
+  }
+  text << "\"/></Partition></Project>\n";
+  return text.str();
+}
+
+TEST_F(SessionTest, EveryCharacterComesBackExactlyOrIsRefusedByName) {
+  Session session("test");
+  ASSERT_TRUE(session.Start());
+  std::vector<std::string> values;
+  for (int c = 0x01; c <= 0x7E; ++c) values.push_back(std::string("v") + char(c) + "w");
+  values.push_back("v\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9Ew");  // é € and a clef
+  for (const std::string& value : values) {
+    const unsigned char c = value[1];
+    const bool carried = c >= 0x20 || c == '\t' || c == '\n' || c == '\r';
+    SCOPED_TRACE("character " + std::to_string(c));
+    const std::string refusal =
+        "partition \"/top/u\": attribute \"ImportLocation\" holds a character XML 1.0 cannot "
+        "carry (byte 1 of its value)\n";
+    const std::string description = m_dir + "/written.pxml";
+    const std::string project = m_dir + "/chars.prj";
+
+    // write -> read -> write
+    Open(session, Write("chars.pxml", DescriptionWithLocation(value)), 2);
+    EXPECT_EQ(ImportLocation(session, "/top/u"), value);
+    m_sink.Mark();
+    std::string first;
+    ASSERT_EQ(session.DescriptionText(first), carried);
+    if (carried) {
+      ASSERT_TRUE(session.WriteDescription(description));
+      Open(session, description, 2);
+      EXPECT_EQ(ImportLocation(session, "/top/u"), value);
+      std::string second;
+      ASSERT_TRUE(session.DescriptionText(second));
+      EXPECT_EQ(second, first);
+    } else {
+      EXPECT_EQ(m_sink.Errors(), refusal);
+      EXPECT_FALSE(session.WriteDescription(description));
+      EXPECT_FALSE(std::filesystem::exists(description)) << "nothing is written";
+      Open(session, Write("chars.pxml", DescriptionWithLocation(value)), 2);
+    }
+
+    // save -> open -> write
+    ASSERT_TRUE(session.Save(project));
+    Open(session, project, 2);
+    EXPECT_EQ(ImportLocation(session, "/top/u"), value);
+    m_sink.Mark();
+    std::string fromProject;
+    ASSERT_EQ(session.DescriptionText(fromProject), carried);
+    if (carried) {
+      EXPECT_EQ(fromProject, first);
+    } else {
+      EXPECT_EQ(m_sink.Errors(), refusal);
+    }
+    std::filesystem::remove(description);
+  }
+}
+
+TEST_F(SessionTest, WhatTheLibraryThrowsBecomesOneFatalMessage) {
+  Session session("test");
+  ASSERT_TRUE(session.Start());
+  Open(session, Write("demo.pxml", kDemo), 3, 2);
+  bool ran = false;
+  EXPECT_FALSE(HostSession::Guarded("test", [&] {
+    ran = true;
+    session.Find("/top")->SetTrait("no_such_trait", "x", true);
+    return true;
+  }));
+  EXPECT_TRUE(ran);
+  ASSERT_EQ(m_sink.Count(Port_Severity::Fatal), 1) << m_sink.Errors();
+  EXPECT_EQ(
+      m_sink.Count(Port_Severity::Fatal, "Invalid Partition trait name/value <no_such_trait/x>\n"),
+      1);
+  // Without a throw, the body's own answer comes back.
+  EXPECT_TRUE(HostSession::Guarded("test", [] { return true; }));
+  EXPECT_FALSE(HostSession::Guarded("test", [] { return false; }));
+  EXPECT_EQ(m_sink.Count(Port_Severity::Fatal), 1);
+}
+
+}  // namespace
