@@ -7,21 +7,21 @@ namespace HostPersist {
 namespace Texts {
 
 // ---- saving ----
-inline constexpr const char* kSaveRefused = "project '%s' cannot be saved to '%s': %s";
+inline constexpr const char* kSaveRefused = "project \"%s\" cannot be saved to \"%s\": %s";
 inline constexpr const char* kNullPartition = "entry %zu holds no partition";
 inline constexpr const char* kParentNotBefore =
-    "partition %zu ('%s') names parent '%s', which does not come before it";
+    "partition %zu (\"%s\") names parent \"%s\", which does not come before it";
 inline constexpr const char* kFirstHasParent =
-    "the first partition ('%s') names parent '%s'; the root comes first";
-inline constexpr const char* kNoPersist = "partition %zu ('%s') has no record interface";
+    "the first partition (\"%s\") names parent \"%s\"; the root comes first";
+inline constexpr const char* kNoPersist = "partition %zu (\"%s\") has no record interface";
 inline constexpr const char* kRecordNotWritten =
-    "the record of partition %zu ('%s') was not written (see the messages above)";
+    "the record of partition %zu (\"%s\") was not written (see the messages above)";
 inline constexpr const char* kSaveFailed =
-    "cannot save project file '%s': %s; the previous file is unchanged";
-inline constexpr const char* kTempNotCreated = "cannot create a temporary file in '%s': %s";
-inline constexpr const char* kStepFailed = "%s '%s' failed: %s";
+    "cannot save project file \"%s\": %s; the previous file is unchanged";
+inline constexpr const char* kTempNotCreated = "cannot create a temporary file in \"%s\": %s";
+inline constexpr const char* kStepFailed = "%s \"%s\" failed: %s";
 inline constexpr const char* kDirectoryNotSynced =
-    "project file '%s' was replaced, but syncing its directory '%s' failed: %s; the new "
+    "project file \"%s\" was replaced, but syncing its directory \"%s\" failed: %s; the new "
     "contents may not survive a crash";
 inline constexpr const char* kStepPermissions = "setting the permissions of";
 inline constexpr const char* kStepWrite = "writing";
@@ -30,20 +30,20 @@ inline constexpr const char* kStepClose = "closing";
 inline constexpr const char* kStepRename = "renaming over the project file";
 
 // ---- loading and listing ----
-inline constexpr const char* kCannotRead = "project file '%s' cannot be read: %s";
+inline constexpr const char* kCannotRead = "project file \"%s\" cannot be read: %s";
 inline constexpr const char* kShorterThanHeader =
-    "project file '%s' is truncated: it holds %zu bytes, less than its %zu-byte header";
+    "project file \"%s\" is truncated: it holds %zu bytes, less than its %zu-byte header";
 inline constexpr const char* kBadMagic =
-    "project file '%s' is not a project file: it does not start with the project file mark";
+    "project file \"%s\" is not a project file: it does not start with the project file mark";
 inline constexpr const char* kBadFormat =
-    "project file '%s' has format %u; this host reads format %u";
+    "project file \"%s\" has format %u; this host reads format %u";
 inline constexpr const char* kTruncated =
-    "project file '%s' is truncated: its header announces %llu bytes of contents, the file "
+    "project file \"%s\" is truncated: its header announces %llu bytes of contents, the file "
     "holds %zu";
 inline constexpr const char* kTrailing =
-    "project file '%s' is corrupt: %zu bytes follow the contents its header announces";
-inline constexpr const char* kChecksumMismatch = "project file '%s' is corrupt: checksum mismatch";
-inline constexpr const char* kCorrupt = "project file '%s' is corrupt: %s";
+    "project file \"%s\" is corrupt: %zu bytes follow the contents its header announces";
+inline constexpr const char* kChecksumMismatch = "project file \"%s\" is corrupt: checksum mismatch";
+inline constexpr const char* kCorrupt = "project file \"%s\" is corrupt: %s";
 inline constexpr const char* kNameUnreadable = "the project name cannot be read";
 inline constexpr const char* kCountUnreadable = "the partition count cannot be read";
 inline constexpr const char* kCountNegative = "the partition count %d is negative";
@@ -53,7 +53,7 @@ inline constexpr const char* kUnknownClass =
     "partition %zu is of class %s, which no registered factory makes";
 inline constexpr const char* kNotAPartition = "partition %zu is of class %s, which is no partition";
 inline constexpr const char* kRecordNotLoaded =
-    "project file '%s' cannot be loaded: the record of partition %zu did not load (see the "
+    "project file \"%s\" cannot be loaded: the record of partition %zu did not load (see the "
     "messages above)";
 inline constexpr const char* kBytesLeft = "%zu bytes remain after the last partition";
 inline constexpr const char* kUnknownItem = "byte %zu holds no known kind of item";

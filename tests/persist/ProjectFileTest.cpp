@@ -182,7 +182,7 @@ TEST_F(ProjectFile, SaveThatFailsMidwayLeavesThePreviousFileLoadable) {
   for (const auto& [calls, why] : failures) {
     error.clear();
     EXPECT_FALSE(SaveProjectFile(m_path, second, *calls, error));
-    EXPECT_NE(error.find("'" + m_path + "'"), std::string::npos) << error;
+    EXPECT_NE(error.find("\"" + m_path + "\""), std::string::npos) << error;
     EXPECT_NE(error.find(why), std::string::npos) << error;
     EXPECT_NE(error.find("the previous file is unchanged"), std::string::npos) << error;
     EXPECT_EQ(Entries(), std::vector<std::string>{"design.prj"}) << "temporary file removed";
@@ -200,7 +200,7 @@ TEST_F(ProjectFile, ProjectOutOfHierarchyOrderIsNotSaved) {
   std::swap(project.partitions[1], project.partitions[2]);  // a child before its parent
   std::string error;
   EXPECT_FALSE(SaveProjectFile(m_path, project, error));
-  EXPECT_NE(error.find("'top/u1/a'"), std::string::npos) << error;
+  EXPECT_NE(error.find("\"top/u1/a\""), std::string::npos) << error;
   EXPECT_TRUE(Entries().empty());
 
   ProjectImage rootless = Project();
@@ -221,7 +221,7 @@ TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreated) {
     WriteFileBytes(bytes);
     error.clear();
     EXPECT_FALSE(LoadProjectFile(m_path, out, error)) << case_;
-    EXPECT_NE(error.find("project file '" + m_path + "'"), std::string::npos) << error;
+    EXPECT_NE(error.find("project file \"" + m_path + "\""), std::string::npos) << error;
     EXPECT_NE(error.find(what), std::string::npos) << case_ << ": " << error;
     EXPECT_EQ(out.name.str(), "untouched");
     EXPECT_EQ(ZorE::LiveComponents(), liveBefore) << case_;
@@ -321,7 +321,7 @@ TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
     entryHead(s, "nowhere", partitionClass);
     CitI::QueryAs<Prjrep::IPersist>(root.partition.get())->PersistSave(&s);
     EXPECT_FALSE(load(s));
-    EXPECT_NE(error.find("names parent 'nowhere'"), std::string::npos) << error;
+    EXPECT_NE(error.find("names parent \"nowhere\""), std::string::npos) << error;
   }
   EXPECT_EQ(out.name.str(), "untouched");
   EXPECT_EQ(ZorE::LiveComponents(), liveBefore + 3) << "only the test's root and its pins live";
