@@ -42,7 +42,8 @@ inline constexpr const char* kTruncated =
     "holds %zu";
 inline constexpr const char* kTrailing =
     "project file \"%s\" is corrupt: %zu bytes follow the contents its header announces";
-inline constexpr const char* kChecksumMismatch = "project file \"%s\" is corrupt: checksum mismatch";
+inline constexpr const char* kChecksumMismatch =
+    "project file \"%s\" is corrupt: checksum mismatch";
 inline constexpr const char* kCorrupt = "project file \"%s\" is corrupt: %s";
 inline constexpr const char* kNameUnreadable = "the project name cannot be read";
 inline constexpr const char* kCountUnreadable = "the partition count cannot be read";
