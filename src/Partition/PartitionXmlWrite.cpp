@@ -58,25 +58,27 @@ Port::StringBase Escaped(const Port::StringBase& value) {
   return Port::StringBase(std::move(out));
 }
 
-void AppendFormatted(Port::StringBase& text, const char* fmt, const Port::StringBase& value) {
-  text.Append(ombform(fmt, Escaped(value).c_str()).c_str());
+/// The format is a template argument so that the compiler checks each one.
+template <const char* const& kFmt>
+void AppendFormatted(Port::StringBase& text, const Port::StringBase& value) {
+  text.Append(ombform(kFmt, Escaped(value).c_str()).c_str());
 }
 
 }  // namespace
 
 CitI::Status Partition::WriteXmlAttributes(Port::StringBase& text) {
-  AppendFormatted(text, kFmtState, IsImport() ? kStateImport : kStateImplement);
-  AppendFormatted(text, kFmtImportLocation, IsImport() ? m_importLocation : kNone);
-  if (!m_boundaryOpt.IsEmpty()) AppendFormatted(text, kFmtBoundaryOpt, m_boundaryOpt);
+  AppendFormatted<kFmtState>(text, IsImport() ? kStateImport : kStateImplement);
+  AppendFormatted<kFmtImportLocation>(text, IsImport() ? m_importLocation : kNone);
+  if (!m_boundaryOpt.IsEmpty()) AppendFormatted<kFmtBoundaryOpt>(text, m_boundaryOpt);
   if (!m_importTag.IsEmpty() && !IsKeyword(m_importTag, kNone)) {
-    AppendFormatted(text, kFmtImportTag, m_importTag);
+    AppendFormatted<kFmtImportTag>(text, m_importTag);
   }
   if (m_isIsolated) text.Append(kTextIsolated);
   const Port::StringBase preserve = GetTrait(kTraitPreserve);
   if (!IsKeyword(preserve, PreserveDefault(m_isRoot))) {
     text.Append(ombform(kFmtAttribute, XmlNames::kPreserve, Escaped(preserve).c_str()).c_str());
   }
-  if (IsReconfigurable()) AppendFormatted(text, kFmtReconfigurable, m_reconfigModuleName);
+  if (IsReconfigurable()) AppendFormatted<kFmtReconfigurable>(text, m_reconfigModuleName);
   text.Append(kTextEndOfStartTag);
   return 1;
 }

@@ -21,7 +21,7 @@ namespace hdpart {
 class HostSession;
 
 struct Design {
-  HostProject::HostRef<HostProject::DesignProject> project;
+  Prjrep::AutoRelease<HostProject::DesignProject> project;
   std::string name;
 
   /// The partitions with their parents, root first, depth first in the
