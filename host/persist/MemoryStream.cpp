@@ -30,10 +30,14 @@ bool MemoryStream::PeekKind(ItemKind& kind) const {
   return true;
 }
 
-CitI::IInterface* MemoryStream::QueryInterface(const Port::XUID& iid) {
-  if (iid == Prjrep::IPersistStream::kIID || iid == CitI::IInterface::kIID) return this;
-  if (iid == CommonI::IRefCount::kIID) return &m_count;
-  return nullptr;
+CitI::IInterface* MemoryStream::Lookup(const Port::XUID& iid) {
+  using S = MemoryStream;
+  static const CitI::TLookupEntry<S> table[] = {
+      {Prjrep::IPersistStream::kIID, CitI::AsBase<S, Prjrep::IPersistStream>},
+      {CommonI::IRefCount::kIID, CitI::Embedded<S, &S::m_refCount>},
+      {CitI::IInterface::kIID, CitI::AsBase<S, Prjrep::IPersistStream>},
+  };
+  return CitI::LookupInTable(table, *this, iid);
 }
 
 // ---- writing ----
@@ -165,25 +169,6 @@ CitI::Status MemoryStream::ReadXUID(Port::XUID& value) {
   const unsigned char* at = Take(ItemKind::kXuid, 16);
   if (!at) return 0;
   value = Port::XUID(TakeWord(at, 8), TakeWord(at + 8, 8));
-  return 1;
-}
-
-// ---- the lent stream's count ----
-
-CitI::IInterface* MemoryStream::Count::QueryInterface(const Port::XUID& iid) {
-  if (iid == CommonI::IRefCount::kIID) return this;
-  return m_owner->QueryInterface(iid);
-}
-CitI::Status MemoryStream::Count::AddRef() {
-  ++m_count;
-  return 1;
-}
-CitI::Status MemoryStream::Count::Release() {
-  --m_count;  // the owner frees the stream, never the last Release
-  return 1;
-}
-CitI::Status MemoryStream::Count::GetRefCount(int& count) {
-  count = m_count;
   return 1;
 }
 

@@ -25,7 +25,8 @@
 #include <cstdint>
 #include <string>
 
-#include "CommonI/IRefCount.h"
+#include "CitI/TNested.h"
+#include "CommonI/TRefCountHelper.h"
 #include "Prjrep/IPersist.h"
 
 namespace HostPersist {
@@ -42,7 +43,7 @@ enum class ItemKind : std::uint8_t {
   kFileName = 8,
 };
 
-class MemoryStream final : public Prjrep::IPersistStream {
+class MemoryStream final : public CitI::TImplements<MemoryStream, Prjrep::IPersistStream> {
  public:
   /// A stream holding `bytes`; reads start at `readFrom`, writes append.
   explicit MemoryStream(std::string bytes = {}, std::size_t readFrom = 0);
@@ -62,8 +63,9 @@ class MemoryStream final : public Prjrep::IPersistStream {
   /// a failure or on a byte that is no known kind.
   bool PeekKind(ItemKind& kind) const;
 
+  CitI::IInterface* Lookup(const Port::XUID& iid);
+
   // ---- IPersistStream ----
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
   CitI::Status ReadInt(std::int32_t& value) override;
   CitI::Status WriteInt(std::int32_t value) override;
   CitI::Status ReadTime(Port::Time& value) override;
@@ -82,20 +84,6 @@ class MemoryStream final : public Prjrep::IPersistStream {
   CitI::Status WriteFileName(const Port::StringBase& value) override;
 
  private:
-  /// The lent stream's reference count: tracked, never frees.
-  class Count final : public CommonI::IRefCount {
-   public:
-    explicit Count(MemoryStream* owner) : m_owner(owner) {}
-    CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
-    CitI::Status AddRef() override;
-    CitI::Status Release() override;
-    CitI::Status GetRefCount(int& count) override;
-
-   private:
-    MemoryStream* m_owner;
-    int m_count = 1;
-  };
-
   void PutTag(ItemKind kind) { m_bytes.push_back(static_cast<char>(kind)); }
   void PutWord(std::uint64_t value, int size);
   void PutText(ItemKind kind, const Port::StringBase& text);
@@ -109,7 +97,8 @@ class MemoryStream final : public Prjrep::IPersistStream {
   std::string m_bytes;
   std::size_t m_readPos;
   bool m_failed = false;
-  Count m_count{this};
+  // The lent stream's count: tracked; the owner frees the stream.
+  CommonI::TRefCountHelper<MemoryStream> m_refCount{this, CommonI::kOwnerFrees};
 };
 
 }  // namespace HostPersist

@@ -1,5 +1,5 @@
 // The component registry: one factory per class identity, each held with one
-// reference of the registry's own, dropped at Shutdown or at exit.
+// reference of the registry's own, dropped at Shutdown (never at exit).
 #include "CitP/Factory.h"
 
 #include <map>
@@ -15,8 +15,8 @@ struct Registry {
   std::map<Port::XUID, CitI::IFactory*> factories;
 };
 
-// Never destroyed, so Shutdown from the exit hook and registrations from
-// other libraries' statics never meet a dead registry.
+// Never destroyed, so registrations and Shutdown from other libraries'
+// statics never meet a dead registry.
 Registry& TheRegistry() {
   static Registry* const registry = new Registry;
   return *registry;
@@ -32,11 +32,6 @@ CitI::IFactory* AcquireFactory(const Port::XUID& classXuid) {
   CommonI::AddRefTo(found->second);
   return found->second;
 }
-
-// Drops the registry's references when the process exits.
-struct ShutdownAtExit {
-  ~ShutdownAtExit() { Factory::Shutdown(); }
-} g_shutdownAtExit;
 
 }  // namespace
 

@@ -18,22 +18,17 @@ void SetCurrentProject(Dpm::IHDProject* project);
 /// The current project, without a reference; null when there is none.
 Dpm::IHDProject* CurrentProject();
 
-class CurrentProjectService final : public Dpm::ICurrentProject,
-                                    public THostRefCount<CurrentProjectService> {
+class CurrentProjectService final : public TServiceObject<Dpm::ICurrentProject> {
  public:
-  static constexpr Port::XuidWords kClass = Xuids::Class_CurrentProject;
+  static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_CurrentProject); }
   CurrentProjectService() = default;
 
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return AnswerFirst<Dpm::ICurrentProject, CommonI::IRefCount, Prjrep::IRefCount>(this, iid);
-  }
   /// Status 1 and the current project with a reference; 0 and null when the
   /// host has none. The name is not used.
   CitI::Status GetCurrentProject(Dpm::IHDProject*& out, const Port::StringBase& name) override;
 
  private:
   ~CurrentProjectService() override = default;
-  friend class THostRefCount<CurrentProjectService>;
 };
 
 }  // namespace HostProject

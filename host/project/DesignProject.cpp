@@ -28,8 +28,8 @@ ZavU::IPartition* Canonical(ZavU::IPartition* partition) {
 
 }  // namespace
 
-HostRef<DesignProject> DesignProject::Create(const Port::StringBase& location) {
-  return HostRef<DesignProject>::Adopt(new DesignProject(location));
+Prjrep::AutoRelease<DesignProject> DesignProject::Create(const Port::StringBase& location) {
+  return Prjrep::AutoRelease<DesignProject>::Adopting(new DesignProject(location));
 }
 
 DesignProject* DesignProject::FromInterface(Dpm::IHDProject* project) {
@@ -43,11 +43,6 @@ DesignProject::~DesignProject() {
   // A partition held elsewhere outlives the project: it must not keep
   // pointing at the project or at a parent that may go with it.
   for (Entry& entry : m_entries) Link(entry.partition.get(), nullptr, nullptr);
-}
-
-CitI::IInterface* DesignProject::QueryInterface(const Port::XUID& iid) {
-  return AnswerFirst<Dpm::IHDProject, Dpm::IPRProject, CommonI::IRefCount, Prjrep::IRefCount>(this,
-                                                                                              iid);
 }
 
 bool DesignProject::AddPartition(ZavU::IPartition* partition, ZavU::IPartition* parent) {

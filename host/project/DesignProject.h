@@ -32,14 +32,12 @@ namespace HostProject {
 
 class PRModuleManager;
 
-class DesignProject final : public Dpm::IHDProject,
-                            public Dpm::IPRProject,
-                            public THostRefCount<DesignProject> {
+class DesignProject final : public TServiceObject<Dpm::IHDProject, Dpm::IPRProject> {
  public:
   using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 
   /// A new empty project whose location is `location`.
-  static HostRef<DesignProject> Create(const Port::StringBase& location);
+  static Prjrep::AutoRelease<DesignProject> Create(const Port::StringBase& location);
   /// The project behind a Dpm::IHDProject of this host, or null.
   static DesignProject* FromInterface(Dpm::IHDProject* project);
 
@@ -59,11 +57,10 @@ class DesignProject final : public Dpm::IHDProject,
   void SetPartialReconfigFlow(std::optional<bool> inFlow) { m_prFlow = inFlow; }
   /// The project's module manager (reached by the library through the
   /// partial-reconfiguration solution helper).
-  PRModuleManager& ModuleManager() const { return *m_moduleManager; }
+  PRModuleManager& ModuleManager() const { return *m_moduleManager.get(); }
   Dpm::IHDProject* AsHDProject() { return this; }
 
   // ---- Dpm::IHDProject ----
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
   Port::StringBase GetLocation() override { return m_location; }
   /// Our host has no project helper.
   CitI::IInterface* GetHelper() override { return nullptr; }
@@ -95,7 +92,6 @@ class DesignProject final : public Dpm::IHDProject,
 
   explicit DesignProject(const Port::StringBase& location);
   ~DesignProject() override;
-  friend class THostRefCount<DesignProject>;
 
   std::size_t IndexOf(ZavU::IPartition* partition) const;
   void AppendDepthFirst(std::size_t at, std::vector<PartitionRef>& out) const;
@@ -105,7 +101,7 @@ class DesignProject final : public Dpm::IHDProject,
   std::unordered_map<std::string, std::size_t> m_byName;
   std::unordered_map<ZavU::IPartition*, std::size_t> m_byPartition;
   std::optional<bool> m_prFlow;
-  HostRef<PRModuleManager> m_moduleManager;
+  Prjrep::AutoRelease<PRModuleManager> m_moduleManager;
 };
 
 }  // namespace HostProject

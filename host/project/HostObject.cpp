@@ -1,6 +1,8 @@
 // The count of live project-service objects.
 #include "project/HostObject.h"
 
+#include "Port/SafeCount.h"
+
 namespace HostProject {
 
 namespace {
@@ -9,9 +11,7 @@ int g_live = 0;
 
 int LiveObjects() { return __atomic_load_n(&g_live, __ATOMIC_ACQUIRE); }
 
-namespace detail {
-void NoteConstructed() { Port::SafeIncr(g_live); }
-void NoteDestroyed() { Port::SafeDecr(g_live); }
-}  // namespace detail
+LiveObject::LiveObject() { Port::SafeIncr(g_live); }
+LiveObject::~LiveObject() { Port::SafeDecr(g_live); }
 
 }  // namespace HostProject

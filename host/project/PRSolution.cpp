@@ -5,12 +5,12 @@
 
 namespace HostProject {
 
-HostRef<PRModule> PRModule::Create(const Port::StringBase& name) {
-  return HostRef<PRModule>::Adopt(new PRModule(name));
+Prjrep::AutoRelease<PRModule> PRModule::Create(const Port::StringBase& name) {
+  return Prjrep::AutoRelease<PRModule>::Adopting(new PRModule(name));
 }
 
-HostRef<PRModuleManager> PRModuleManager::Create() {
-  return HostRef<PRModuleManager>::Adopt(new PRModuleManager());
+Prjrep::AutoRelease<PRModuleManager> PRModuleManager::Create() {
+  return Prjrep::AutoRelease<PRModuleManager>::Adopting(new PRModuleManager());
 }
 
 void PRModuleManager::AssignModule(const Port::StringBase& hierarchicalName,
@@ -43,8 +43,8 @@ CitI::Status PRModuleManager::FindModule(const Port::StringBase& hierarchicalNam
   out = nullptr;
   auto found = m_assigned.find(hierarchicalName.str());
   if (found == m_assigned.end()) return 0;
-  found->second->AddRef();  // the caller's reference
   out = found->second.get();
+  Prjrep::AddRefTo(out);  // the caller's reference
   return 1;
 }
 
@@ -54,8 +54,8 @@ CitI::Status PRSolutionHelper::GetModuleManager(Dpm::IHDProject* project, std::i
   DesignProject* own = DesignProject::FromInterface(project);
   if (!own) return 0;
   PRModuleManager& manager = own->ModuleManager();
-  manager.AddRef();  // the caller's reference
   out = static_cast<Dpm::IPRModuleManager*>(&manager);
+  Prjrep::AddRefTo(out);  // the caller's reference
   return 1;
 }
 

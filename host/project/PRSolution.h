@@ -16,13 +16,10 @@
 
 namespace HostProject {
 
-class PRModule final : public Dpm::IPRModule, public THostRefCount<PRModule> {
+class PRModule final : public TServiceObject<Dpm::IPRModule> {
  public:
-  static HostRef<PRModule> Create(const Port::StringBase& name);
+  static Prjrep::AutoRelease<PRModule> Create(const Port::StringBase& name);
 
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return AnswerFirst<Dpm::IPRModule, CommonI::IRefCount, Prjrep::IRefCount>(this, iid);
-  }
   CitI::Status GetName(Port::StringBase& out) override {
     out = m_name;
     return 1;
@@ -31,14 +28,13 @@ class PRModule final : public Dpm::IPRModule, public THostRefCount<PRModule> {
  private:
   explicit PRModule(const Port::StringBase& name) : m_name(name) {}
   ~PRModule() override = default;
-  friend class THostRefCount<PRModule>;
 
   Port::StringBase m_name;
 };
 
-class PRModuleManager final : public Dpm::IPRModuleManager, public THostRefCount<PRModuleManager> {
+class PRModuleManager final : public TServiceObject<Dpm::IPRModuleManager> {
  public:
-  static HostRef<PRModuleManager> Create();
+  static Prjrep::AutoRelease<PRModuleManager> Create();
 
   // ---- what the host does with it ----
   /// Assigns a new module named `moduleName` to the partition
@@ -50,9 +46,6 @@ class PRModuleManager final : public Dpm::IPRModuleManager, public THostRefCount
   const std::vector<std::string>& ReleasedModuleNames() const { return m_released; }
 
   // ---- Dpm::IPRModuleManager ----
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return AnswerFirst<Dpm::IPRModuleManager, CommonI::IRefCount, Prjrep::IRefCount>(this, iid);
-  }
   /// Status 1 when `module` was assigned to a partition, which it no longer is.
   CitI::Status ReleaseModule(Dpm::IPRModule* module) override;
   /// Status 1 and the partition's module with a reference; 0 and null when
@@ -62,21 +55,17 @@ class PRModuleManager final : public Dpm::IPRModuleManager, public THostRefCount
  private:
   PRModuleManager() = default;
   ~PRModuleManager() override = default;
-  friend class THostRefCount<PRModuleManager>;
 
-  std::map<std::string, HostRef<PRModule>> m_assigned;  // by partition hierarchical name
+  std::map<std::string, Prjrep::AutoRelease<PRModule>>
+      m_assigned;  // by partition hierarchical name
   std::vector<std::string> m_released;
 };
 
-class PRSolutionHelper final : public Dpm::IPRSolutionHelper,
-                               public THostRefCount<PRSolutionHelper> {
+class PRSolutionHelper final : public TServiceObject<Dpm::IPRSolutionHelper> {
  public:
-  static constexpr Port::XuidWords kClass = Xuids::Class_PRSolutionHelper;
+  static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_PRSolutionHelper); }
   PRSolutionHelper() = default;
 
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return AnswerFirst<Dpm::IPRSolutionHelper, CommonI::IRefCount, Prjrep::IRefCount>(this, iid);
-  }
   /// Status 1 and the module manager of a project of this host, with a
   /// reference; 0 and null for no project or another host's.
   CitI::Status GetModuleManager(Dpm::IHDProject* project, std::int32_t flags,
@@ -84,7 +73,6 @@ class PRSolutionHelper final : public Dpm::IPRSolutionHelper,
 
  private:
   ~PRSolutionHelper() override = default;
-  friend class THostRefCount<PRSolutionHelper>;
 };
 
 }  // namespace HostProject

@@ -11,16 +11,12 @@
 
 namespace HostProject {
 
-class PartitionIterator final : public Dpm::IPartitionIterator,
-                                public THostRefCount<PartitionIterator> {
+class PartitionIterator final : public TServiceObject<Dpm::IPartitionIterator> {
  public:
   using Items = std::vector<CommonI::RefCountPtr<ZavU::IPartition>>;
   /// A new iterator over `items`, handed out with its one reference.
   static Dpm::IPartitionIterator* HandOut(Items items);
 
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return AnswerFirst<Dpm::IPartitionIterator, CommonI::IRefCount, Prjrep::IRefCount>(this, iid);
-  }
   /// The partition at the cursor with a reference (status 1); null past the
   /// end (status 0).
   CitI::Status GetCurrent(ZavU::IPartition*& out) override;
@@ -37,7 +33,6 @@ class PartitionIterator final : public Dpm::IPartitionIterator,
  private:
   explicit PartitionIterator(Items items) : m_items(std::move(items)) {}
   ~PartitionIterator() override = default;
-  friend class THostRefCount<PartitionIterator>;
 
   Items m_items;
   std::size_t m_cursor = 0;

@@ -2,6 +2,7 @@
 #include "project/Registration.h"
 
 #include "CitP/Factory.h"
+#include "CitP/TFactory.h"
 #include "project/CurrentProject.h"
 #include "project/PRSolution.h"
 
@@ -9,26 +10,14 @@ namespace HostProject {
 
 namespace {
 
-/// Makes objects of class T (registered under T::kClass). Factories live in
-/// the registry and are not counted as live objects.
-template <class T>
-class THostFactory final : public CitI::IFactory, public THostRefCount<THostFactory<T>, false> {
- public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return AnswerFirst<CitI::IFactory, CommonI::IRefCount>(this, iid);
-  }
-  CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
-    if (classXuid != Port::XUID(T::kClass)) return nullptr;
-    return (new T())->QueryInterface(Port::XUID(CitI::IInterface::kIID));
-  }
-};
-
+/// Registers a factory of T under T's class; the registry keeps the factory
+/// alive with its own reference.
 template <class T>
 bool Register() {
-  HostRef<THostFactory<T>> factory = HostRef<THostFactory<T>>::Adopt(new THostFactory<T>());
-  const Port::XUID classXuid(T::kClass);
-  CitP::Factory::RegisterFactory(classXuid, factory.get());  // takes its own reference
-  return CitP::Factory::IsRegistered(classXuid);
+  CommonI::RefCountPtr<CitI::IFactory> factory =
+      CommonI::RefCountPtr<CitI::IFactory>::Adopt(new CitP::TFactory<T>());
+  CitP::Factory::RegisterFactory(T::ClassXuid(), factory.get());
+  return CitP::Factory::IsRegistered(T::ClassXuid());
 }
 
 }  // namespace

@@ -41,9 +41,10 @@ class IFactory : public IInterface {
   virtual IInterface* CreateInstance(const Port::XUID& classXuid) = 0;
 };
 
-/// Asks `object` for interface T; null stays null. Adds no reference.
-template <class T>
-T* QueryAs(IInterface* object) {
+/// Asks `object` (any interface, or an object implementing several) for
+/// interface T; null stays null. Adds no reference.
+template <class T, class Object>
+T* QueryAs(Object* object) {
   return object ? static_cast<T*>(object->QueryInterface(Port::XUID(T::kIID))) : nullptr;
 }
 

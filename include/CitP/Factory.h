@@ -7,6 +7,17 @@
 // of the environment variable PORT_LIBRARY_PATH (colon-separated), and the
 // directory of the running program. It calls the library's InstFactoryEntry
 // once; a library already loaded is not entered twice.
+//
+// The registry holds one reference on each factory until Shutdown, which the
+// host calls (or leaves to a RegistryScope in main) while its factories are
+// still alive. Nothing is released at exit: a factory the host made as a
+// static object may already be gone by then.
+//
+//   int main() {
+//     CitP::RegistryScope registry;  // empties the registry when main returns
+//     CitP::Factory::LoadLibraryFactory("zavEraV_Adoduzadi");
+//     ...
+//   }
 #pragma once
 
 #include <string>
@@ -31,8 +42,18 @@ class Factory {
   static const std::string& LastLoadError();
   /// Whether a factory is registered for `classXuid`.
   static bool IsRegistered(const Port::XUID& classXuid);
-  /// Drops the registry's reference on every factory. Runs at exit too.
+  /// Drops the registry's reference on every factory and forgets the
+  /// libraries entered; the registry takes registrations again afterwards.
   static void Shutdown();
+};
+
+/// Owns the registry's contents for a scope: its end calls Factory::Shutdown.
+class RegistryScope {
+ public:
+  RegistryScope() = default;
+  ~RegistryScope() { Factory::Shutdown(); }
+  RegistryScope(const RegistryScope&) = delete;
+  RegistryScope& operator=(const RegistryScope&) = delete;
 };
 
 }  // namespace CitP

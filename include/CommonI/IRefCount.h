@@ -23,11 +23,13 @@ class IRefCount : public CitI::IInterface {
 };
 
 /// Adds one reference to the component behind `object`; null is skipped.
-inline void AddRefTo(CitI::IInterface* object) {
+template <class Object>
+void AddRefTo(Object* object) {
   if (IRefCount* rc = CitI::QueryAs<IRefCount>(object)) rc->AddRef();
 }
 /// Drops one reference from the component behind `object`; null is skipped.
-inline void ReleaseFrom(CitI::IInterface* object) {
+template <class Object>
+void ReleaseFrom(Object* object) {
   if (IRefCount* rc = CitI::QueryAs<IRefCount>(object)) rc->Release();
 }
 

@@ -21,7 +21,8 @@ class IRefCount : public CitI::IInterface {
 };
 
 /// Adds a reference by the project services' rule; null is skipped.
-inline void AddRefTo(CitI::IInterface* object) {
+template <class Object>
+void AddRefTo(Object* object) {
   if (!object) return;
   if (IRefCount* rc = CitI::QueryAs<IRefCount>(object)) {
     rc->AddRef();
@@ -31,7 +32,8 @@ inline void AddRefTo(CitI::IInterface* object) {
 }
 
 /// Drops a reference by the project services' rule; null is skipped.
-inline void ReleaseFrom(CitI::IInterface* object) {
+template <class Object>
+void ReleaseFrom(Object* object) {
   if (!object) return;
   if (IRefCount* rc = CitI::QueryAs<IRefCount>(object)) {
     rc->Release();
@@ -61,7 +63,18 @@ class AutoRelease {
   AutoRelease(const AutoRelease&) = delete;
   AutoRelease& operator=(const AutoRelease&) = delete;
   AutoRelease(AutoRelease&& other) noexcept : m_ptr(std::exchange(other.m_ptr, nullptr)) {}
+  AutoRelease& operator=(AutoRelease&& other) noexcept {
+    if (this != &other) Adopt(std::exchange(other.m_ptr, nullptr));
+    return *this;
+  }
   ~AutoRelease() { Prjrep::ReleaseFrom(m_ptr); }
+
+  /// A holder taking over the reference a new object starts with.
+  static AutoRelease Adopting(T* p) {
+    AutoRelease held;
+    held.m_ptr = p;
+    return held;
+  }
 
   /// Takes over a reference the caller owns (an out argument's result).
   void Adopt(T* p) {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "CommonI/IRefCount.h"
+#include "CommonI/TRefCountHelper.h"
 #include "Dpm/IHDProject.h"
 #include "Partition/PartitionInterfaces.h"
 #include "Partition/PinNameIndex.h"
@@ -28,7 +29,6 @@
 #include "Port/XUID.h"
 #include "Prjrep/IRefCount.h"
 #include "Tcltask/ITclHelpers.h"
-#include "framework/TRefCountHelper.h"
 
 namespace ZorE {
 

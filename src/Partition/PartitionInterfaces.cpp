@@ -129,10 +129,6 @@ CitI::Status Partition_IPersist::GetXUID(Port::XUID& out) { return owner().GetXU
 CitI::Status Partition_IPersist::SetXUID(const Port::XUID& xuid) { return owner().SetXUID(xuid); }
 
 // ---- ITclCollectable ----
-CitI::IInterface* Partition_ITclCollectable::QueryInterface(const Port::XUID& iid) {
-  if (iid == UtilI::ITclCollectable::kIID) return this;
-  return owner().Lookup(iid);
-}
 CitI::Status Partition_ITclCollectable::GetName(StringBase& out) {
   out = owner().GetHierarchicalName();
   return 1;

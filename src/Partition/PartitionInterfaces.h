@@ -85,8 +85,6 @@ class Partition_IPersist final : public TNested<Partition, Prjrep::IPersist> {
 class Partition_ITclCollectable final : public TNested<Partition, UtilI::ITclCollectable> {
  public:
   using TNested::TNested;
-  /// Answers its own interface itself, everything else through the partition.
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
   CitI::Status GetName(Port::StringBase& out) override;
   CitI::Status GetType(Port::StringBase& out) override;
   Port::StringBase GetIdentifier() override;

@@ -4,12 +4,7 @@ namespace ZorE {
 
 PartitionPinList::~PartitionPinList() {
   for (auto it = items.rbegin(); it != items.rend(); ++it) CommonI::ReleaseFrom(*it);
-  if (m_ownerAlive) owner->ForgetPinList(this);
-}
-
-CitI::IInterface* PartitionPinList::QueryInterface(const Port::XUID& iid) {
-  if (iid == ZavU::IPartitionPinIterator::kIID) return this;
-  return owner->Lookup(iid);
+  if (m_ownerAlive) owner().ForgetPinList(this);
 }
 
 CitI::Status PartitionPinList::CurrentItem(CommonI::RefCountPtr<ZavU::IPartitionPin>& out) {

@@ -9,19 +9,16 @@
 
 #include "Partition/Partition.h"
 #include "ZavU/IPartitionPinIterator.h"
+#include "framework/TNested.h"
 
 namespace ZorE {
 
-class PartitionPinList final : public ZavU::IPartitionPinIterator {
+class PartitionPinList final : public TNested<Partition, ZavU::IPartitionPinIterator> {
  public:
-  explicit PartitionPinList(Partition* owner) : owner(owner) {}
-  PartitionPinList(const PartitionPinList&) = delete;
-  PartitionPinList& operator=(const PartitionPinList&) = delete;
+  using TNested::TNested;
   /// Drops the reference on every pin, last to first.
   ~PartitionPinList() override;
 
-  /// Answers its own interface itself, everything else through the partition.
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
   /// `out` = the pin at the cursor with a reference; empty past the end.
   CitI::Status CurrentItem(CommonI::RefCountPtr<ZavU::IPartitionPin>& out) override;
   CitI::Status First() override {
@@ -32,11 +29,11 @@ class PartitionPinList final : public ZavU::IPartitionPinIterator {
     ++cursor;
     return 1;
   }
-  bool IsDone() override { return cursor == items.size(); }
+  /// Done at the end and past it, however often Next was called.
+  bool IsDone() override { return cursor >= items.size(); }
 
   void DetachFromOwner() { m_ownerAlive = false; }
 
-  Partition* owner;
   std::vector<ZavU::IPartitionPin*> items;
   std::uint32_t cursor = 0;
 

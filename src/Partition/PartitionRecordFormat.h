@@ -190,7 +190,7 @@ inline constexpr const char* kTexts[] = {
 #undef ZORE_RECORD_TEXT
 };
 
-inline const char* TextOf(Text id) { return kTexts[static_cast<int>(id)]; }
+constexpr const char* TextOf(Text id) { return kTexts[static_cast<int>(id)]; }
 
 /// What LastIndexPastEnd names.
 inline constexpr const char* kDesignFileListLabel = "design file list";

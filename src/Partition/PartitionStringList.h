@@ -5,20 +5,21 @@
 // then, so nothing leaks however the caller behaves. A list holds no
 // reference on its partition: a caller keeps the partition alive while it
 // uses a list, and must not destroy the list after the partition is gone.
-// Interface lookup goes to the owner partition.
+// A list and its items answer their own interface; any other lookup, and
+// every reference taken on them, goes to the owner partition.
 #pragma once
 
 #include <vector>
 
 #include "Dpm/IString.h"
 #include "Partition/Partition.h"
+#include "framework/TNested.h"
 
 namespace ZorE {
 
-class PartitionString final : public Dpm::IString {
+class PartitionString final : public TNested<Partition, Dpm::IString> {
  public:
-  explicit PartitionString(Partition* owner) : owner(owner) {}
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override { return owner->Lookup(iid); }
+  using TNested::TNested;
   CitI::Status SetText(const Port::StringBase& newText) override {
     text = newText;
     return 1;
@@ -28,19 +29,15 @@ class PartitionString final : public Dpm::IString {
     return 1;
   }
 
-  Partition* owner;
   Port::StringBase text;
 };
 
-class PartitionStringList final : public Dpm::IStringIterator {
+class PartitionStringList final : public TNested<Partition, Dpm::IStringIterator> {
  public:
-  explicit PartitionStringList(Partition* owner) : owner(owner) {}
-  PartitionStringList(const PartitionStringList&) = delete;
-  PartitionStringList& operator=(const PartitionStringList&) = delete;
+  using TNested::TNested;
   /// Frees the items; tells the owner, unless the owner is reclaiming it.
   ~PartitionStringList() override;
 
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override { return owner->Lookup(iid); }
   /// The item at the cursor; null past the end instead of reading beyond it.
   Dpm::IString* CurrentItem() override { return cursor < items.size() ? items[cursor] : nullptr; }
   CitI::Status First() override {
@@ -51,13 +48,13 @@ class PartitionStringList final : public Dpm::IStringIterator {
     ++cursor;
     return 1;
   }
-  bool IsDone() override { return cursor == items.size(); }
+  /// Done at the end and past it, however often Next was called.
+  bool IsDone() override { return cursor >= items.size(); }
 
   void Append(const Port::StringBase& text);
   /// Called by the owner when it reclaims the list at its own destruction.
   void DetachFromOwner() { m_ownerAlive = false; }
 
-  Partition* owner;
   std::vector<PartitionString*> items;
   std::uint32_t cursor = 0;
 

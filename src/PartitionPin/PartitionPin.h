@@ -9,10 +9,10 @@
 
 #include <cstdint>
 
+#include "CommonI/TRefCountHelper.h"
 #include "PartitionPin/PartitionPinInterfaces.h"
 #include "Port/StringBase.h"
 #include "Port/XUID.h"
-#include "framework/TRefCountHelper.h"
 
 namespace ZorE {
 

@@ -1,8 +1,8 @@
 // The library's only export: registers one factory per component class.
 #include "CitP/Factory.h"
+#include "CitP/TFactory.h"
 #include "Partition/Partition.h"
 #include "PartitionPin/PartitionPin.h"
-#include "framework/TFactory.h"
 
 namespace {
 

@@ -1,27 +1,21 @@
 // The host calls every operation by its slot, so an operation that moves
-// breaks every host. These tests read each operation's table index from the
-// Itanium C++ ABI's representation of a pointer to a virtual member function
-// (1 + byte offset into the table) and compare it with the slot the
-// interface promises. The virtual destructor (slot 1) fills two table
-// entries, so slot n >= 2 sits at index n + 1 on an interface; the
+// breaks every host. Each run below lists operations in declaration order
+// with the slot of the first: the table index of each, read from the Itanium
+// C++ ABI's pointer to a virtual member function (1 + byte offset into the
+// table), must follow on. The virtual destructor (slot 1) fills two table
+// entries, so slot n >= 2 of an interface sits at index n + 1; the
 // components' own tables have no destructor, so there slot n is index n.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
-#include "Dpm/IConfiguration.h"
 #include "Dpm/IHDProject.h"
-#include "Dpm/IPRSolution.h"
-#include "Dpm/IString.h"
 #include "Partition/Partition.h"
 #include "PartitionPin/PartitionPin.h"
-#include "Prjrep/IAutonym.h"
 #include "Prjrep/IPersist.h"
-#include "Prjrep/IRefCount.h"
-#include "Tcltask/ITclHelpers.h"
 #include "UtilI/ITclCollectable.h"
-#include "ZavU/IPartition.h"
 #include "ZavU/IPartitionHierarchy.h"
 #include "ZavU/IPartitionTracking.h"
 #include "ZavU/IReconfigAssocInfo.h"
@@ -30,252 +24,165 @@
 namespace {
 
 template <class PMF>
-long TableIndex(PMF pmf) {
+long Index(PMF pmf) {
   static_assert(sizeof(PMF) == 2 * sizeof(void*), "Itanium pointer to member function");
   std::uintptr_t words[2];
   std::memcpy(words, &pmf, sizeof words);
-  if ((words[0] & 1u) == 0) return -1;  // not a virtual function
-  return static_cast<long>((words[0] - 1) / sizeof(void*));
+  return (words[0] & 1u) ? static_cast<long>((words[0] - 1) / sizeof(void*)) : -1;
 }
 
-long InterfaceIndex(int slot) { return slot == 0 ? 0 : slot + 1; }
-
-#define EXPECT_SLOT(Class, Op, slot) \
-  EXPECT_EQ(TableIndex(&Class::Op), InterfaceIndex(slot)) << #Class "::" #Op " left slot " #slot
-#define EXPECT_OWN_SLOT(Class, Op, slot) \
-  EXPECT_EQ(TableIndex(&Class::Op), slot) << #Class "::" #Op " left own slot " #slot
-
-TEST(SlotOrder, RootInterfacesAndReferenceCounts) {
-  EXPECT_SLOT(CitI::IInterface, QueryInterface, 0);
-  EXPECT_SLOT(CitI::IFactory, CreateInstance, 2);
-  EXPECT_SLOT(CommonI::IRefCount, AddRef, 2);
-  EXPECT_SLOT(CommonI::IRefCount, Release, 3);
-  EXPECT_SLOT(CommonI::IRefCount, GetRefCount, 4);
-  EXPECT_SLOT(Prjrep::IRefCount, AddRef, 2);
-  EXPECT_SLOT(Prjrep::IRefCount, Release, 3);
+/// Operations declared one after the other from `slot` on (slot 0 of an
+/// interface, or the start of a component's own table).
+void ExpectRun(const char* what, int slot, std::initializer_list<long> indexes) {
+  long expected = slot == 0 ? 0 : slot + 1;
+  for (long index : indexes) EXPECT_EQ(index, expected++) << what << ", from slot " << slot;
 }
 
-TEST(SlotOrder, IPartition) {
-  using I = ZavU::IPartition;
-  EXPECT_SLOT(I, SetRoot, 2);
-  EXPECT_SLOT(I, IsRoot, 3);
-  EXPECT_SLOT(I, GetName, 4);
-  EXPECT_SLOT(I, GetHierarchicalName, 5);
-  EXPECT_SLOT(I, SetHierarchicalName, 6);
-  EXPECT_SLOT(I, SetTrait, 7);
-  EXPECT_SLOT(I, GetTrait, 8);
-  EXPECT_SLOT(I, GetTraitNames, 9);
-  EXPECT_SLOT(I, GetTraitDefault, 10);
-  EXPECT_SLOT(I, GetTraitValues, 11);
-  EXPECT_SLOT(I, SetTimestamp, 12);
-  EXPECT_SLOT(I, GetTimestamp, 13);
-  EXPECT_SLOT(I, ForceTask, 14);
-  EXPECT_SLOT(I, GetForceTask, 15);
-  EXPECT_SLOT(I, SetChildModifiedTimestamp, 16);
-  EXPECT_SLOT(I, GetChildModifiedTimestamp, 17);
-  EXPECT_SLOT(I, ClearChildModifiedTimestamp, 18);
-  EXPECT_SLOT(I, SetQnlFile, 19);
-  EXPECT_SLOT(I, GetQnlFile, 20);
-  EXPECT_SLOT(I, AddIPFileName, 21);
-  EXPECT_SLOT(I, GetIPFileNames, 22);
-  EXPECT_SLOT(I, ClearIPFileNames, 23);
-  EXPECT_SLOT(I, Dump, 24);
-  EXPECT_SLOT(I, SetReconfigurable, 25);
-  EXPECT_SLOT(I, IsReconfigurable, 26);
-  EXPECT_SLOT(I, GetProxyName, 27);
-  EXPECT_SLOT(I, AddPartitionPin, 28);
-  EXPECT_SLOT(I, GetPartitionPin, 29);
-  EXPECT_SLOT(I, FindPartitionPin, 30);
-  EXPECT_SLOT(I, GetPartitionPinByProxyName, 31);
-  EXPECT_SLOT(I, FindPartitionPinByProxyName, 32);
-  EXPECT_SLOT(I, GetPartitionPins, 33);
-  EXPECT_SLOT(I, SetIsolated, 34);
-  EXPECT_SLOT(I, IsIsolated, 35);
-}
+#define I(Class, Op) Index(&Class::Op)
 
-TEST(SlotOrder, IXPartitionAndHierarchy) {
+TEST(SlotOrder, InterfacesTheLibraryImplements) {
+  using P = ZavU::IPartition;
+  ExpectRun("IInterface", 0, {I(CitI::IInterface, QueryInterface)});
+  ExpectRun("IFactory", 2, {I(CitI::IFactory, CreateInstance)});
+  ExpectRun("CommonI::IRefCount", 2,
+            {I(CommonI::IRefCount, AddRef), I(CommonI::IRefCount, Release),
+             I(CommonI::IRefCount, GetRefCount)});
+  ExpectRun("Prjrep::IRefCount", 2, {I(Prjrep::IRefCount, AddRef), I(Prjrep::IRefCount, Release)});
+  ExpectRun("IPartition", 2,
+            {I(P, SetRoot),
+             I(P, IsRoot),
+             I(P, GetName),
+             I(P, GetHierarchicalName),
+             I(P, SetHierarchicalName),
+             I(P, SetTrait),
+             I(P, GetTrait),
+             I(P, GetTraitNames),
+             I(P, GetTraitDefault),
+             I(P, GetTraitValues),
+             I(P, SetTimestamp),
+             I(P, GetTimestamp),
+             I(P, ForceTask),
+             I(P, GetForceTask),
+             I(P, SetChildModifiedTimestamp),
+             I(P, GetChildModifiedTimestamp),
+             I(P, ClearChildModifiedTimestamp),
+             I(P, SetQnlFile),
+             I(P, GetQnlFile),
+             I(P, AddIPFileName),
+             I(P, GetIPFileNames),
+             I(P, ClearIPFileNames),
+             I(P, Dump),
+             I(P, SetReconfigurable),
+             I(P, IsReconfigurable),
+             I(P, GetProxyName),
+             I(P, AddPartitionPin),
+             I(P, GetPartitionPin),
+             I(P, FindPartitionPin),
+             I(P, GetPartitionPinByProxyName),
+             I(P, FindPartitionPinByProxyName),
+             I(P, GetPartitionPins),
+             I(P, SetIsolated),
+             I(P, IsIsolated)});
   using X = ZavU::IXPartition;
-  EXPECT_SLOT(X, SetXmlDefined, 2);
-  EXPECT_SLOT(X, IsXmlDefined, 3);
-  EXPECT_SLOT(X, ReadXmlElement, 4);
-  EXPECT_SLOT(X, IsImport, 5);
-  EXPECT_SLOT(X, GetImportLocation, 6);
-  EXPECT_SLOT(X, ImportPreviousImplementation, 7);
-  EXPECT_SLOT(X, ImportPartitionPins, 8);
-  EXPECT_SLOT(X, WriteXmlAttributes, 9);
-  EXPECT_SLOT(X, GetBoundaryOpt, 10);
-  EXPECT_SLOT(X, GetImportTag, 11);
-  EXPECT_SLOT(ZavU::IPartitionHierarchy, GetParentPartition, 2);
-  EXPECT_SLOT(ZavU::IPartitionHierarchy, GetChildPartitions, 3);
-  EXPECT_SLOT(ZavU::IPartitionHierarchySettable, SetParent, 2);
-  EXPECT_SLOT(ZavU::IPartitionHierarchySettable, SetHDProject, 3);
-  EXPECT_SLOT(ZavU::IPartitionHierarchySettable, ReservedSlot4, 4);
-  EXPECT_SLOT(ZavU::IPartitionPinIterator, CurrentItem, 2);
-  EXPECT_SLOT(ZavU::IPartitionPinIterator, First, 3);
-  EXPECT_SLOT(ZavU::IPartitionPinIterator, Next, 4);
-  EXPECT_SLOT(ZavU::IPartitionPinIterator, IsDone, 5);
-}
-
-TEST(SlotOrder, TrackingPersistAndAssociation) {
+  ExpectRun("IXPartition", 2,
+            {I(X, SetXmlDefined), I(X, IsXmlDefined), I(X, ReadXmlElement), I(X, IsImport),
+             I(X, GetImportLocation), I(X, ImportPreviousImplementation), I(X, ImportPartitionPins),
+             I(X, WriteXmlAttributes), I(X, GetBoundaryOpt), I(X, GetImportTag)});
+  using H = ZavU::IPartitionHierarchySettable;
+  ExpectRun("IPartitionHierarchy", 2,
+            {I(ZavU::IPartitionHierarchy, GetParentPartition),
+             I(ZavU::IPartitionHierarchy, GetChildPartitions)});
+  ExpectRun("IPartitionHierarchySettable", 2,
+            {I(H, SetParent), I(H, SetHDProject), I(H, ReservedSlot4)});
   using T = ZavU::IPartitionTimeTracking;
-  EXPECT_SLOT(T, SetTimestamp, 2);
-  EXPECT_SLOT(T, GetTimestamp, 3);
-  EXPECT_SLOT(T, SetProcessedTimestamp, 4);
-  EXPECT_SLOT(T, GetProcessedTimestamp, 5);
-  EXPECT_SLOT(T, SetInterfaceTimestamp, 6);
-  EXPECT_SLOT(T, GetInterfaceTimestamp, 7);
-  EXPECT_SLOT(ZavU::IPartitionFileTracking, SetPreviousDesignFile, 2);
-  EXPECT_SLOT(ZavU::IPartitionFileTracking, GetPreviousDesignFile, 3);
-  using P = Prjrep::IPersist;
-  EXPECT_SLOT(P, PersistLoad, 2);
-  EXPECT_SLOT(P, PersistSave, 3);
-  EXPECT_SLOT(P, GetClassXUID, 4);
-  EXPECT_SLOT(P, GetXUID, 5);
-  EXPECT_SLOT(P, SetXUID, 6);
+  ExpectRun(
+      "IPartitionTimeTracking", 2,
+      {I(T, SetTimestamp), I(T, GetTimestamp), I(T, SetProcessedTimestamp),
+       I(T, GetProcessedTimestamp), I(T, SetInterfaceTimestamp), I(T, GetInterfaceTimestamp)});
+  ExpectRun("IPartitionFileTracking", 2,
+            {I(ZavU::IPartitionFileTracking, SetPreviousDesignFile),
+             I(ZavU::IPartitionFileTracking, GetPreviousDesignFile)});
+  using S = Prjrep::IPersist;
+  ExpectRun(
+      "IPersist", 2,
+      {I(S, PersistLoad), I(S, PersistSave), I(S, GetClassXUID), I(S, GetXUID), I(S, SetXUID)});
   using R = ZavU::IReconfigAssocInfo;
-  EXPECT_SLOT(R, IsStaticLogic, 2);
-  EXPECT_SLOT(R, IsReconfigurableLogic, 3);
-  EXPECT_SLOT(R, GetReconfigAssociation, 4);
-  EXPECT_SLOT(R, GetReconfigModuleName, 5);
-  EXPECT_SLOT(R, GetReconfigModuleProjectLocation, 6);
-  EXPECT_SLOT(ZavU::IPartitionHelper, GetEffectiveTraitValue, 2);
-}
-
-TEST(SlotOrder, PinStringsAndTcl) {
-  using I = ZavU::IPartitionPin;
-  EXPECT_SLOT(I, SetName, 2);
-  EXPECT_SLOT(I, GetName, 3);
-  EXPECT_SLOT(I, Dump, 4);
-  EXPECT_SLOT(I, SetPartitionPinBel, 5);
-  EXPECT_SLOT(I, GetPartitionPinBel, 6);
-  EXPECT_SLOT(I, SetPartitionPinSite, 7);
-  EXPECT_SLOT(I, GetPartitionPinSite, 8);
-  EXPECT_SLOT(I, ClearPartitionPinBelAndSite, 9);
-  EXPECT_SLOT(I, GetVersion, 10);
-  EXPECT_SLOT(ZavU::IPPXPartition, ReadXmlAttributes, 2);
-  EXPECT_SLOT(ZavU::IPPXPartition, NoOperation, 3);
-  EXPECT_SLOT(Dpm::IString, SetText, 2);
-  EXPECT_SLOT(Dpm::IString, GetText, 3);
-  EXPECT_SLOT(Dpm::IStringIterator, CurrentItem, 2);
-  EXPECT_SLOT(Dpm::IStringIterator, First, 3);
-  EXPECT_SLOT(Dpm::IStringIterator, Next, 4);
-  EXPECT_SLOT(Dpm::IStringIterator, IsDone, 5);
+  ExpectRun("IReconfigAssocInfo", 2,
+            {I(R, IsStaticLogic), I(R, IsReconfigurableLogic), I(R, GetReconfigAssociation),
+             I(R, GetReconfigModuleName), I(R, GetReconfigModuleProjectLocation)});
   using C = UtilI::ITclCollectable;
-  EXPECT_SLOT(C, GetName, 2);
-  EXPECT_SLOT(C, GetType, 3);
-  EXPECT_SLOT(C, GetIdentifier, 4);
-  EXPECT_SLOT(C, IsReserved5, 5);
-  EXPECT_SLOT(C, IsReserved6, 6);
-  EXPECT_SLOT(C, GetPropertyValue, 7);
-  EXPECT_SLOT(C, QueryProperties, 8);
-  EXPECT_SLOT(C, GetReserved9, 9);
-  EXPECT_SLOT(C, GetReserved10, 10);
-  EXPECT_SLOT(Tcltask::ITclPropertyRegistry, RegisterProperty, 2);
-  EXPECT_SLOT(Tcltask::ITclPropertyRegistry, Query, 4);
-  EXPECT_SLOT(Tcltask::ITclPropertyValue, SetString, 10);
-  EXPECT_SLOT(Tcltask::ITclPropertyValue, SetBool, 12);
-  EXPECT_SLOT(Tcltask::ITclPropertyValue, SetCollection, 20);
-  EXPECT_SLOT(Tcltask::ITclCollection, Add, 3);
-  EXPECT_SLOT(Tcltask::ITclCollection, GetResult, 7);
+  ExpectRun(
+      "ITclCollectable", 2,
+      {I(C, GetName), I(C, GetType), I(C, GetIdentifier), I(C, IsReserved5), I(C, IsReserved6),
+       I(C, GetPropertyValue), I(C, QueryProperties), I(C, GetReserved9), I(C, GetReserved10)});
+  using Pin = ZavU::IPartitionPin;
+  ExpectRun("IPartitionPin", 2,
+            {I(Pin, SetName), I(Pin, GetName), I(Pin, Dump), I(Pin, SetPartitionPinBel),
+             I(Pin, GetPartitionPinBel), I(Pin, SetPartitionPinSite), I(Pin, GetPartitionPinSite),
+             I(Pin, ClearPartitionPinBelAndSite), I(Pin, GetVersion)});
+  ExpectRun("IPPXPartition", 2,
+            {I(ZavU::IPPXPartition, ReadXmlAttributes), I(ZavU::IPPXPartition, NoOperation)});
+  ExpectRun("IString", 2, {I(Dpm::IString, SetText), I(Dpm::IString, GetText)});
+  using L = Dpm::IStringIterator;
+  ExpectRun("IStringIterator", 2, {I(L, CurrentItem), I(L, First), I(L, Next), I(L, IsDone)});
+  using N = ZavU::IPartitionPinIterator;
+  ExpectRun("IPartitionPinIterator", 2, {I(N, CurrentItem), I(N, First), I(N, Next), I(N, IsDone)});
 }
 
-TEST(SlotOrder, HostPersistenceStream) {
+TEST(SlotOrder, HostServicesTheLibraryCalls) {
   using S = Prjrep::IPersistStream;
-  EXPECT_SLOT(S, ReadInt, 16);
-  EXPECT_SLOT(S, WriteInt, 17);
-  EXPECT_SLOT(S, ReadTime, 18);
-  EXPECT_SLOT(S, WriteTime, 19);
-  EXPECT_SLOT(S, ReadBool, 20);
-  EXPECT_SLOT(S, WriteBool, 21);
-  EXPECT_SLOT(S, ReadUInt, 24);
-  EXPECT_SLOT(S, WriteUInt, 25);
-  EXPECT_SLOT(S, ReadByte, 28);
-  EXPECT_SLOT(S, WriteByte, 29);
-  EXPECT_SLOT(S, ReadString, 32);
-  EXPECT_SLOT(S, WriteString, 33);
-  EXPECT_SLOT(S, ReadXUID, 34);
-  EXPECT_SLOT(S, WriteXUID, 35);
-  EXPECT_SLOT(S, ReadFileName, 36);
-  EXPECT_SLOT(S, WriteFileName, 37);
-}
-
-TEST(SlotOrder, HostProjectServices) {
+  ExpectRun("IPersistStream", 16,
+            {I(S, ReadInt), I(S, WriteInt), I(S, ReadTime), I(S, WriteTime), I(S, ReadBool),
+             I(S, WriteBool)});
+  ExpectRun("IPersistStream", 24, {I(S, ReadUInt), I(S, WriteUInt)});
+  ExpectRun("IPersistStream", 28, {I(S, ReadByte), I(S, WriteByte)});
+  ExpectRun("IPersistStream", 32,
+            {I(S, ReadString), I(S, WriteString), I(S, ReadXUID), I(S, WriteXUID),
+             I(S, ReadFileName), I(S, WriteFileName)});
   using H = Dpm::IHDProject;
-  EXPECT_SLOT(H, GetLocation, 2);
-  EXPECT_SLOT(H, GetHelper, 3);
-  EXPECT_SLOT(H, GetPartitionEntry, 16);
-  EXPECT_SLOT(H, GetPartitions, 20);
-  EXPECT_SLOT(H, GetParentPartition, 24);
-  EXPECT_SLOT(H, GetChildPartitions, 27);
-  EXPECT_SLOT(Dpm::IPartitionIterator, GetCurrent, 2);
-  EXPECT_SLOT(Dpm::IPartitionIterator, First, 3);
-  EXPECT_SLOT(Dpm::IPartitionIterator, Next, 4);
-  EXPECT_SLOT(Dpm::IPartitionIterator, IsDone, 5);
-  EXPECT_SLOT(Dpm::ICurrentProject, GetCurrentProject, 7);
-  EXPECT_SLOT(Dpm::IPRProject, IsPartialReconfigFlow, 2);
-  EXPECT_SLOT(Dpm::IUpToDate, IsUpToDate, 2);
-  EXPECT_SLOT(Dpm::IProjectHelper, GetDesignData, 11);
-  EXPECT_SLOT(IDesignDataLookup, Lookup, 2);
-  EXPECT_SLOT(Dpm::IConfiguration, GetElements, 2);
-  EXPECT_SLOT(Dpm::IConfigurationElementIterator, GetCurrent, 2);
-  EXPECT_SLOT(Dpm::IConfigurationElementIterator, First, 3);
-  EXPECT_SLOT(Dpm::IConfigurationElementIterator, Next, 4);
-  EXPECT_SLOT(Dpm::IConfigurationElementIterator, IsDone, 5);
-  EXPECT_SLOT(Dpm::IConfigurationElement, GetStaticLogic, 2);
-  EXPECT_SLOT(Dpm::IConfigurationElement, GetPRModule, 3);
-  EXPECT_SLOT(Dpm::IConfigurationElement, GetModule, 4);
-  EXPECT_SLOT(Dpm::IPRModule, GetName, 2);
-  EXPECT_SLOT(Dpm::IProject, GetLocation, 2);
-  EXPECT_SLOT(Dpm::IProjectCompReference, GetProject, 3);
-  EXPECT_SLOT(Dpm::IPRSolutionHelper, GetModuleManager, 3);
-  EXPECT_SLOT(Dpm::IPRModuleManager, ReleaseModule, 4);
-  EXPECT_SLOT(Dpm::IPRModuleManager, FindModule, 5);
-  EXPECT_SLOT(Prjrep::IAutonymLookup, Find, 2);
-  EXPECT_SLOT(Prjrep::IAutonymLookup, Create, 6);
-  EXPECT_SLOT(Prjrep::IName, SetName, 2);
-  EXPECT_SLOT(Prjrep::IName, GetName, 3);
-  EXPECT_SLOT(Prjrep::ISaveAutonym, GetConfiguration, 2);
+  ExpectRun("IHDProject", 2, {I(H, GetLocation), I(H, GetHelper)});
+  ExpectRun("IHDProject", 16, {I(H, GetPartitionEntry)});
+  ExpectRun("IHDProject", 20, {I(H, GetPartitions)});
+  ExpectRun("IHDProject", 24, {I(H, GetParentPartition)});
+  ExpectRun("IHDProject", 27, {I(H, GetChildPartitions)});
 }
 
 TEST(SlotOrder, ComponentsOwnTables) {
   using P = ZorE::Partition;
-  EXPECT_OWN_SLOT(P, SetRoot, 0);
-  EXPECT_OWN_SLOT(P, IsRoot, 1);
-  EXPECT_OWN_SLOT(P, SetReconfigurable, 2);
-  EXPECT_OWN_SLOT(P, IsReconfigurable, 3);
-  EXPECT_OWN_SLOT(P, SetIsolated, 4);
-  EXPECT_OWN_SLOT(P, IsIsolated, 5);
-  EXPECT_OWN_SLOT(P, SetXmlDefined, 6);
-  EXPECT_OWN_SLOT(P, IsXmlDefined, 7);
-  EXPECT_OWN_SLOT(P, GetBoundaryOpt, 8);
-  EXPECT_OWN_SLOT(P, GetImportTag, 9);
-  EXPECT_OWN_SLOT(P, ReadXmlElement, 10);
-  EXPECT_OWN_SLOT(P, IsImport, 11);
-  EXPECT_OWN_SLOT(P, ImportPreviousImplementation, 12);
-  EXPECT_OWN_SLOT(P, ImportPartitionPins, 13);
-  EXPECT_OWN_SLOT(P, WriteXmlAttributes, 14);
-  EXPECT_OWN_SLOT(P, GetProxyName, 15);
-  EXPECT_OWN_SLOT(P, GetNameFromProxyName, 16);
-  EXPECT_OWN_SLOT(P, AddPartitionPin, 17);
-  EXPECT_OWN_SLOT(P, FindPartitionPinInterface, 18);
-  EXPECT_OWN_SLOT(P, FindPartitionPin, 19);
-  EXPECT_OWN_SLOT(P, FindPartitionPinInterfaceByProxyName, 20);
-  EXPECT_OWN_SLOT(P, FindPartitionPinByProxyName, 21);
-  EXPECT_OWN_SLOT(P, GetPartitionPins, 22);
-  EXPECT_OWN_SLOT(P, SetName, 23);
-  EXPECT_OWN_SLOT(P, SetHierarchicalName, 24);
-  EXPECT_OWN_SLOT(P, SetChildModifiedTimestamp, 25);
-  EXPECT_OWN_SLOT(P, GetChildModifiedTimestamp, 26);
-  EXPECT_OWN_SLOT(P, ClearChildModifiedTimestamp, 27);
+  ExpectRun("Partition", 0,
+            {I(P, SetRoot),
+             I(P, IsRoot),
+             I(P, SetReconfigurable),
+             I(P, IsReconfigurable),
+             I(P, SetIsolated),
+             I(P, IsIsolated),
+             I(P, SetXmlDefined),
+             I(P, IsXmlDefined),
+             I(P, GetBoundaryOpt),
+             I(P, GetImportTag),
+             I(P, ReadXmlElement),
+             I(P, IsImport),
+             I(P, ImportPreviousImplementation),
+             I(P, ImportPartitionPins),
+             I(P, WriteXmlAttributes),
+             I(P, GetProxyName),
+             I(P, GetNameFromProxyName),
+             I(P, AddPartitionPin),
+             I(P, FindPartitionPinInterface),
+             I(P, FindPartitionPin),
+             I(P, FindPartitionPinInterfaceByProxyName),
+             I(P, FindPartitionPinByProxyName),
+             I(P, GetPartitionPins),
+             I(P, SetName),
+             I(P, SetHierarchicalName),
+             I(P, SetChildModifiedTimestamp),
+             I(P, GetChildModifiedTimestamp),
+             I(P, ClearChildModifiedTimestamp)});
   using Pin = ZorE::PartitionPin;
-  EXPECT_OWN_SLOT(Pin, SetPartitionPinBel, 0);
-  EXPECT_OWN_SLOT(Pin, GetPartitionPinBel, 1);
-  EXPECT_OWN_SLOT(Pin, SetPartitionPinSite, 2);
-  EXPECT_OWN_SLOT(Pin, GetPartitionPinSite, 3);
-  EXPECT_OWN_SLOT(Pin, ClearPartitionPinBelAndSite, 4);
-  EXPECT_OWN_SLOT(Pin, SetName, 5);
-  EXPECT_OWN_SLOT(Pin, ReadXmlAttributes, 6);
-  EXPECT_OWN_SLOT(Pin, NoOperation, 7);
+  ExpectRun("PartitionPin", 0,
+            {I(Pin, SetPartitionPinBel), I(Pin, GetPartitionPinBel), I(Pin, SetPartitionPinSite),
+             I(Pin, GetPartitionPinSite), I(Pin, ClearPartitionPinBelAndSite), I(Pin, SetName),
+             I(Pin, ReadXmlAttributes), I(Pin, NoOperation)});
 }
 
 }  // namespace

@@ -4,22 +4,20 @@
 #include <gtest/gtest.h>
 
 #include "CitP/Factory.h"
-#include "CommonI/IRefCount.h"
 #include "ZavU/IPartition.h"
 
 namespace {
 
 TEST(LoadByName, LibraryRegistersBothClassesOnce) {
+  CitP::RegistryScope registry;
   ASSERT_TRUE(CitP::Factory::LoadLibraryFactory("zavEraV_Adoduzadi"))
       << CitP::Factory::LastLoadError();
   EXPECT_TRUE(CitP::Factory::LoadLibraryFactory("zavEraV_Adoduzadi")) << "a second load is a no-op";
-
   auto partition =
       CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
   auto pin = CitP::Factory::CreateInstanceRef(Port::XUID("{2c4cfe12-3096-490e-bf15-40cec3980408}"))
                  .As<ZavU::IPartitionPin>();
-  ASSERT_TRUE(partition);
-  ASSERT_TRUE(pin);
+  ASSERT_TRUE(partition && pin);
   partition->SetHierarchicalName("top");
   pin->SetName("clk");
   EXPECT_EQ(partition->GetName().str(), "top");
@@ -27,8 +25,6 @@ TEST(LoadByName, LibraryRegistersBothClassesOnce) {
   int count = 0;
   CitI::QueryAs<CommonI::IRefCount>(partition.get())->GetRefCount(count);
   EXPECT_EQ(count, 1);
-  EXPECT_FALSE(CitP::Factory::LoadLibraryFactory("noSuchComponentLibrary"));
-  EXPECT_NE(CitP::Factory::LastLoadError().find("noSuchComponentLibrary"), std::string::npos);
 }
 
 }  // namespace

@@ -9,36 +9,30 @@
 namespace {
 
 using HostPersist::MemoryStream;
-using ZoreTest::NewPartition;
-using ZoreTest::Own;
 
-class DamagedRecord : public ZoreTest::LeakCheckedTest {
- protected:
-  static std::string SavedRecord() {
-    auto p = NewPartition();
-    ZorE::Partition& own = Own(p);
-    own.SetHierarchicalName("top/u1");
-    for (const char* pin : {"a", "b", "c"}) own.AddPartitionPin(pin);
-    own.m_traits["preserve"] = "routing";
-    own.m_timestamps["TS_PACKED"] = 5;
-    own.m_forceFlags["FF_LOM"] = true;
-    own.m_ipFiles = {"x.qxp"};
-    MemoryStream s;
-    EXPECT_EQ(CitI::QueryAs<Prjrep::IPersist>(p.get())->PersistSave(&s), 1);
-    return s.Bytes();
-  }
-  static CitI::Status Load(const std::string& bytes, std::size_t& errors) {
-    ZoreTest::CapturingSink sink;
-    auto p = NewPartition();
-    MemoryStream s(bytes);
-    const CitI::Status status = CitI::QueryAs<Prjrep::IPersist>(p.get())->PersistLoad(&s);
-    errors = sink.Texts(Port_Severity::Error).size();
-    return status;
-  }
-};
+class DamagedRecord : public ZoreTest::LeakCheckedTest {};
+
+/// Loads a new partition from `bytes`; the errors it issued in `errors`.
+CitI::Status Load(const std::string& bytes, std::size_t& errors) {
+  ZoreTest::CapturingSink sink;
+  MemoryStream s(bytes);
+  const CitI::Status status =
+      CitI::QueryAs<Prjrep::IPersist>(ZoreTest::NewPartition().get())->PersistLoad(&s);
+  errors = sink.Texts(Port_Severity::Error).size();
+  return status;
+}
 
 TEST_F(DamagedRecord, EveryCutIsRefusedAndNoFlippedByteRunsAway) {
-  const std::string record = SavedRecord();
+  auto p = ZoreTest::NewPartition();
+  p->SetHierarchicalName("top/u1");
+  for (const char* pin : {"a", "b", "c"}) p->AddPartitionPin(pin);
+  p->SetTrait("preserve", "routing", true);
+  p->SetTimestamp(ZavU::PACKED, 5);
+  p->ForceTask(ZavU::LOM, true);
+  p->AddIPFileName("x.qxp");
+  MemoryStream saved;
+  ASSERT_EQ(CitI::QueryAs<Prjrep::IPersist>(p.get())->PersistSave(&saved), 1);
+  const std::string record = saved.Bytes();
   std::size_t errors = 0;
   ASSERT_EQ(Load(record, errors), 1);
   EXPECT_EQ(errors, 0u);

@@ -1,29 +1,24 @@
 // The project file: a whole project saved and loaded back, saves that fail
 // midway, damaged files refused before anything is created, and the listing.
-#include <dirent.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "ItemListing.h"
 #include "ProjectFile.h"
+#include "ZavU/IPartitionTracking.h"
 #include "framework/LiveObjects.h"
 #include "support/ZoreTest.h"
 
 namespace {
 
-using HostPersist::LoadProjectFile;
-using HostPersist::MemoryStream;
-using HostPersist::PartitionEntry;
-using HostPersist::ProjectImage;
-using HostPersist::SaveProjectFile;
-using ZoreTest::NewPartition;
-using ZoreTest::Own;
+using namespace HostPersist;
+using Strings = std::vector<std::string>;
 
 class ProjectFile : public ZoreTest::LeakCheckedTest {
  protected:
@@ -35,56 +30,39 @@ class ProjectFile : public ZoreTest::LeakCheckedTest {
     m_path = m_dir + "/design.prj";
   }
   void TearDown() override {
-    for (const std::string& name : Entries()) ::unlink((m_dir + "/" + name).c_str());
-    ::rmdir(m_dir.c_str());
+    std::filesystem::remove_all(m_dir);
     LeakCheckedTest::TearDown();
   }
-
-  /// The names in the test's directory.
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    if (DIR* dir = ::opendir(m_dir.c_str())) {
-      while (dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name != "." && name != "..") names.push_back(name);
-      }
-      ::closedir(dir);
+  Strings Entries() const {
+    Strings names;
+    for (const auto& e : std::filesystem::directory_iterator(m_dir)) {
+      names.push_back(e.path().filename());
     }
     return names;
   }
 
   static PartitionEntry Entry(const char* name, const char* parent, int pins) {
-    PartitionEntry entry;
-    entry.partition = NewPartition();
-    ZorE::Partition& p = Own(entry.partition);
-    p.m_name = name;
-    p.m_hierarchicalName = name;
-    p.m_isRoot = *parent == '\0';
-    p.m_xuid = Port::XUID(std::hash<std::string>()(name), 3);
+    PartitionEntry entry{ZoreTest::NewPartition(), parent, {}};
+    ZavU::IPartition& p = *entry.partition.get();
+    p.SetHierarchicalName(name);
+    p.SetRoot(*parent == '\0');
+    CitI::QueryAs<Prjrep::IPersist>(&p)->SetXUID(Port::XUID(std::hash<std::string>()(name), 3));
     for (int i = 0; i < pins; ++i) p.AddPartitionPin(Port::StringBase("pin" + std::to_string(i)));
-    p.m_traits["preserve"] = "placement";
-    p.m_timestamps["TS_ROUTED"] = 1700000000;
-    p.m_ipFiles = {"ip/a.qxp"};
-    p.m_previousFiles[5] = "/prev/top.qnl";
-    p.m_processedTimestamps[2] = 99;
-    entry.parentName = parent;
+    p.SetTrait("preserve", "placement", true);
+    p.SetTimestamp(ZavU::ROUTED, 1700000000);
+    p.AddIPFileName("ip/a.qxp");
+    CitI::QueryAs<ZavU::IPartitionFileTracking>(&p)->SetPreviousDesignFile(5, "/prev/top.qnl");
+    CitI::QueryAs<ZavU::IPartitionTimeTracking>(&p)->SetProcessedTimestamp(2, 99);
     return entry;
   }
 
   static ProjectImage Project() {
-    ProjectImage project;
-    project.name = "design";
+    ProjectImage project{"design", {}};
     project.partitions.push_back(Entry("top", "", 2));
     project.partitions.push_back(Entry("top/u1", "top", 1));
     project.partitions.push_back(Entry("top/u1/a", "top/u1", 0));
     project.partitions.push_back(Entry("top/u2", "top", 3));
-    HostPersist::DescriptionAttributes& u1 = project.partitions[1].attrs;
-    u1.isImport = true;
-    u1.importLocation = "/exported/run1";
-    u1.boundaryOpt = "none";
-    u1.importTag = "NONE";
-    u1.isIsolated = true;
-    u1.reconfigModuleName = "mod_a";
+    project.partitions[1].attrs = {true, "/exported/run1", "none", "NONE", true, "mod_a"};
     project.partitions[3].attrs.boundaryOpt = "limited";
     return project;
   }
@@ -96,13 +74,17 @@ class ProjectFile : public ZoreTest::LeakCheckedTest {
     return s.Bytes();
   }
 
-  static void ExpectSameProject(const ProjectImage& a, const ProjectImage& b) {
-    EXPECT_EQ(a.name, b.name);
-    ASSERT_EQ(a.partitions.size(), b.partitions.size());
-    for (std::size_t i = 0; i < a.partitions.size(); ++i) {
-      EXPECT_EQ(a.partitions[i].parentName, b.partitions[i].parentName) << i;
-      EXPECT_TRUE(a.partitions[i].attrs == b.partitions[i].attrs) << i;
-      EXPECT_EQ(RecordOf(a.partitions[i].partition), RecordOf(b.partitions[i].partition)) << i;
+  void ExpectLoadsAs(const ProjectImage& saved) {
+    ProjectImage loaded;
+    std::string error;
+    ASSERT_TRUE(LoadProjectFile(m_path, loaded, error)) << error;
+    EXPECT_EQ(saved.name, loaded.name);
+    ASSERT_EQ(saved.partitions.size(), loaded.partitions.size());
+    for (std::size_t i = 0; i < saved.partitions.size(); ++i) {
+      EXPECT_EQ(saved.partitions[i].parentName, loaded.partitions[i].parentName) << i;
+      EXPECT_TRUE(saved.partitions[i].attrs == loaded.partitions[i].attrs) << i;
+      EXPECT_EQ(RecordOf(saved.partitions[i].partition), RecordOf(loaded.partitions[i].partition));
+      EXPECT_NE(saved.partitions[i].partition.get(), loaded.partitions[i].partition.get());
     }
   }
 
@@ -114,258 +96,191 @@ class ProjectFile : public ZoreTest::LeakCheckedTest {
     std::ofstream(m_path, std::ios::binary | std::ios::trunc) << bytes;
   }
 
-  std::string m_dir;
-  std::string m_path;
+  std::string m_dir, m_path, error;
 };
 
-TEST_F(ProjectFile, SavedProjectLoadsBackWholeWithItsDescriptionAttributes) {
+TEST_F(ProjectFile, SavedProjectLoadsBackWholeAndOnlyInHierarchyOrder) {
   ZoreTest::CapturingSink sink;
   const ProjectImage saved = Project();
-  std::string error;
   ASSERT_TRUE(SaveProjectFile(m_path, saved, error)) << error;
-  EXPECT_EQ(Entries(), std::vector<std::string>{"design.prj"}) << "no temporary file is left";
-
-  ProjectImage loaded;
-  ASSERT_TRUE(LoadProjectFile(m_path, loaded, error)) << error;
-  ExpectSameProject(saved, loaded);
-  EXPECT_EQ(Own(loaded.partitions[3].partition).m_pins.size(), 3u);
-  EXPECT_NE(loaded.partitions[0].partition.get(), saved.partitions[0].partition.get());
-  EXPECT_TRUE(sink.All().empty());
-
-  // Saving over an existing file replaces it.
-  ProjectImage smaller;
-  smaller.name = "other";
+  EXPECT_EQ(Entries(), Strings{"design.prj"}) << "no temporary file is left";
+  ExpectLoadsAs(saved);
+  ProjectImage smaller{"other", {}};
   smaller.partitions.push_back(Entry("root", "", 0));
   ASSERT_TRUE(SaveProjectFile(m_path, smaller, error)) << error;
-  ASSERT_TRUE(LoadProjectFile(m_path, loaded, error)) << error;
-  ExpectSameProject(smaller, loaded);
-}
+  ExpectLoadsAs(smaller);
+  EXPECT_TRUE(sink.All().empty());
 
-TEST_F(ProjectFile, SaveThatFailsMidwayLeavesThePreviousFileLoadable) {
-  const ProjectImage first = Project();
-  std::string error;
-  ASSERT_TRUE(SaveProjectFile(m_path, first, error)) << error;
-  const std::string before = FileBytes();
-
-  ProjectImage second;
-  second.name = "second";
-  second.partitions.push_back(Entry("other", "", 5));
-
-  // A disk that fills up after 64 bytes, a flush that fails, a rename that fails.
-  int written = 0;
-  HostPersist::FileCalls fullDisk = HostPersist::FileCalls::System();
-  fullDisk.write = [&written](int fd, const void* data, std::size_t size) -> ssize_t {
-    const std::size_t room = static_cast<std::size_t>(64 - written);
-    if (room == 0) {
-      errno = ENOSPC;
-      return -1;
-    }
-    const ssize_t n = ::write(fd, data, size < room ? size : room);
-    if (n > 0) written += static_cast<int>(n);
-    return n;
-  };
-  HostPersist::FileCalls failingSync = HostPersist::FileCalls::System();
-  failingSync.sync = [](int) {
-    errno = EIO;
-    return -1;
-  };
-  HostPersist::FileCalls failingRename = HostPersist::FileCalls::System();
-  failingRename.rename = [](const char*, const char*) {
-    errno = EXDEV;
-    return -1;
-  };
-  const std::pair<HostPersist::FileCalls*, const char*> failures[] = {
-      {&fullDisk, "No space left on device"},
-      {&failingSync, "Input/output error"},
-      {&failingRename, "Invalid cross-device link"},
-  };
-  for (const auto& [calls, why] : failures) {
-    error.clear();
-    EXPECT_FALSE(SaveProjectFile(m_path, second, *calls, error));
-    EXPECT_NE(error.find("\"" + m_path + "\""), std::string::npos) << error;
-    EXPECT_NE(error.find(why), std::string::npos) << error;
-    EXPECT_NE(error.find("the previous file is unchanged"), std::string::npos) << error;
-    EXPECT_EQ(Entries(), std::vector<std::string>{"design.prj"}) << "temporary file removed";
-    EXPECT_EQ(FileBytes(), before);
-  }
-  EXPECT_EQ(written, 64) << "the write really stopped midway";
-
-  ProjectImage loaded;
-  ASSERT_TRUE(LoadProjectFile(m_path, loaded, error)) << error;
-  ExpectSameProject(first, loaded);
-}
-
-TEST_F(ProjectFile, ProjectOutOfHierarchyOrderIsNotSaved) {
-  ProjectImage project = Project();
-  std::swap(project.partitions[1], project.partitions[2]);  // a child before its parent
-  std::string error;
-  EXPECT_FALSE(SaveProjectFile(m_path, project, error));
+  std::filesystem::remove(m_path);
+  ProjectImage disordered = Project();
+  std::swap(disordered.partitions[1], disordered.partitions[2]);  // a child before its parent
+  EXPECT_FALSE(SaveProjectFile(m_path, disordered, error));
   EXPECT_NE(error.find("\"top/u1/a\""), std::string::npos) << error;
-  EXPECT_TRUE(Entries().empty());
-
   ProjectImage rootless = Project();
   rootless.partitions[0].parentName = "above";
   EXPECT_FALSE(SaveProjectFile(m_path, rootless, error));
   EXPECT_TRUE(Entries().empty());
 }
 
+TEST_F(ProjectFile, SaveThatFailsMidwayLeavesThePreviousFileLoadable) {
+  const ProjectImage first = Project();
+  ASSERT_TRUE(SaveProjectFile(m_path, first, error)) << error;
+  const std::string before = FileBytes();
+  ProjectImage second{"second", {}};
+  second.partitions.push_back(Entry("other", "", 5));
+
+  // A disk that fills up after 64 bytes, a flush that fails, a rename that fails.
+  int written = 0;
+  FileCalls fullDisk = FileCalls::System(), failingSync = fullDisk, failingRename = fullDisk;
+  fullDisk.write = [&written](int fd, const void* data, std::size_t size) -> ssize_t {
+    const std::size_t room = static_cast<std::size_t>(64 - written);
+    if (room == 0) return errno = ENOSPC, -1;
+    const ssize_t n = ::write(fd, data, size < room ? size : room);
+    written += n > 0 ? static_cast<int>(n) : 0;
+    return n;
+  };
+  failingSync.sync = [](int) { return errno = EIO, -1; };
+  failingRename.rename = [](const char*, const char*) { return errno = EXDEV, -1; };
+  const std::pair<FileCalls*, const char*> failures[] = {{&fullDisk, "No space left on device"},
+                                                         {&failingSync, "Input/output error"},
+                                                         {&failingRename, "cross-device link"}};
+  for (const auto& [calls, why] : failures) {
+    error.clear();
+    EXPECT_FALSE(SaveProjectFile(m_path, second, *calls, error));
+    for (const std::string& part :
+         {"\"" + m_path + "\"", std::string(why), std::string("the previous file is unchanged")}) {
+      EXPECT_NE(error.find(part), std::string::npos) << error;
+    }
+    EXPECT_EQ(Entries(), Strings{"design.prj"}) << "temporary file removed";
+    EXPECT_EQ(FileBytes(), before);
+  }
+  EXPECT_EQ(written, 64) << "the write really stopped midway";
+  ExpectLoadsAs(first);
+}
+
 TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreated) {
-  std::string error;
   ASSERT_TRUE(SaveProjectFile(m_path, Project(), error)) << error;
   const std::string good = FileBytes();
-
-  ProjectImage out;
-  out.name = "untouched";
-  const int liveBefore = ZorE::LiveComponents();
-  auto expectRefused = [&](const std::string& bytes, const char* what, const std::string& case_) {
-    WriteFileBytes(bytes);
-    error.clear();
-    EXPECT_FALSE(LoadProjectFile(m_path, out, error)) << case_;
-    EXPECT_NE(error.find("project file \"" + m_path + "\""), std::string::npos) << error;
-    EXPECT_NE(error.find(what), std::string::npos) << case_ << ": " << error;
-    EXPECT_EQ(out.name.str(), "untouched");
-    EXPECT_EQ(ZorE::LiveComponents(), liveBefore) << case_;
+  auto flipped = [&good](std::size_t at) {
+    std::string bytes = good;
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x10);
+    return bytes;
   };
-
-  for (std::size_t at : {std::size_t{8}, std::size_t{40}, good.size() / 2, good.size() - 1}) {
-    std::string flipped = good;
-    flipped[at] = static_cast<char>(flipped[at] ^ 0x10);
-    expectRefused(flipped, "corrupt: checksum mismatch", "byte " + std::to_string(at));
-  }
-  for (std::size_t size : {good.size() - 1, good.size() / 2, std::size_t{33}}) {
-    expectRefused(good.substr(0, size), "is truncated", "cut at " + std::to_string(size));
-  }
-  expectRefused(good.substr(0, 31), "is truncated", "inside the header");
-  expectRefused("", "is truncated", "empty");
-  expectRefused(good + "x", "is corrupt", "trailing byte");
-  std::string wrongMark = good;
+  std::string wrongMark = good, wrongFormat = good;
   wrongMark[0] = 'X';
-  expectRefused(wrongMark, "is not a project file", "mark");
-  std::string wrongFormat = good;
   wrongFormat[16] = 2;
-  expectRefused(wrongFormat, "has format 2", "format");
-
-  ::unlink(m_path.c_str());
+  const std::pair<std::string, const char*> cases[] = {
+      {flipped(8), "is corrupt: checksum mismatch"},
+      {flipped(40), "is corrupt: checksum mismatch"},
+      {flipped(good.size() - 1), "is corrupt: checksum mismatch"},
+      {good.substr(0, good.size() - 1), "is truncated"},
+      {good.substr(0, 33), "is truncated"},
+      {good.substr(0, 31), "is truncated"},
+      {"", "is truncated"},
+      {good + "x", "is corrupt"},
+      {wrongMark, "is not a project file"},
+      {wrongFormat, "has format 2"},
+  };
+  ProjectImage out{"untouched", {}};
+  const int liveBefore = ZorE::LiveComponents();
+  for (const auto& [bytes, what] : cases) {
+    WriteFileBytes(bytes);
+    EXPECT_FALSE(LoadProjectFile(m_path, out, error)) << what;
+    EXPECT_NE(error.find("project file \"" + m_path + "\" " + what), std::string::npos) << error;
+    EXPECT_EQ(out.name.str(), "untouched");
+    EXPECT_EQ(ZorE::LiveComponents(), liveBefore);
+  }
+  std::filesystem::remove(m_path);
   EXPECT_FALSE(LoadProjectFile(m_path, out, error));
   EXPECT_NE(error.find("cannot be read: No such file or directory"), std::string::npos) << error;
 }
 
-/// A file whose checksum is right, whatever its contents.
-std::string SealedFile(MemoryStream& contents) {
-  std::string bytes = contents.TakeBytes();
-  HostPersist::SealProjectFile(bytes);
-  return bytes;
-}
-
 TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
   const int liveBefore = ZorE::LiveComponents();
-  std::string error;
-  ProjectImage out;
-  out.name = "untouched";
   const PartitionEntry root = Entry("top", "", 2);
   const Port::XUID partitionClass(Xuids::ZorE_Partition);
-
-  auto header = [&](MemoryStream& s, std::int32_t count) {
-    // SealProjectFile overwrites the bytes left for the header.
-    s.WriteString("p");
-    s.WriteInt(count);
+  struct Contents {
+    MemoryStream s{std::string(kProjectFileHeaderSize, '\0')};
+    Contents(std::int32_t count) {
+      s.WriteString("p");  // the header is sealed over the bytes left for it
+      s.WriteInt(count);
+    }
+    Contents& Entry(const char* parent, const Port::XUID& cls) {
+      s.WriteString(parent);
+      s.WriteXUID(cls);
+      s.WriteBool(false);
+      s.WriteFileName("");
+      for (int i = 0; i < 2; ++i) s.WriteString("");
+      s.WriteBool(false);
+      s.WriteString("");
+      return *this;
+    }
+    Contents& Record(const PartitionEntry& e) {
+      CitI::QueryAs<Prjrep::IPersist>(e.partition.get())->PersistSave(&s);
+      return *this;
+    }
   };
-  auto entryHead = [&](MemoryStream& s, const char* parent, const Port::XUID& cls) {
-    s.WriteString(parent);
-    s.WriteXUID(cls);
-    s.WriteBool(false);
-    s.WriteFileName("");
-    s.WriteString("");
-    s.WriteString("");
-    s.WriteBool(false);
-    s.WriteString("");
-  };
-  auto load = [&](MemoryStream& s) {
-    WriteFileBytes(SealedFile(s));
-    error.clear();
-    return LoadProjectFile(m_path, out, error);
-  };
-
-  {  // The second record is cut after its version and revision.
+  Contents cut(2), unknown(1), huge(INT_MAX), orphan(1);
+  cut.Entry("", partitionClass).Record(root).Entry("top", partitionClass);
+  cut.s.WriteString("2");  // the second record ends after its version and revision
+  cut.s.WriteString("0");
+  unknown.Entry("", Port::XUID(1, 2));
+  orphan.Entry("nowhere", partitionClass).Record(root);
+  const std::pair<Contents*, const char*> cases[] = {
+      {&cut, "the record of partition 1 did not load"},
+      {&unknown, "{00000000-0000-0001-0000-000000000002}"},
+      {&huge, "partition 0 cannot be read"},
+      {&orphan, "names parent \"nowhere\""}};
+  ProjectImage out{"untouched", {}};
+  for (const auto& [contents, why] : cases) {
     ZoreTest::CapturingSink sink;
-    MemoryStream s(std::string(HostPersist::kProjectFileHeaderSize, '\0'));
-    header(s, 2);
-    entryHead(s, "", partitionClass);
-    CitI::QueryAs<Prjrep::IPersist>(root.partition.get())->PersistSave(&s);
-    entryHead(s, "top", partitionClass);
-    s.WriteString("2");
-    s.WriteString("0");
-    const int liveWithRoot = ZorE::LiveComponents();
-    EXPECT_FALSE(load(s));
-    EXPECT_NE(error.find("the record of partition 1 did not load"), std::string::npos) << error;
-    EXPECT_EQ(ZorE::LiveComponents(), liveWithRoot) << "the loaded root was released";
-    EXPECT_EQ(sink.All(), std::vector<std::string>{"ERROR: Partition::PersistLoad: Failed to read "
-                                                   "Partition XUID.  Partition not loaded.\n"});
-  }
-  {  // A class nobody registered.
-    MemoryStream s(std::string(HostPersist::kProjectFileHeaderSize, '\0'));
-    header(s, 1);
-    entryHead(s, "", Port::XUID(1, 2));
-    EXPECT_FALSE(load(s));
-    EXPECT_NE(error.find("{00000000-0000-0001-0000-000000000002}"), std::string::npos) << error;
-  }
-  {  // A huge partition count over a short file ends with the stream.
-    MemoryStream s(std::string(HostPersist::kProjectFileHeaderSize, '\0'));
-    header(s, INT_MAX);
-    EXPECT_FALSE(load(s));
-    EXPECT_NE(error.find("partition 0 cannot be read"), std::string::npos) << error;
-  }
-  {  // A child listed before its parent.
-    MemoryStream s(std::string(HostPersist::kProjectFileHeaderSize, '\0'));
-    header(s, 1);
-    entryHead(s, "nowhere", partitionClass);
-    CitI::QueryAs<Prjrep::IPersist>(root.partition.get())->PersistSave(&s);
-    EXPECT_FALSE(load(s));
-    EXPECT_NE(error.find("names parent \"nowhere\""), std::string::npos) << error;
+    std::string bytes = contents->s.TakeBytes();
+    SealProjectFile(bytes);
+    WriteFileBytes(bytes);
+    EXPECT_FALSE(LoadProjectFile(m_path, out, error));
+    EXPECT_NE(error.find(why), std::string::npos) << error;
+    EXPECT_EQ(ZorE::LiveComponents(), liveBefore + 3) << why << ": only the test's root and pins";
+    if (contents == &cut) {
+      EXPECT_EQ(sink.All(), Strings{"ERROR: Partition::PersistLoad: Failed to read Partition "
+                                    "XUID.  Partition not loaded.\n"});
+    }
   }
   EXPECT_EQ(out.name.str(), "untouched");
-  EXPECT_EQ(ZorE::LiveComponents(), liveBefore + 3) << "only the test's root and its pins live";
 }
 
 TEST_F(ProjectFile, ListingShowsEveryItemOnALine) {
-  ProjectImage project;
-  project.name = "list\"me";
+  ProjectImage project{"list\"me", {}};
   project.partitions.push_back(Entry("top", "", 1));
-  std::string error;
   ASSERT_TRUE(SaveProjectFile(m_path, project, error)) << error;
   std::ostringstream out;
-  ASSERT_TRUE(HostPersist::ListProjectFile(m_path, out, error)) << error;
-
-  std::vector<std::string> lines;
+  ASSERT_TRUE(ListProjectFile(m_path, out, error)) << error;
+  Strings lines;
   std::istringstream in(out.str());
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   ASSERT_GT(lines.size(), 20u);
   EXPECT_EQ(lines[0].rfind("# project file '" + m_path + "', format 1, ", 0), 0u) << lines[0];
-  const std::vector<std::string> start = {
-      "string \"list\\\"me\"",
-      "int 1",
-      "string \"\"",
-      "xuid {5d0ffae9-0919-45e9-9f89-3775737fbc86}",
-      "bool false",
-      "filename \"\"",
-      "string \"\"",
-      "string \"\"",
-      "bool false",
-      "string \"\"",
-      "string \"2\"",
-      "string \"0\"",
-  };
-  EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 1 + start.size()), start);
+  const Strings start = {"string \"list\\\"me\"",
+                         "int 1",
+                         "string \"\"",
+                         "xuid {5d0ffae9-0919-45e9-9f89-3775737fbc86}",
+                         "bool false",
+                         "filename \"\"",
+                         "string \"\"",
+                         "string \"\"",
+                         "bool false",
+                         "string \"\"",
+                         "string \"2\"",
+                         "string \"0\""};
+  EXPECT_EQ(Strings(lines.begin() + 1, lines.begin() + 1 + start.size()), start);
   EXPECT_EQ(lines[16], "bool true") << "the root flag";
   EXPECT_EQ(lines[18], "int 1") << "the pin count";
   EXPECT_EQ(lines[19], "uint 2") << "the pin record's version";
   EXPECT_NE(std::find(lines.begin(), lines.end(), "time 1700000000"), lines.end());
   EXPECT_EQ(lines.back(), "time -1");
-
-  EXPECT_EQ(HostPersist::QuotedText(Port::StringBase(std::string("a\\b\n\xff\0", 6))),
+  EXPECT_EQ(QuotedText(Port::StringBase(std::string("a\\b\n\xff\0", 6))),
             "\"a\\\\b\\x0a\\xff\\x00\"");
   WriteFileBytes(FileBytes().substr(0, 100));
-  EXPECT_FALSE(HostPersist::ListProjectFile(m_path, out, error));
+  EXPECT_FALSE(ListProjectFile(m_path, out, error));
   EXPECT_NE(error.find("is truncated"), std::string::npos) << error;
 }
 

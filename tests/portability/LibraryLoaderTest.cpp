@@ -3,12 +3,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <limits.h>
-#include <stdlib.h>
-
-#include <string>
 
 #include "CitP/Factory.h"
-#include "CommonI/IRefCount.h"
 #include "TestSupport.h"
 #include "testlib/TestComponent.h"
 
@@ -35,109 +31,77 @@ int EntryCount(const std::string& path) {
 
 const Port::XUID kTestClass(testlib::kTestClass);
 
-TEST(LibraryLoaderTest, LoadsByNameEntersOnceAndMakesTheClassCreatable) {
-  const std::string libraryFile = RealPath(PORT_TESTLIB_FILE);
-  ASSERT_FALSE(libraryFile.empty());
+int References(const CommonI::RefCountPtr<CitI::IInterface>& object) {
+  int count = 0;
+  if (auto* counted = CitI::QueryAs<CommonI::IRefCount>(object.get())) counted->GetRefCount(count);
+  return count;
+}
+
+TEST(LibraryLoaderTest, LoadsByNameOnceUnderEverySpellingAndAgainAfterShutdown) {
+  const std::string file = RealPath(PORT_TESTLIB_FILE);
+  CitP::RegistryScope registry;
   Factory::Shutdown();  // start from an empty registry in any test order
-  const int before = EntryCount(libraryFile);
-  EXPECT_FALSE(Factory::IsRegistered(kTestClass));
-
-  ASSERT_TRUE(Factory::LoadLibraryFactory(testlib::kLibraryName)) << Factory::LastLoadError();
-  EXPECT_EQ(Factory::LastLoadError(), "");
-  EXPECT_EQ(EntryCount(libraryFile), before + 1);
-  EXPECT_TRUE(Factory::IsRegistered(kTestClass));
-
-  // Every spelling names the same file, which is not entered again.
+  const int before = EntryCount(file);
   for (const char* name : {"portability_testlib", "libportability_testlib",
                            "portability_testlib.so", "libportability_testlib.so"}) {
-    SCOPED_TRACE(name);
-    EXPECT_TRUE(Factory::LoadLibraryFactory(name)) << Factory::LastLoadError();
+    EXPECT_TRUE(Factory::LoadLibraryFactory(name)) << name << ": " << Factory::LastLoadError();
   }
-  EXPECT_EQ(EntryCount(libraryFile), before + 1);
+  EXPECT_EQ(Factory::LastLoadError(), "");
+  EXPECT_EQ(EntryCount(file), before + 1);
+  EXPECT_EQ(References(Factory::CreateInstanceRef(kTestClass)), 1);
 
-  {
-    CommonI::RefCountPtr<CitI::IInterface> object = Factory::CreateInstanceRef(kTestClass);
-    ASSERT_TRUE(object);
-    auto* counted = CitI::QueryAs<CommonI::IRefCount>(object.get());
-    ASSERT_NE(counted, nullptr);
-    int refs = 0;
-    counted->GetRefCount(refs);
-    EXPECT_EQ(refs, 1);
-  }
-
-  // Shutdown empties the registry; a later load enters the library again
-  // and its factory is registered afresh.
   Factory::Shutdown();
   EXPECT_FALSE(Factory::IsRegistered(kTestClass));
   ASSERT_TRUE(Factory::LoadLibraryFactory(testlib::kLibraryName)) << Factory::LastLoadError();
-  EXPECT_EQ(EntryCount(libraryFile), before + 2);
+  EXPECT_EQ(EntryCount(file), before + 2) << "entered afresh after Shutdown";
   EXPECT_TRUE(Factory::IsRegistered(kTestClass));
-  Factory::Shutdown();
 }
 
-TEST(LibraryLoaderTest, MissingLibraryNamesItAndTheDirectoriesInSearchOrder) {
-  porttest::ScopedEnv path("PORT_LIBRARY_PATH", "/nonexistent/first::/nonexistent/second");
-  EXPECT_FALSE(Factory::LoadLibraryFactory("zore_no_such_component"));
-  const std::string& error = Factory::LastLoadError();
-  EXPECT_NE(error.find("'libzore_no_such_component.so'"), std::string::npos) << error;
-  EXPECT_NE(error.find("not found"), std::string::npos) << error;
-
-  const std::size_t runtimeDir = error.find(DirectoryOf(RealPath(PORT_TESTLIB_FILE)));
-  const std::size_t first = error.find("/nonexistent/first");
-  const std::size_t second = error.find("/nonexistent/second");
-  const std::size_t programDir = error.find(DirectoryOf(RealPath("/proc/self/exe")));
-  ASSERT_NE(runtimeDir, std::string::npos) << error;
-  ASSERT_NE(first, std::string::npos) << error;
-  ASSERT_NE(second, std::string::npos) << error;
-  ASSERT_NE(programDir, std::string::npos) << error;
-  EXPECT_LT(runtimeDir, first);
-  EXPECT_LT(first, second);
-  EXPECT_LT(second, programDir);
-
-  EXPECT_FALSE(Factory::LoadLibraryFactory(""));
-  EXPECT_FALSE(Factory::LastLoadError().empty());
-  EXPECT_FALSE(Factory::LoadLibraryFactory(nullptr));
-  EXPECT_FALSE(Factory::LastLoadError().empty());
-}
-
-TEST(LibraryLoaderTest, ReportsUnloadableFilesAndMissingEntryPoints) {
-  // The runtime itself is a library without an entry point.
-  EXPECT_FALSE(Factory::LoadLibraryFactory("Portability"));
-  EXPECT_NE(Factory::LastLoadError().find("no InstFactoryEntry"), std::string::npos)
-      << Factory::LastLoadError();
-  EXPECT_NE(Factory::LastLoadError().find("libPortability.so"), std::string::npos);
-
+TEST(LibraryLoaderTest, FailuresNameTheFileTheDirectoriesInOrderAndTheReason) {
   porttest::ScopedTempDir dir;
-  ASSERT_FALSE(dir.path().empty());
   porttest::WriteFile(dir / "libportjunk.so", std::string(200, '#') + " not a shared object\n");
-  porttest::ScopedEnv path("PORT_LIBRARY_PATH", dir.path().c_str());
+  const std::string path = "/nonexistent/first::" + dir.path();
+  porttest::ScopedEnv env("PORT_LIBRARY_PATH", path.c_str());
+  EXPECT_FALSE(Factory::LoadLibraryFactory("zore_no_such_component"));
+  const std::string error = Factory::LastLoadError();
+  EXPECT_NE(error.find("'libzore_no_such_component.so' (searched "), std::string::npos) << error;
+  EXPECT_NE(error.find("not found"), std::string::npos) << error;
+  const std::size_t at[] = {error.find(DirectoryOf(RealPath(PORT_TESTLIB_FILE))),
+                            error.find("/nonexistent/first"), error.find(dir.path()),
+                            error.find(DirectoryOf(RealPath("/proc/self/exe")))};
+  for (std::size_t i = 0; i < std::size(at); ++i) {
+    ASSERT_NE(at[i], std::string::npos) << i << ": " << error;
+    if (i > 0) {
+      EXPECT_LT(at[i - 1], at[i]) << error;
+    }
+  }
+  for (const char* name : {"", static_cast<const char*>(nullptr)}) {
+    EXPECT_FALSE(Factory::LoadLibraryFactory(name));
+    EXPECT_FALSE(Factory::LastLoadError().empty());
+  }
+  EXPECT_FALSE(Factory::LoadLibraryFactory("Portability")) << "a library without an entry point";
+  EXPECT_NE(Factory::LastLoadError().find("libPortability.so"), std::string::npos);
+  EXPECT_NE(Factory::LastLoadError().find("no InstFactoryEntry"), std::string::npos);
   EXPECT_FALSE(Factory::LoadLibraryFactory("portjunk"));
-  const std::string& error = Factory::LastLoadError();
-  EXPECT_NE(error.find("'libportjunk.so'"), std::string::npos) << error;
-  EXPECT_NE(error.find(dir.path()), std::string::npos) << error;
-  // The dynamic linker's own reason is passed on.
-  EXPECT_NE(error.find("ELF"), std::string::npos) << error;
+  EXPECT_NE(Factory::LastLoadError().find(dir / "libportjunk.so"), std::string::npos);
+  EXPECT_NE(Factory::LastLoadError().find("ELF"), std::string::npos) << "the linker's reason";
 }
 
 TEST(LibraryLoaderTest, SearchesPortLibraryPathAfterTheRuntimeDirectory) {
   porttest::ScopedTempDir dir;
-  ASSERT_FALSE(dir.path().empty());
   // A broken file of the same name further down the search order is never
   // reached; a copy under another name is found only along the path.
   porttest::WriteFile(dir / "libportability_testlib.so", "broken");
   porttest::WriteFile(dir / "libportability_testlib_copy.so",
                       porttest::ReadFile(PORT_TESTLIB_FILE));
   porttest::ScopedEnv path("PORT_LIBRARY_PATH", dir.path().c_str());
-  Factory::Shutdown();
-
+  CitP::RegistryScope registry;
   EXPECT_TRUE(Factory::LoadLibraryFactory("portability_testlib")) << Factory::LastLoadError();
   ASSERT_TRUE(Factory::LoadLibraryFactory("portability_testlib_copy")) << Factory::LastLoadError();
-  // The copy is a library of its own and was entered once; its factory lost
-  // to the one already registered for the same class.
+  // The copy is a library of its own, entered once; its factory lost to the
+  // one already registered for the same class.
   EXPECT_EQ(EntryCount(dir / "libportability_testlib_copy.so"), 1);
-  EXPECT_TRUE(Factory::IsRegistered(kTestClass));
   EXPECT_TRUE(Factory::CreateInstanceRef(kTestClass));
-  Factory::Shutdown();
 }
 
 }  // namespace

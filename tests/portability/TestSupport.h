@@ -1,13 +1,10 @@
 // Helpers shared by the portability tests: a temporary directory removed
 // with its contents, an environment variable restored on scope exit, and
-// small file utilities.
+// whole-file reads and writes.
 #pragma once
 
 #include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -23,9 +20,6 @@ class ScopedTempDir {
   ~ScopedTempDir() {
     if (!m_path.empty()) std::system(("rm -rf '" + m_path + "'").c_str());
   }
-  ScopedTempDir(const ScopedTempDir&) = delete;
-  ScopedTempDir& operator=(const ScopedTempDir&) = delete;
-
   const std::string& path() const { return m_path; }
   std::string operator/(const std::string& name) const { return m_path + "/" + name; }
 
@@ -33,33 +27,18 @@ class ScopedTempDir {
   std::string m_path;
 };
 
+/// Sets `name` to `value` (null: unset) for the scope.
 class ScopedEnv {
  public:
-  /// Sets `name` to `value`, or unsets it when `value` is null.
-  ScopedEnv(const char* name, const char* value) : m_name(name) {
-    if (const char* old = getenv(name)) {
-      m_hadValue = true;
-      m_old = old;
-    }
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
+  ScopedEnv(const char* name, const char* value) : m_name(name), m_had(getenv(name) != nullptr) {
+    if (m_had) m_old = getenv(name);
+    value ? setenv(name, value, 1) : unsetenv(name);
   }
-  ~ScopedEnv() {
-    if (m_hadValue) {
-      setenv(m_name.c_str(), m_old.c_str(), 1);
-    } else {
-      unsetenv(m_name.c_str());
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
+  ~ScopedEnv() { m_had ? setenv(m_name.c_str(), m_old.c_str(), 1) : unsetenv(m_name.c_str()); }
 
  private:
   std::string m_name;
-  bool m_hadValue = false;
+  bool m_had;
   std::string m_old;
 };
 
@@ -68,9 +47,8 @@ inline void WriteFile(const std::string& path, const std::string& contents) {
 }
 
 inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
-  text << in.rdbuf();
+  text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
 }
 

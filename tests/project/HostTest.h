@@ -12,6 +12,8 @@
 namespace HostTest {
 
 using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using ProjectRef = Prjrep::AutoRelease<HostProject::DesignProject>;
+using Strings = std::vector<std::string>;
 
 class HostProjectTest : public ZoreTest::LeakCheckedTest {
  protected:
@@ -26,27 +28,42 @@ class HostProjectTest : public ZoreTest::LeakCheckedTest {
   }
 };
 
-/// A new partition named `hierarchicalName`.
 inline PartitionRef NewPartition(const char* hierarchicalName) {
   PartitionRef p = ZoreTest::NewPartition();
   p->SetHierarchicalName(hierarchicalName);
   return p;
 }
 
-inline std::vector<std::string> Names(const std::vector<PartitionRef>& partitions) {
-  std::vector<std::string> names;
+/// A project at /work/demo holding `names`, each added under the one before
+/// its last '/' (top-level when there is none), in the order given.
+inline ProjectRef NewProject(std::initializer_list<const char*> names) {
+  ProjectRef project = HostProject::DesignProject::Create("/work/demo");
+  for (const char* name : names) {
+    const std::string path = name;
+    const std::size_t slash = path.rfind('/');
+    PartitionRef parent =
+        slash == std::string::npos ? PartitionRef() : project->Find(path.substr(0, slash).c_str());
+    EXPECT_TRUE(project->AddPartition(NewPartition(name).get(), parent.get())) << name;
+  }
+  return project;
+}
+
+inline Strings Names(const std::vector<PartitionRef>& partitions) {
+  Strings names;
   for (const PartitionRef& p : partitions) names.push_back(p->GetHierarchicalName().str());
   return names;
 }
 
-/// The names an enumeration yields, first to last.
-inline std::vector<std::string> Names(Dpm::IPartitionIterator* partitions) {
-  std::vector<std::string> names;
+/// The names an enumeration yields, first to last; past the end it stays done.
+inline Strings Names(Dpm::IPartitionIterator* partitions) {
+  Strings names;
   for (partitions->First(); !partitions->IsDone(); partitions->Next()) {
     ZavU::IPartition* current = nullptr;
     partitions->GetCurrent(current);
     names.push_back(PartitionRef::Adopt(current)->GetHierarchicalName().str());
   }
+  partitions->Next();
+  EXPECT_TRUE(partitions->IsDone());
   return names;
 }
 

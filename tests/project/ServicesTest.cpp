@@ -1,45 +1,34 @@
-// The host's service classes as the partition library meets them: the
-// current-project service, the partial-reconfiguration solution helper and
-// the module manager; and their registration.
+// The host's service classes as the partition library meets them: their
+// registration, the current-project service, the partial-reconfiguration
+// solution helper and the module manager.
 #include "CitP/Factory.h"
 #include "HostTest.h"
 #include "project/PRSolution.h"
 
 namespace {
 
-using HostProject::DesignProject;
-using HostTest::NewPartition;
-using HostTest::PartitionRef;
+using namespace HostTest;
 
-class ServicesTest : public HostTest::HostProjectTest {};
+class ServicesTest : public HostProjectTest {};
 
-template <class T>
-Prjrep::AutoRelease<CitI::IInterface> Create() {
-  Prjrep::AutoRelease<CitI::IInterface> created;
-  created.Adopt(CitP::Factory::CreateInstance(Port::XUID(T::kClass)));
-  return created;
-}
-
-TEST_F(ServicesTest, RegisteringAgainChangesNothing) {
-  EXPECT_TRUE(HostProject::RegisterClasses());
-  EXPECT_TRUE(CitP::Factory::IsRegistered(Port::XUID(Xuids::Class_CurrentProject)));
-  EXPECT_TRUE(CitP::Factory::IsRegistered(Port::XUID(Xuids::Class_PRSolutionHelper)));
-  EXPECT_EQ(CitP::Factory::CreateInstance(Port::XUID(Xuids::Class_Autonym)), nullptr);
+template <class Service, class T>
+T* Created(Prjrep::AutoRelease<CitI::IInterface>& holder) {
+  holder.Adopt(CitP::Factory::CreateInstance(Service::ClassXuid()));
+  return CitI::QueryAs<T>(holder.get());
 }
 
 TEST_F(ServicesTest, TheCurrentProjectIsWhatTheHostSet) {
-  auto service = Create<HostProject::CurrentProjectService>();
-  auto* current = CitI::QueryAs<Dpm::ICurrentProject>(service.get());
+  EXPECT_TRUE(HostProject::RegisterClasses()) << "registering again changes nothing";
+  EXPECT_EQ(CitP::Factory::CreateInstance(Port::XUID(Xuids::Class_Autonym)), nullptr);
+  Prjrep::AutoRelease<CitI::IInterface> service;
+  auto* current = Created<HostProject::CurrentProjectService, Dpm::ICurrentProject>(service);
   ASSERT_NE(current, nullptr);
   Prjrep::AutoRelease<Dpm::IHDProject> out;
   EXPECT_EQ(current->GetCurrentProject(out.Out(), ""), 0);
   EXPECT_FALSE(out);
 
-  auto project = DesignProject::Create("/work/demo");
-  auto top = NewPartition("top");
-  auto a = NewPartition("top/a");
-  ASSERT_TRUE(project->AddPartition(top.get(), nullptr));
-  ASSERT_TRUE(project->AddPartition(a.get(), top.get()));
+  ProjectRef project = NewProject({"top", "top/a"});
+  PartitionRef top = project->Find("top"), a = project->Find("top/a");
   HostProject::SetCurrentProject(project->AsHDProject());
   EXPECT_EQ(current->GetCurrentProject(out.Out(), ""), 1);
   EXPECT_EQ(out.get(), project->AsHDProject());
@@ -53,18 +42,25 @@ TEST_F(ServicesTest, TheCurrentProjectIsWhatTheHostSet) {
   HostProject::SetCurrentProject(nullptr);
   EXPECT_EQ(HostProject::CurrentProject(), nullptr);
   EXPECT_FALSE(a.As<ZavU::IPartitionHierarchy>()->GetParentPartition());
-  int count = 0;
-  project->GetRefCount(count);
-  EXPECT_EQ(count, 1) << "every reference the service handed out was dropped";
+  EXPECT_EQ(ZoreTest::RefCount(project->AsHDProject()), 1) << "every reference handed out dropped";
 }
 
-TEST_F(ServicesTest, TheModuleManagerKnowsModulesByPartitionName) {
-  auto project = DesignProject::Create("/work/demo");
+TEST_F(ServicesTest, TheSolutionHelperYieldsTheModuleManagerOfOurProjects) {
+  ProjectRef project = NewProject({});
   HostProject::PRModuleManager& manager = project->ModuleManager();
   manager.AssignModule("top/a", "blinker");
   manager.AssignModule("top/b", "fader");
   manager.AssignModule("top/b", "pulser");  // replaces fader
   EXPECT_EQ(manager.AssignedModuleName("top/b").str(), "pulser");
+
+  Prjrep::AutoRelease<CitI::IInterface> helperHolder, found;
+  auto* helper = Created<HostProject::PRSolutionHelper, Dpm::IPRSolutionHelper>(helperHolder);
+  ASSERT_NE(helper, nullptr);
+  EXPECT_EQ(helper->GetModuleManager(project->AsHDProject(), 0, found.Out()), 1);
+  auto* asked = CitI::QueryAs<Dpm::IPRModuleManager>(found.get());
+  EXPECT_EQ(asked, static_cast<Dpm::IPRModuleManager*>(&manager));
+  EXPECT_EQ(helper->GetModuleManager(nullptr, 0, found.Out()), 0);
+  EXPECT_FALSE(found);
 
   Prjrep::AutoRelease<Dpm::IPRModule> module, none;
   EXPECT_EQ(manager.FindModule("top/a", module.Out()), 1);
@@ -73,24 +69,10 @@ TEST_F(ServicesTest, TheModuleManagerKnowsModulesByPartitionName) {
   EXPECT_EQ(name.str(), "blinker");
   EXPECT_EQ(manager.FindModule("top/c", none.Out()), 0);
   EXPECT_FALSE(none);
-
   EXPECT_EQ(manager.ReleaseModule(module.get()), 1);
   EXPECT_EQ(manager.AssignedModuleName("top/a").str(), "");
   EXPECT_EQ(manager.ReleaseModule(module.get()), 0) << "handed back already";
-  EXPECT_EQ(manager.ReleasedModuleNames(), std::vector<std::string>{"blinker"});
-}
-
-TEST_F(ServicesTest, TheSolutionHelperYieldsTheManagerOfOurProjectsOnly) {
-  auto project = DesignProject::Create("/work/demo");
-  auto created = Create<HostProject::PRSolutionHelper>();
-  auto* helper = CitI::QueryAs<Dpm::IPRSolutionHelper>(created.get());
-  ASSERT_NE(helper, nullptr);
-  Prjrep::AutoRelease<CitI::IInterface> manager;
-  EXPECT_EQ(helper->GetModuleManager(project->AsHDProject(), 0, manager.Out()), 1);
-  EXPECT_EQ(CitI::QueryAs<Dpm::IPRModuleManager>(manager.get()),
-            static_cast<Dpm::IPRModuleManager*>(&project->ModuleManager()));
-  EXPECT_EQ(helper->GetModuleManager(nullptr, 0, manager.Out()), 0);
-  EXPECT_FALSE(manager);
+  EXPECT_EQ(manager.ReleasedModuleNames(), Strings{"blinker"});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // The commands are in Commands.cpp; this file turns what happened into the
 // exit status: 0 success (warnings allowed), 1 an error was reported or an
 // operation failed, 2 a usage error or a fatal message.
+#include "CitP/Factory.h"
 #include "Commands.h"
 #include "MessageCounter.h"
 #include "ToolMessages.h"
@@ -15,6 +16,9 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsageOrFatal = 2;
 
 int Run(int argc, char** argv) {
+  // The registry lets go of the library's factories when the command is done,
+  // while the library is still loaded, not among the statics at exit.
+  CitP::RegistryScope registry;
   hdpart::MessageCounter counter;
   hdpart::Invocation invocation;
   invocation.messages = &counter;

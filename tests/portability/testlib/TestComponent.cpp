@@ -3,43 +3,35 @@
 #include "TestComponent.h"
 
 #include "CitP/Factory.h"
-#include "CommonI/IRefCount.h"
-#include "support/FakeAnswer.h"
-#include "support/SelfCounted.h"
+#include "CitP/TFactory.h"
 
 namespace {
 
 int g_entryCount = 0;
 
-// A reference-counted object of the test class: it is born holding one
-// reference for its creator and deletes itself when the last one goes.
-class TestObject : public ZoreTest::SelfCounted {
+class TestObject final : public CitI::TImplements<TestObject, CitI::IInterface> {
  public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID) return this;
-    return nullptr;
+  static Port::XUID ClassXuid() { return Port::XUID(testlib::kTestClass); }
+  CitI::IInterface* Lookup(const Port::XUID& iid) {
+    static const CitI::TLookupEntry<TestObject> table[] = {
+        {CommonI::IRefCount::kIID, CitI::Embedded<TestObject, &TestObject::m_refCount>},
+        {CitI::IInterface::kIID, CitI::AsBase<TestObject, CitI::IInterface>}};
+    return CitI::LookupInTable(table, *this, iid);
   }
-};
 
-// The factory, counted the same way; the registry keeps it alive.
-class TestFactory : public CitI::IFactory, public ZoreTest::SelfCounted {
- public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
-  }
-  CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
-    if (!(classXuid == testlib::kTestClass)) return nullptr;
-    return new TestObject;
-  }
+ private:
+  friend CommonI::TRefCountHelper<TestObject>;
+  ~TestObject() override = default;
+  CommonI::TRefCountHelper<TestObject> m_refCount{this};
 };
 
 }  // namespace
 
 extern "C" TESTLIB_EXPORT void InstFactoryEntry() {
   ++g_entryCount;
-  auto* factory = new TestFactory;
-  CitP::Factory::RegisterFactory(Port::XUID(testlib::kTestClass), factory);
-  factory->Release();  // the registry holds its own reference, if it took it
+  auto* factory = new CitP::TFactory<TestObject>();
+  CitP::Factory::RegisterFactory(TestObject::ClassXuid(), factory);
+  CommonI::ReleaseFrom(factory);  // the registry holds its own reference, if it took it
 }
 
 extern "C" TESTLIB_EXPORT int TestLibEntryCount() { return g_entryCount; }
