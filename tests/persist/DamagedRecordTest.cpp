@@ -10,19 +10,17 @@ namespace {
 
 using HostPersist::MemoryStream;
 using ZoreTest::NewPartition;
-using ZoreTest::Own;
 
 class DamagedRecord : public ZoreTest::LeakCheckedTest {
  protected:
   static std::string SavedRecord() {
     auto p = NewPartition();
-    ZorE::Partition& own = Own(p);
-    own.SetHierarchicalName("top/u1");
-    for (const char* pin : {"a", "b", "c"}) own.AddPartitionPin(pin);
-    own.m_traits["preserve"] = "routing";
-    own.m_timestamps["TS_PACKED"] = 5;
-    own.m_forceFlags["FF_LOM"] = true;
-    own.m_ipFiles = {"x.qxp"};
+    p->SetHierarchicalName("top/u1");
+    for (const char* pin : {"a", "b", "c"}) p->AddPartitionPin(pin);
+    p->SetTrait("preserve", "routing", true);
+    p->SetTimestamp(ZavU::PACKED, 5);
+    p->ForceTask(ZavU::LOM, true);
+    p->AddIPFileName("x.qxp");
     MemoryStream s;
     EXPECT_EQ(CitI::QueryAs<Prjrep::IPersist>(p.get())->PersistSave(&s), 1);
     return s.Bytes();

@@ -12,6 +12,7 @@
 
 #include "ItemListing.h"
 #include "ProjectFile.h"
+#include "ZavU/IPartitionTracking.h"
 #include "framework/LiveObjects.h"
 #include "support/ZoreTest.h"
 
@@ -23,7 +24,6 @@ using HostPersist::PartitionEntry;
 using HostPersist::ProjectImage;
 using HostPersist::SaveProjectFile;
 using ZoreTest::NewPartition;
-using ZoreTest::Own;
 
 class ProjectFile : public ZoreTest::LeakCheckedTest {
  protected:
@@ -56,17 +56,16 @@ class ProjectFile : public ZoreTest::LeakCheckedTest {
   static PartitionEntry Entry(const char* name, const char* parent, int pins) {
     PartitionEntry entry;
     entry.partition = NewPartition();
-    ZorE::Partition& p = Own(entry.partition);
-    p.m_name = name;
-    p.m_hierarchicalName = name;
-    p.m_isRoot = *parent == '\0';
-    p.m_xuid = Port::XUID(std::hash<std::string>()(name), 3);
-    for (int i = 0; i < pins; ++i) p.AddPartitionPin(Port::StringBase("pin" + std::to_string(i)));
-    p.m_traits["preserve"] = "placement";
-    p.m_timestamps["TS_ROUTED"] = 1700000000;
-    p.m_ipFiles = {"ip/a.qxp"};
-    p.m_previousFiles[5] = "/prev/top.qnl";
-    p.m_processedTimestamps[2] = 99;
+    const CommonI::RefCountPtr<ZavU::IPartition>& p = entry.partition;
+    p->SetHierarchicalName(name);
+    p->SetRoot(*parent == '\0');
+    p.As<Prjrep::IPersist>()->SetXUID(Port::XUID(std::hash<std::string>()(name), 3));
+    for (int i = 0; i < pins; ++i) p->AddPartitionPin(Port::StringBase("pin" + std::to_string(i)));
+    p->SetTrait("preserve", "placement", true);
+    p->SetTimestamp(ZavU::ROUTED, 1700000000);
+    p->AddIPFileName("ip/a.qxp");
+    p.As<ZavU::IPartitionFileTracking>()->SetPreviousDesignFile(5, "/prev/top.qnl");
+    p.As<ZavU::IPartitionTimeTracking>()->SetProcessedTimestamp(2, 99);
     entry.parentName = parent;
     return entry;
   }
@@ -128,7 +127,7 @@ TEST_F(ProjectFile, SavedProjectLoadsBackWholeWithItsDescriptionAttributes) {
   ProjectImage loaded;
   ASSERT_TRUE(LoadProjectFile(m_path, loaded, error)) << error;
   ExpectSameProject(saved, loaded);
-  EXPECT_EQ(Own(loaded.partitions[3].partition).m_pins.size(), 3u);
+  EXPECT_TRUE(loaded.partitions[3].partition->FindPartitionPin("pin2"));
   EXPECT_NE(loaded.partitions[0].partition.get(), saved.partitions[0].partition.get());
   EXPECT_TRUE(sink.All().empty());
 

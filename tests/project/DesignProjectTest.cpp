@@ -2,6 +2,7 @@
 // enumerations, the answers the partition library relies on, its flow rule,
 // and a partition that outlives it.
 #include "HostTest.h"
+#include "support/Probe.h"
 
 namespace {
 
@@ -92,19 +93,17 @@ TEST_F(DesignProjectTest, WhatThePartitionLibraryAsks) {
   EXPECT_EQ(t.ax.As<ZavU::IPartitionHierarchy>()->GetParentPartition().get(), t.a.get());
   t.ax.As<ZavU::IPartitionHierarchySettable>()->SetParent(PartitionRef());
   EXPECT_EQ(t.ax.As<ZavU::IPartitionHierarchy>()->GetParentPartition().get(), t.a.get());
-  Prjrep::AutoRelease<Dpm::IHDProject> found;
-  EXPECT_EQ(ZoreTest::Own(t.ax).LookupHDProject(found), 1);
-  EXPECT_EQ(found.get(), asProject);
+  EXPECT_EQ(ZoreTest::PartitionProbe(t.ax).Project(), asProject);
 }
 
 TEST_F(DesignProjectTest, TheFlowRuleAndItsOverride) {
   Tree t;
   EXPECT_FALSE(t.project->IsPartialReconfigFlow());
-  ZoreTest::Own(t.b).m_isReconfigurable = true;
+  t.b->SetReconfigurable(true);
   EXPECT_TRUE(t.project->IsPartialReconfigFlow()) << "any partition reconfigurable";
   t.project->SetPartialReconfigFlow(false);
   EXPECT_FALSE(t.project->IsPartialReconfigFlow());
-  ZoreTest::Own(t.b).m_isReconfigurable = false;
+  t.b->SetReconfigurable(false);
   t.project->SetPartialReconfigFlow(true);
   EXPECT_TRUE(t.project->IsPartialReconfigFlow());
   t.project->SetPartialReconfigFlow(std::nullopt);
@@ -118,8 +117,8 @@ TEST_F(DesignProjectTest, APartitionOutlivingItsProjectIsUnlinked) {
     kept = t.ax;
   }
   EXPECT_EQ(ZoreTest::RefCount(kept.get()), 1);
-  EXPECT_EQ(ZoreTest::Own(kept).m_hdProject, nullptr);
-  EXPECT_EQ(ZoreTest::Own(kept).m_parent, nullptr);
+  EXPECT_EQ(ZoreTest::PartitionProbe(kept).Project(), nullptr);
+  EXPECT_EQ(ZoreTest::PartitionProbe(kept).Parent(), nullptr);
   EXPECT_FALSE(kept.As<ZavU::IPartitionHierarchy>()->GetParentPartition());
 }
 

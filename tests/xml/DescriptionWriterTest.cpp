@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "ZavU/IXPartition.h"
+#include "support/Probe.h"
+#include "support/XmlDoc.h"
 #include "support/ZoreTest.h"
 #include "xml/DescriptionDocument.h"
 #include "xml/DescriptionLayout.h"
@@ -66,12 +68,12 @@ TEST_F(DescriptionWriterTest, WrittenTextReadsBackToTheSamePartitions) {
   PartitionRef x = Add(content, "/top/a/x", 1);
   PartitionRef b = Add(content, "/top/b", 0);
   ASSERT_EQ(top->SetTrait("preserve", "synthesis", true), 1);
-  ZorE::Partition& own = ZoreTest::Own(a);
-  own.m_isImport = true;
-  own.m_importLocation = "../exp & \"old\"";
-  own.m_boundaryOpt = "none";
-  own.m_importTag = "v<2>";
-  own.m_isIsolated = true;
+  {
+    ZoreTest::XmlDoc element(
+        R"(<Partition State="import" ImportLocation="../exp &amp; &quot;old&quot;"
+                                          BoundaryOpt="none" ImportTag="v&lt;2&gt;" Isolated="true"/>)");
+    ASSERT_EQ(a.As<ZavU::IXPartition>()->ReadXmlElement(element.Root(), 1, 2), 1);
+  }
   ASSERT_EQ(x->AddPartitionPin("clk"), 1);
   ASSERT_EQ(x->AddPartitionPin("rst&n"), 1);
   ASSERT_EQ(b->SetTrait("preserve", "placement", true), 1);
@@ -93,9 +95,10 @@ TEST_F(DescriptionWriterTest, WrittenTextReadsBackToTheSamePartitions) {
     back->SetRoot(layout.partitions[i].parent < 0);
     ASSERT_EQ(back.As<ZavU::IXPartition>()->ReadXmlElement(layout.partitions[i].element, 1, 2), 1);
     EXPECT_EQ(Attributes(back), Attributes(original)) << layout.partitions[i].name;
-    EXPECT_EQ(ZoreTest::Own(back).m_pins.size(), ZoreTest::Own(original).m_pins.size());
+    EXPECT_EQ(ZoreTest::PartitionProbe(back).Pins().size(),
+              ZoreTest::PartitionProbe(original).Pins().size());
   }
-  EXPECT_TRUE(ZoreTest::Own(x).m_pins.size() == 2);
+  EXPECT_EQ(ZoreTest::PartitionProbe(x).Pins().size(), 2u);
 }
 
 TEST_F(DescriptionWriterTest, DeepHierarchiesKeepLinesShort) {
