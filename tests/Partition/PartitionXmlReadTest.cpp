@@ -59,48 +59,66 @@ TEST_F(PartitionXmlRead, ElementWithoutAttributesGivesDefaults) {
   }
 }
 
-TEST_F(PartitionXmlRead, StateValues) {
-  auto p = NewPartition();
-  ZoreTest::PartitionProbe own(p);
-  CapturingSink sink;
-  EXPECT_EQ(Read(p, R"(<Partition State="import"/>)"), 1);
-  EXPECT_TRUE(own.IsImport());
-  EXPECT_EQ(Read(p, R"(<Partition State="implement"/>)"), 1);
-  EXPECT_FALSE(own.IsImport()) << "a second read clears the import state again";
-  Read(p, R"(<Partition State="import"/>)");
-  EXPECT_EQ(Read(p, R"(<Partition State="export"/>)"), 1);
-  EXPECT_FALSE(own.IsImport());
-  EXPECT_TRUE(sink.All().empty());
-
-  Read(p, R"(<Partition State="import"/>)");
-  EXPECT_EQ(Read(p, R"(<Partition State="active"/>)"), 1);
-  EXPECT_FALSE(own.IsImport());
-  Read(p, R"(<Partition State="import"/>)");
-  EXPECT_EQ(Read(p, R"(<Partition State="imported"/>)"), 1);
-  EXPECT_TRUE(own.IsImport()) << "an unknown state leaves the import state alone";
-  EXPECT_EQ(sink.All(), (std::vector<std::string>{
-                            "WARNING: Partition XML state \"active\" is deprecated.  Please change "
-                            "the state to \"implement\".\n",
-                            "ERROR: Unknown Partition state value = \"imported\"\n"}));
-  for (const Port_Message& m : sink.messages) EXPECT_EQ(m.domain, "VudododirazaDoruviV");
-}
-
-TEST_F(PartitionXmlRead, LocationBoundaryAndTag) {
-  auto p = NewPartition();
-  ZoreTest::PartitionProbe own(p);
-  EXPECT_EQ(Read(p, R"(<Partition State="import" ImportLocation="../export" BoundaryOpt="all"
-                                  ImportTag="v3"/>)"),
-            1);
-  EXPECT_EQ(own.ImportLocation().str(), "../export");
-  EXPECT_EQ(own.BoundaryOpt().str(), "all");
-  EXPECT_EQ(own.ImportTag().str(), "v3");
-  EXPECT_EQ(p.As<ZavU::IXPartition>()->GetImportTag().str(), "v3");
-
-  // "NONE" names no tag; the location takes whatever the element says.
-  EXPECT_EQ(Read(p, R"(<Partition State="import" ImportLocation="NONE" ImportTag="NONE"/>)"), 1);
-  EXPECT_EQ(own.ImportTag().str(), "");
-  EXPECT_EQ(own.ImportLocation().str(), "NONE");
-  EXPECT_EQ(own.BoundaryOpt().str(), "") << "an absent boundary option empties it";
+TEST_F(PartitionXmlRead, AttributesAndKeywords) {
+  struct Case {
+    const char* before;      // an element read first, or null
+    const char* attributes;  // of the element read
+    const char* state;       // "import" flag, location, boundary option, tag, reconfigurable,
+                             // module name, isolated, as "1|loc|opt|tag|1|rm|1"
+    const char* message;     // the one message, if any
+  };
+  const char* kActive =
+      "WARNING: Partition XML state \"active\" is deprecated.  Please change the state to "
+      "\"implement\".\n";
+  const Case cases[] = {
+      {nullptr, R"(State="import")", "1||||0||0", nullptr},
+      {R"(State="import")", R"(State="implement")", "0||||0||0", nullptr},
+      {R"(State="import")", R"(State="export")", "0||||0||0", nullptr},
+      {R"(State="import")", R"(State="active")", "0||||0||0", kActive},
+      {R"(State="import")", R"(State="ACTIVE")", "0||||0||0", kActive},
+      {R"(State="import")", R"(State="imported")", "1||||0||0",
+       "ERROR: Unknown Partition state value = \"imported\"\n"},
+      {nullptr, R"(State="import" ImportLocation="../export" BoundaryOpt="all" ImportTag="v3")",
+       "1|../export|all|v3|0||0", nullptr},
+      // "NONE" names no tag; the location takes whatever the element says, and
+      // an absent boundary option empties it.
+      {R"(State="import" BoundaryOpt="all")",
+       R"(State="import" ImportLocation="NONE" ImportTag="NONE")", "1|NONE|||0||0", nullptr},
+      {nullptr,
+       R"(State="implement" Reconfigurable="true" ReconfigModuleName="rm_a" Isolated="true")",
+       "0||||1|rm_a|1", nullptr},
+      // Not reconfigurable: the module name is not read at all; only the
+      // keyword true counts.
+      {R"(State="implement" Reconfigurable="true" ReconfigModuleName="rm_a")",
+       R"(State="implement" Reconfigurable="yes" ReconfigModuleName="rm_b" Isolated="1")",
+       "0||||0|rm_a|0", nullptr},
+      // Keywords ignore the case of letters.
+      {nullptr,
+       R"(State="IMPORT" ImportTag="None" Reconfigurable="True" ReconfigModuleName="rm" )"
+       R"(Isolated="TRUE")",
+       "1||||1|rm|1", nullptr},
+      {R"(State="import")", R"(State="Implement")", "0||||0||0", nullptr},
+  };
+  for (const Case& c : cases) {
+    auto p = NewPartition();
+    if (c.before) {
+      ASSERT_EQ(Read(p, std::string("<Partition ") + c.before + "/>"), 1);
+    }
+    CapturingSink sink;
+    EXPECT_EQ(Read(p, std::string("<Partition ") + c.attributes + "/>"), 1) << c.attributes;
+    ZoreTest::PartitionProbe own(p);
+    const std::string state = std::string(own.IsImport() ? "1" : "0") + "|" +
+                              own.ImportLocation().str() + "|" + own.BoundaryOpt().str() + "|" +
+                              own.ImportTag().str() + "|" + (p->IsReconfigurable() ? "1" : "0") +
+                              "|" + own.ReconfigModuleName().str() + "|" +
+                              (p->IsIsolated() ? "1" : "0");
+    EXPECT_EQ(state, c.state) << c.attributes;
+    EXPECT_EQ(p.As<ZavU::IXPartition>()->GetImportTag(), own.ImportTag());
+    EXPECT_EQ(sink.All(),
+              c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+        << c.attributes;
+    for (const Port_Message& m : sink.messages) EXPECT_EQ(m.domain, "VudododirazaDoruviV");
+  }
 }
 
 TEST_F(PartitionXmlRead, PreserveIsSetThroughTheTraitRules) {
@@ -139,45 +157,6 @@ TEST_F(PartitionXmlRead, IllegalPreserveThrowsWithEarlierStepsApplied) {
   auto root = NewPartition();
   root->SetRoot(true);
   EXPECT_THROW(Read(root, R"(<Partition State="implement" Preserve="inherit"/>)"), Port::Exception);
-}
-
-TEST_F(PartitionXmlRead, ReconfigurableModuleNameAndIsolation) {
-  auto p = NewPartition();
-  ZoreTest::PartitionProbe own(p);
-  EXPECT_EQ(Read(p, R"(<Partition State="implement" Reconfigurable="true"
-                                  ReconfigModuleName="rm_a" Isolated="true"/>)"),
-            1);
-  EXPECT_TRUE(p->IsReconfigurable());
-  EXPECT_EQ(own.ReconfigModuleName().str(), "rm_a");
-  EXPECT_TRUE(p->IsIsolated());
-
-  // Not reconfigurable: the module name is not read at all.
-  EXPECT_EQ(Read(p, R"(<Partition State="implement" Reconfigurable="yes"
-                                  ReconfigModuleName="rm_b" Isolated="1"/>)"),
-            1);
-  EXPECT_FALSE(p->IsReconfigurable());
-  EXPECT_EQ(own.ReconfigModuleName().str(), "rm_a");
-  EXPECT_FALSE(p->IsIsolated()) << "only the keyword true isolates";
-}
-
-TEST_F(PartitionXmlRead, KeywordsIgnoreTheCaseOfLetters) {
-  auto p = NewPartition();
-  ZoreTest::PartitionProbe own(p);
-  CapturingSink sink;
-  EXPECT_EQ(Read(p, R"(<Partition State="IMPORT" ImportTag="None" Reconfigurable="True"
-                                  ReconfigModuleName="rm" Isolated="TRUE"/>)"),
-            1);
-  EXPECT_TRUE(own.IsImport());
-  EXPECT_EQ(own.ImportTag().str(), "") << "any spelling of NONE names no tag";
-  EXPECT_TRUE(p->IsReconfigurable());
-  EXPECT_EQ(own.ReconfigModuleName().str(), "rm");
-  EXPECT_TRUE(p->IsIsolated());
-  EXPECT_EQ(Read(p, R"(<Partition State="Implement"/>)"), 1);
-  EXPECT_FALSE(own.IsImport());
-  EXPECT_EQ(Read(p, R"(<Partition State="ACTIVE"/>)"), 1);
-  EXPECT_EQ(sink.All(), std::vector<std::string>{
-                            "WARNING: Partition XML state \"active\" is deprecated.  Please change "
-                            "the state to \"implement\".\n"});
 }
 
 TEST_F(PartitionXmlRead, PinsTheRegistryCannotMakeAreSkipped) {
