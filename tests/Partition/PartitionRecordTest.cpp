@@ -216,6 +216,21 @@ TEST_F(PartitionRecordTest, OlderFormatsReadAsTheirWritersWroteThem) {
   EXPECT_EQ(Files(p), (Strings{"", "", "", "", "", "/old/top.qnl"}));
   EXPECT_EQ(own.ForceFlags().size(), 2u) << "no force flags before revision 3";
 
+  // Revisions 3 and 4: force flags and the Qnl path; IP files from 4 on.
+  ScriptedStream r3;
+  Head(r3, "1", "3").Bool(false).Int(0).Int(0).Int(1).Str("FF_TRANSLATE").Byte(1).Str("/r3.qnl");
+  ASSERT_EQ(Persist(p)->PersistLoad(&r3), 1);
+  EXPECT_TRUE(r3.AtEnd());
+  EXPECT_EQ(own.ForceFlags(), (std::map<Port::StringBase, bool>{{"FF_TRANSLATE", true}}));
+  EXPECT_EQ(Files(p)[5], "/r3.qnl");
+  EXPECT_EQ(own.IpFiles().size(), 2u);
+  ScriptedStream r4;
+  Head(r4, "1", "4").Bool(false).Int(0).Int(0).Int(0).Str("/r4.qnl").Int(1).Str("r4.qxp");
+  ASSERT_EQ(Persist(p)->PersistLoad(&r4), 1);
+  EXPECT_TRUE(r4.AtEnd());
+  EXPECT_EQ(own.IpFiles(), std::vector<Port::StringBase>{"r4.qxp"});
+  EXPECT_EQ(PinNames(p), Strings{"p0"});
+
   // Revision 5: force flags, the Qnl path and IP files all as plain strings.
   ScriptedStream r5;
   Head(r5, "1", "5").Bool(false).Int(0).Int(0);

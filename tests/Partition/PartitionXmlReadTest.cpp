@@ -33,6 +33,12 @@ class PartitionXmlRead : public ZoreTest::LeakCheckedTest {
   }
 };
 
+TEST_F(PartitionXmlRead, NoElementReadsNothing) {
+  auto p = NewPartition();
+  EXPECT_EQ(p.As<ZavU::IXPartition>()->ReadXmlElement(nullptr, 1, 2), 0);
+  EXPECT_FALSE(p.As<ZavU::IXPartition>()->IsXmlDefined());
+}
+
 TEST_F(PartitionXmlRead, ElementWithoutAttributesGivesDefaults) {
   for (bool isRoot : {false, true}) {
     auto p = NewPartition();
