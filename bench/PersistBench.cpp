@@ -45,10 +45,9 @@ ProjectImage MakeProject() {
     for (int p = 0; p < kPinsEach; ++p) {
       entry.partition->AddPartitionPin(Port::StringBase("data_in[" + std::to_string(p) + "]"));
     }
-    auto& own = static_cast<ZorE::Partition_IPartition*>(entry.partition.get())->owner();
-    own.m_traits["preserve"] = "placement";
-    own.m_timestamps["TS_SYNTHESIS"] = 1700000000 + i;
-    own.m_ipFiles = {"ip/fifo.qxp"};
+    entry.partition->SetTrait("preserve", "placement", true);
+    entry.partition->SetTimestamp(ZavU::SYNTHESIS, 1700000000 + i);
+    entry.partition->AddIPFileName("ip/fifo.qxp");
     project.partitions.push_back(std::move(entry));
   }
   return project;

@@ -115,7 +115,13 @@ void FindAbsentPin(benchmark::State& state) { Lookup(state, PinNames(1000, "_abs
 /// What finding cost before the index: the walk from the first pin.
 void WalkForComparison(benchmark::State& state) {
   PartitionRef partition = PartitionWithPins(state.range(0));
-  const auto& pins = static_cast<ZorE::Partition_IPartition*>(partition.get())->owner().m_pins;
+  std::vector<ZavU::PinRef> pins;
+  auto list = partition->GetPartitionPins();
+  for (list->First(); !list->IsDone(); list->Next()) {
+    ZavU::PinRef pin;
+    list->CurrentItem(pin);
+    pins.push_back(pin);
+  }
   const Names asked = Shuffled(PinNames(state.range(0)));
   std::size_t next = 0;
   for (auto _ : state) {

@@ -66,8 +66,7 @@ Prjrep::AutoRelease<CitI::IInterface> FindConfigurationModule(Partition& partiti
   Prjrep::AutoRelease<CitI::IInterface> result;
 
   CitI::IInterface* rawAssoc = nullptr;
-  static_cast<ZavU::IReconfigAssocInfo&>(partition.m_iReconfigAssocInfo)
-      .GetReconfigAssociation(rawAssoc);
+  partition.GetReconfigAssociation(rawAssoc);
   auto assoc = CommonI::RefCountPtr<CitI::IInterface>::Adopt(rawAssoc);
   Port::StringBase assocName;
   if (auto* assocPartition = CitI::QueryAs<ZavU::IPartition>(assoc.get())) {

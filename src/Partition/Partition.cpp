@@ -4,16 +4,13 @@
 
 #include "Partition/PartitionPinList.h"
 #include "Partition/PartitionStringList.h"
+#include "Partition/PartitionTexts.h"
 #include "Partition/TraitTable.h"
 #include "Port/FileName.h"
 #include "framework/LiveObjects.h"
 #include "framework/Messages.h"
 
 namespace ZorE {
-
-namespace {
-constexpr const char* kProxySuffix = "_PROXY";
-}
 
 Partition::Partition() {
   m_processedTimestamps.fill(-1);
@@ -23,7 +20,7 @@ Partition::Partition() {
 }
 
 Partition::~Partition() {
-  Port_MsgManData::debugStub("In ZorE::Partition::~Partition\n");
+  Port_MsgManData::debugStub("%s", kPartitionGoneTrace);
   m_tclHelper.Reset();
   m_tclProperties.clear();
   // Lists still handed out are reclaimed now: each drops its own pin

@@ -30,6 +30,10 @@
 #include "Prjrep/IRefCount.h"
 #include "Tcltask/ITclHelpers.h"
 
+namespace ZoreTest {
+struct PartitionProbe;
+}
+
 namespace ZorE {
 
 class PartitionStringList;
@@ -109,6 +113,11 @@ class Partition final {
   /// derived from the pin list is rebuilt from it. Appending to m_pins needs
   /// no call.
   void OnPinsReplaced();
+  /// Appends a pin to the list (the partition takes the reference).
+  void AppendPin(ZavU::PinRef pin) { m_pins.push_back(std::move(pin)); }
+  /// The partition's own IPartition, to hand itself to others (no reference
+  /// is taken).
+  ZavU::IPartition* Self() { return &m_iPartition; }
 
   // ---- traits ----
   CitI::Status SetTrait(const Port::StringBase& name, const Port::StringBase& value,
@@ -169,12 +178,16 @@ class Partition final {
   friend class Partition_ZavU_IPartitionTimeTracking;
   friend class Partition_ZavU_IReconfigAssocInfo;
   friend class CommonI::TRefCountHelper<Partition>;
+  // Source units whose helpers fill or read the fields directly.
+  friend struct PartitionAssociation;
+  friend struct PartitionRecordReader;
+  friend struct PartitionTclProperties;
+  friend struct ::ZoreTest::PartitionProbe;  // the tests' read-only view of the fields
 
   // Only the last Release destroys a partition.
   ~Partition();
   Dpm::IStringIterator* AdoptStringList(PartitionStringList* list);
 
- public:
   // ---- fields, in declaration order ----
   bool m_isRoot = false;
   bool m_isReconfigurable = false;
@@ -213,7 +226,6 @@ class Partition final {
   Partition_ZavU_IPartitionTimeTracking m_iTimeTracking{this};
   Partition_ZavU_IReconfigAssocInfo m_iReconfigAssocInfo{this};
 
- private:
   std::set<PartitionStringList*> m_stringLists;
   std::set<PartitionPinList*> m_pinLists;
   PinNameIndex m_pinIndex;  // finds pins by name (PartitionHierarchy.cpp)

@@ -3,19 +3,10 @@
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
 #include "Partition/PartitionPinList.h"
+#include "Partition/PartitionTexts.h"
 #include "framework/Messages.h"
 
 namespace ZorE {
-
-namespace {
-// What adding a pin reports.
-struct PinTexts {
-  const char* existingPin = "AddPartitionPin called with existing Partition Pin.\n";
-  const char* noInterface = "Can't create ZorE:PartitionPin Interface\n";
-  const char* noComponent = "Can't create ZorE:PartitionPin component\n";
-};
-constexpr PinTexts kPinText{};
-}  // namespace
 
 CitI::Status Partition::SetParent(ZavU::IPartition* parent) {
   m_parent = parent;  // no reference: the creator keeps the parent alive
@@ -59,18 +50,18 @@ CommonI::RefCountPtr<ZavU::IPartition> Partition::GetParentPartition() {
 
 CitI::Status Partition::AddPartitionPin(const Port::StringBase& name) {
   if (FindPartitionPin(name)) {
-    ZORE_MSG().issueError("%s", kPinText.existingPin);
+    ZORE_MSG().issueError("%s", kPinExisting);
     return 0;
   }
   CommonI::RefCountPtr<CitI::IInterface> created =
       CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin));
   if (!created) {
-    ZORE_MSG().issueError("%s", kPinText.noInterface);
+    ZORE_MSG().issueError("%s", kPinNoInterface);
     return 0;
   }
   ZavU::PinRef pin = created.As<ZavU::IPartitionPin>();
   if (!pin) {
-    ZORE_MSG().issueError("%s", kPinText.noComponent);
+    ZORE_MSG().issueError("%s", kPinNoComponent);
     return 0;
   }
   pin->SetName(name);

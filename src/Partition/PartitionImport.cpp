@@ -32,7 +32,7 @@ bool AllowIncompleteImport() {
   static bool decided = false;
   static bool allowed = false;
   if (!decided) {
-    allowed = Port_Env::GetEnv(kImportText.allowIncompletePif) != nullptr;
+    allowed = Port_Env::GetEnv(kEnvAllowIncompletePif) != nullptr;
     decided = true;
   }
   return allowed;
@@ -42,9 +42,9 @@ void ReportMissingPreviousFile(const char* pattern, const Port::StringBase& part
                                const Port::StringBase& location) {
   auto message = ZORE_MSG();
   if (AllowIncompleteImport()) {
-    message.issueWarning(kImportText.missingFile, pattern, partitionName.c_str(), location.c_str());
+    message.issueWarning(kImportMissingFile, pattern, partitionName.c_str(), location.c_str());
   } else {
-    message.issueError(kImportText.missingFile, pattern, partitionName.c_str(), location.c_str());
+    message.issueError(kImportMissingFile, pattern, partitionName.c_str(), location.c_str());
   }
 }
 
@@ -95,20 +95,20 @@ bool Partition::ImportPreviousImplementation(ZavU::IPartition* source, bool qhvO
 
   if (m_isReconfigurable) {
     if (!from->IsReconfigurable()) {
-      ZORE_MSG().issueError(kImportText.notReconfigurableSource, m_name.c_str(),
+      ZORE_MSG().issueError(kImportNotReconfigurableSource, m_name.c_str(),
                             m_importLocation.c_str());
       return false;
     }
     Port::StringBase ownModule = ModuleNameOf(&m_iReconfigAssocInfo);
     Port::StringBase sourceModule = ModuleNameOf(from.get());
     if (ownModule != sourceModule) {
-      ZORE_MSG().issueError(kImportText.moduleMismatch, ownModule.c_str(), m_name.c_str(),
+      ZORE_MSG().issueError(kImportModuleMismatch, ownModule.c_str(), m_name.c_str(),
                             sourceModule.c_str());
       return false;
     }
   }
 
-  const bool persistent = Port_Env::GetEnv(kImportText.persistentPif) != nullptr;
+  const bool persistent = Port_Env::GetEnv(kEnvPersistentPif) != nullptr;
   const Port::StringBase location = m_importLocation;
   bool keepSourcePaths = false;
   if (persistent) {

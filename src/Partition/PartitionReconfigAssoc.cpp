@@ -20,44 +20,46 @@ CommonI::RefCountPtr<CitI::IInterface> Identity(CitI::IInterface* object) {
   return CommonI::RefCountPtr<CitI::IInterface>(CitI::QueryAs<CitI::IInterface>(object));
 }
 
-/// The association partition of `p` and whether it is reconfigurable logic.
-/// Only m_isReconfigurable stops the walk on an ancestor, not its root flag.
-/// A walk that cannot go on (an ancestor without hierarchy interface, or a
-/// parent link that comes back to a partition already seen) ends at the last
-/// partition reached, as static logic.
-CommonI::RefCountPtr<CitI::IInterface> LookupAssociation(Partition& p, bool& reconfigurable) {
-  reconfigurable = false;
-  if (p.m_isReconfigurable || p.m_isRoot) {
-    reconfigurable = p.m_isReconfigurable;
-    return Identity(&p.m_iPartition);
-  }
-  CommonI::RefCountPtr<ZavU::IPartitionHierarchy> current(&p.m_iHierarchy);
-  // Held, so an identity seen cannot be freed and its address reused.
-  std::vector<CommonI::RefCountPtr<CitI::IInterface>> seen{Identity(current.get())};
-  auto wasSeen = [&seen](const CommonI::RefCountPtr<CitI::IInterface>& id) {
-    return std::any_of(seen.begin(), seen.end(),
-                       [&id](const auto& s) { return s.get() == id.get(); });
-  };
-  for (;;) {
-    CommonI::RefCountPtr<ZavU::IPartition> parent = current->GetParentPartition();
-    if (!parent) return Identity(current.get());
-    if (parent->IsReconfigurable()) {
-      reconfigurable = true;
-      return Identity(parent.get());
-    }
-    auto next = parent.As<ZavU::IPartitionHierarchy>();
-    CommonI::RefCountPtr<CitI::IInterface> id = Identity(parent.get());
-    if (!next || wasSeen(id)) return id;
-    seen.push_back(id);
-    current = next;
-  }
-}
-
 }  // namespace
+
+struct PartitionAssociation {
+  /// The association partition of `p` and whether it is reconfigurable logic.
+  /// Only m_isReconfigurable stops the walk on an ancestor, not its root flag.
+  /// A walk that cannot go on (an ancestor without hierarchy interface, or a
+  /// parent link that comes back to a partition already seen) ends at the last
+  /// partition reached, as static logic.
+  static CommonI::RefCountPtr<CitI::IInterface> Lookup(Partition& p, bool& reconfigurable) {
+    reconfigurable = false;
+    if (p.m_isReconfigurable || p.m_isRoot) {
+      reconfigurable = p.m_isReconfigurable;
+      return Identity(&p.m_iPartition);
+    }
+    CommonI::RefCountPtr<ZavU::IPartitionHierarchy> current(&p.m_iHierarchy);
+    // Held, so an identity seen cannot be freed and its address reused.
+    std::vector<CommonI::RefCountPtr<CitI::IInterface>> seen{Identity(current.get())};
+    auto wasSeen = [&seen](const CommonI::RefCountPtr<CitI::IInterface>& id) {
+      return std::any_of(seen.begin(), seen.end(),
+                         [&id](const auto& s) { return s.get() == id.get(); });
+    };
+    for (;;) {
+      CommonI::RefCountPtr<ZavU::IPartition> parent = current->GetParentPartition();
+      if (!parent) return Identity(current.get());
+      if (parent->IsReconfigurable()) {
+        reconfigurable = true;
+        return Identity(parent.get());
+      }
+      auto next = parent.As<ZavU::IPartitionHierarchy>();
+      CommonI::RefCountPtr<CitI::IInterface> id = Identity(parent.get());
+      if (!next || wasSeen(id)) return id;
+      seen.push_back(id);
+      current = next;
+    }
+  }
+};
 
 bool Partition::IsReconfigurableLogic() {
   bool reconfigurable = false;
-  LookupAssociation(*this, reconfigurable);
+  PartitionAssociation::Lookup(*this, reconfigurable);
   return reconfigurable;
 }
 
@@ -66,7 +68,7 @@ bool Partition::GetReconfigAssociation(CitI::IInterface*& assoc) {
   CitI::IInterface* previous = assoc;
   // The caller owns the reference the new answer carries; the one it held
   // before is dropped after the store, so an unchanged answer stays alive.
-  assoc = LookupAssociation(*this, reconfigurable).Detach();
+  assoc = PartitionAssociation::Lookup(*this, reconfigurable).Detach();
   CommonI::ReleaseFrom(previous);
   return assoc != nullptr;
 }

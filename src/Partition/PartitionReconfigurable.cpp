@@ -34,7 +34,7 @@ bool ResetDependencyManagement(Dpm::IHDProject& project) {
     if (value == fallback) continue;
     reset = true;
     if (partition->SetTrait(trait, fallback, true) != 1) {
-      ZORE_THROW(kTraitText.resetRefused, trait.c_str(), fallback.c_str());
+      ZORE_THROW(kTraitResetRefused, trait.c_str(), fallback.c_str());
     }
   }
   return reset;
@@ -68,7 +68,7 @@ CitI::Status Partition::SetReconfigurable(bool reconfigurable) {
   if (reconfigurable) {
     if (LookupHDProject(project) != 1 || !project) return 0;
     if (ResetDependencyManagement(*project.get())) {
-      ZORE_MSG().issueInfo(kTraitText.resetDone, kTraitDependencyManagementMode,
+      ZORE_MSG().issueInfo(kTraitResetDone, kTraitDependencyManagementMode,
                            kTraitDependencyManagementMode);
     }
   } else if (wasReconfigurable) {

@@ -64,91 +64,94 @@ bool ReadLastIndexed(Stream& s, Array& array, Text failed, const char* label, Re
   return true;
 }
 
-/// Creates one pin and loads its record; a pin that fails is reported with
-/// its index and left out. The steps go as the messages say: the component
-/// first, then its record interface, then its record, and only a loaded pin
-/// is asked for its IPartitionPin and listed.
-bool LoadPin(Partition& p, Stream& s, std::int32_t index) {
-  CommonI::RefCountPtr<CitI::IInterface> created =
-      CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin));
-  if (!created) {
-    ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
-    return false;
-  }
-  Prjrep::IPersist* persist = CitI::QueryAs<Prjrep::IPersist>(created.get());
-  if (!persist) {
-    ZORE_MSG().issueError("%s", TextOf(Text::CreatePinPersist));
-    return false;
-  }
-  if (persist->PersistLoad(&s) != 1) {
-    ZORE_MSG().issueError(TextOf(Text::ReadPin), index);
-    return false;
-  }
-  ZavU::PinRef pin = created.As<ZavU::IPartitionPin>();
-  if (!pin) {
-    // A component with a record but no pin interface cannot be listed.
-    ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
-    return false;
-  }
-  p.m_pins.push_back(std::move(pin));
-  return true;
-}
-
-/// The Reconfigurable flag, the pin count and the pins, which replace the
-/// partition's pin list.
-bool LoadPins(Partition& p, Stream& s) {
-  if (!Read(Text::ReadReconfigurable, s.ReadBool(p.m_isReconfigurable))) return false;
-  std::int32_t count = 0;
-  if (!Read(Text::ReadPinCount, s.ReadInt(count))) return false;
-  Port_MsgManData::debugStub("Reading %d partition pins\n", count);
-  p.m_pins.clear();
-  // One bad pin among good ones is skipped and the load goes on. Pins that
-  // keep failing back to back mean a damaged or cut stream: every further
-  // pin would fail the same way, so the loop ends with one message.
-  bool complete = true;
-  int failedInARow = 0;
-  for (std::int32_t i = 0; i < count; ++i) {
-    if (LoadPin(p, s, i)) {
-      failedInARow = 0;
-    } else if (++failedInARow == PartitionRecord::kPinFailuresInARowLimit) {
-      ZORE_MSG().issueError(TextOf(Text::ReadPinsGaveUp), failedInARow);
-      complete = false;
-      break;
-    }
-  }
-  p.OnPinsReplaced();
-  return complete;
-}
-
-bool LoadDesignFiles(Partition& p, Stream& s, PartitionRecord::DesignFiles form) {
-  using PartitionRecord::DesignFiles;
-  if (form == DesignFiles::kAbsent) return true;
-  if (form == DesignFiles::kList) {
-    return ReadLastIndexed(
-        s, p.m_previousFiles, Text::ReadDesignFiles, PartitionRecord::kDesignFileListLabel,
-        [&](Port::StringBase& path) { return s.ReadFileName(path); },
-        [](Port::StringBase& path) { path.Empty(); });
-  }
-  // The old records kept only the Qnl file.
-  for (Port::StringBase& path : p.m_previousFiles) path.Empty();
-  Port::StringBase qnl;
-  const CitI::Status status =
-      form == DesignFiles::kQnlString ? s.ReadString(qnl) : s.ReadFileName(qnl);
-  if (!Read(Text::ReadQnlFile, status)) return false;
-  p.m_previousFiles[ZavU::QNL] = qnl;
-  return true;
-}
-
-bool LoadTimestampArrays(Partition& p, Stream& s) {
-  auto readTime = [&](Port::Time& time) { return s.ReadTime(time); };
-  auto never = [](Port::Time& time) { time = -1; };
-  return ReadLastIndexed(s, p.m_processedTimestamps, Text::ReadProcessed,
-                         PartitionRecord::kProcessedLabel, readTime, never) &&
-         ReadLastIndexed(s, p.m_interfaceChangeTimestamps, Text::ReadInterfaceChange,
-                         PartitionRecord::kInterfaceChangeLabel, readTime, never);
-}
-
 }  // namespace
+
+/// The helpers that fill the partition's fields directly.
+struct PartitionRecordReader {
+  /// Creates one pin and loads its record; a pin that fails is reported with
+  /// its index and left out. The steps go as the messages say: the component
+  /// first, then its record interface, then its record, and only a loaded pin
+  /// is asked for its IPartitionPin and listed.
+  static bool LoadPin(Partition& p, Stream& s, std::int32_t index) {
+    CommonI::RefCountPtr<CitI::IInterface> created =
+        CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin));
+    if (!created) {
+      ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
+      return false;
+    }
+    Prjrep::IPersist* persist = CitI::QueryAs<Prjrep::IPersist>(created.get());
+    if (!persist) {
+      ZORE_MSG().issueError("%s", TextOf(Text::CreatePinPersist));
+      return false;
+    }
+    if (persist->PersistLoad(&s) != 1) {
+      ZORE_MSG().issueError(TextOf(Text::ReadPin), index);
+      return false;
+    }
+    ZavU::PinRef pin = created.As<ZavU::IPartitionPin>();
+    if (!pin) {
+      // A component with a record but no pin interface cannot be listed.
+      ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
+      return false;
+    }
+    p.m_pins.push_back(std::move(pin));
+    return true;
+  }
+
+  /// The Reconfigurable flag, the pin count and the pins, which replace the
+  /// partition's pin list.
+  static bool LoadPins(Partition& p, Stream& s) {
+    if (!Read(Text::ReadReconfigurable, s.ReadBool(p.m_isReconfigurable))) return false;
+    std::int32_t count = 0;
+    if (!Read(Text::ReadPinCount, s.ReadInt(count))) return false;
+    Port_MsgManData::debugStub("Reading %d partition pins\n", count);
+    p.m_pins.clear();
+    // One bad pin among good ones is skipped and the load goes on. Pins that
+    // keep failing back to back mean a damaged or cut stream: every further
+    // pin would fail the same way, so the loop ends with one message.
+    bool complete = true;
+    int failedInARow = 0;
+    for (std::int32_t i = 0; i < count; ++i) {
+      if (LoadPin(p, s, i)) {
+        failedInARow = 0;
+      } else if (++failedInARow == PartitionRecord::kPinFailuresInARowLimit) {
+        ZORE_MSG().issueError(TextOf(Text::ReadPinsGaveUp), failedInARow);
+        complete = false;
+        break;
+      }
+    }
+    p.OnPinsReplaced();
+    return complete;
+  }
+
+  static bool LoadDesignFiles(Partition& p, Stream& s, PartitionRecord::DesignFiles form) {
+    using PartitionRecord::DesignFiles;
+    if (form == DesignFiles::kAbsent) return true;
+    if (form == DesignFiles::kList) {
+      return ReadLastIndexed(
+          s, p.m_previousFiles, Text::ReadDesignFiles, PartitionRecord::kDesignFileListLabel,
+          [&](Port::StringBase& path) { return s.ReadFileName(path); },
+          [](Port::StringBase& path) { path.Empty(); });
+    }
+    // The old records kept only the Qnl file.
+    for (Port::StringBase& path : p.m_previousFiles) path.Empty();
+    Port::StringBase qnl;
+    const CitI::Status status =
+        form == DesignFiles::kQnlString ? s.ReadString(qnl) : s.ReadFileName(qnl);
+    if (!Read(Text::ReadQnlFile, status)) return false;
+    p.m_previousFiles[ZavU::QNL] = qnl;
+    return true;
+  }
+
+  static bool LoadTimestampArrays(Partition& p, Stream& s) {
+    auto readTime = [&](Port::Time& time) { return s.ReadTime(time); };
+    auto never = [](Port::Time& time) { time = -1; };
+    return ReadLastIndexed(s, p.m_processedTimestamps, Text::ReadProcessed,
+                           PartitionRecord::kProcessedLabel, readTime, never) &&
+           ReadLastIndexed(s, p.m_interfaceChangeTimestamps, Text::ReadInterfaceChange,
+                           PartitionRecord::kInterfaceChangeLabel, readTime, never);
+  }
+};
 
 CitI::Status Partition::PersistLoad(Prjrep::IPersistStream* stream) {
   if (!stream) return Read(Text::ReadVersion, CitI::Status{0});
@@ -176,7 +179,7 @@ CitI::Status Partition::PersistLoad(Prjrep::IPersistStream* stream) {
 
   if (!layout.pins) {
     m_isReconfigurable = false;
-  } else if (!LoadPins(*this, s)) {
+  } else if (!PartitionRecordReader::LoadPins(*this, s)) {
     return 0;
   }
 
@@ -214,7 +217,7 @@ CitI::Status Partition::PersistLoad(Prjrep::IPersistStream* stream) {
     return 0;
   }
 
-  if (!LoadDesignFiles(*this, s, layout.designFiles)) return 0;
+  if (!PartitionRecordReader::LoadDesignFiles(*this, s, layout.designFiles)) return 0;
 
   using PartitionRecord::IpFiles;
   if (layout.ipFiles != IpFiles::kAbsent &&
@@ -230,7 +233,7 @@ CitI::Status Partition::PersistLoad(Prjrep::IPersistStream* stream) {
     return 0;
   }
 
-  if (layout.timestampArrays && !LoadTimestampArrays(*this, s)) return 0;
+  if (layout.timestampArrays && !PartitionRecordReader::LoadTimestampArrays(*this, s)) return 0;
   return 1;
 }
 

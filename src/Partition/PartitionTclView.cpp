@@ -11,6 +11,8 @@
 // message is issued except the debug trace of the up-to-date properties.
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
+#include "Partition/PartitionTexts.h"
+#include "Partition/TraitTable.h"
 #include "Port/MsgMan.h"
 #include "ZavU/IReconfigAssocInfo.h"
 
@@ -20,21 +22,6 @@ namespace {
 
 using Tcltask::ITclPropertyValue;
 using Project = Prjrep::AutoRelease<Dpm::IHDProject>;
-
-// Component libraries loaded by name, and the fixed texts of the values.
-struct TclTexts {
-  const char* helpersLibrary = "libTcltask_Helpers";
-  const char* partitionHelperLibrary = "devAreD_PartitionHelper";
-  const char* reasonTrace = "Reason : %s\n";
-  const char* upToDate = "true";
-  const char* notUpToDate = "false";
-};
-constexpr TclTexts kTclText{};
-
-// Traits shown as properties, raw and effective. `guide` has none.
-constexpr char kPreserve[] = "preserve";
-constexpr char kDependencyMode[] = "dependency_management_mode";
-constexpr char kFleetmatch[] = "fleetmatch";
 
 // The project's answer of its up-to-date query that means "up to date".
 constexpr std::int32_t kUpToDateStatus = 2;
@@ -60,26 +47,26 @@ CitI::Status SetText(ITclPropertyValue& value, const Port::StringBase& text) {
 // ---- the getters: each sets the value object's value and answers 1, or
 // answers 0 when it cannot produce a value ----
 
-template <Port::StringBase Partition::*Field>
+template <Port::StringBase (Partition::*Get)() const>
 CitI::Status GetNameField(Partition& p, ITclPropertyValue& value) {
-  return SetText(value, p.*Field);
+  return SetText(value, (p.*Get)());
 }
 
-template <const char* Trait>
+template <const char* const* Trait>
 CitI::Status GetTraitValue(Partition& p, ITclPropertyValue& value) {
-  return SetText(value, p.GetTrait(Trait));
+  return SetText(value, p.GetTrait(*Trait));
 }
 
-template <const char* Trait>
+template <const char* const* Trait>
 CitI::Status GetEffectiveTraitValue(Partition& p, ITclPropertyValue& value) {
   Project project;
   if (p.LookupHDProject(project) != 1 || !project) return 0;
   CommonI::RefCountPtr<ZavU::IPartitionHelper> helper = CreateOrLoad<ZavU::IPartitionHelper>(
-      Xuids::Class_PartitionHelper, kTclText.partitionHelperLibrary);
+      Xuids::Class_PartitionHelper, kTclPartitionHelperLibrary);
   if (!helper) return 0;
   auto* projectData = CitI::QueryAs<Dpm::IHDProjectData>(project.get());
-  CommonI::RefCountPtr<ZavU::IPartition> self(&p.m_iPartition);
-  return SetText(value, helper->GetEffectiveTraitValue(Trait, self.get(), projectData));
+  CommonI::RefCountPtr<ZavU::IPartition> self(p.Self());
+  return SetText(value, helper->GetEffectiveTraitValue(*Trait, self.get(), projectData));
 }
 
 /// `synthesis` 1 asks for synthesis, 0 for implementation.
@@ -90,9 +77,9 @@ CitI::Status GetUpToDate(Partition& p, ITclPropertyValue& value) {
   auto* query = CitI::QueryAs<Dpm::IUpToDate>(project.get());
   if (!query) return 0;
   Port::StringBase reason;
-  const std::int32_t status = query->IsUpToDate(p.m_name, Synthesis, reason);
-  Port_MsgManData::debugStub(kTclText.reasonTrace, reason.c_str());
-  return SetText(value, status == kUpToDateStatus ? kTclText.upToDate : kTclText.notUpToDate);
+  const std::int32_t status = query->IsUpToDate(p.GetName(), Synthesis, reason);
+  Port_MsgManData::debugStub(kTclReasonTrace, reason.c_str());
+  return SetText(value, status == kUpToDateStatus ? kTclUpToDate : kTclNotUpToDate);
 }
 
 CitI::Status GetReconfigurable(Partition& p, ITclPropertyValue& value) {
@@ -115,7 +102,7 @@ void AddParent(Partition& p, Tcltask::ITclCollection& collection) {
 void AddChildren(Partition& p, Tcltask::ITclCollection& collection) {
   Project project;
   if (p.LookupHDProject(project) != 1 || !project) return;
-  CommonI::RefCountPtr<ZavU::IPartition> self(&p.m_iPartition);
+  CommonI::RefCountPtr<ZavU::IPartition> self(p.Self());
   Prjrep::AutoRelease<Dpm::IPartitionIterator> children;
   project->GetChildPartitions(children.Out(), self.get());
   if (!children) return;
@@ -151,45 +138,49 @@ struct TclPropertyRow {
   TclPropertyEntry::Getter getter;
 };
 const TclPropertyRow kTclProperties[] = {
-    {"name", GetNameField<&Partition::m_name>},
-    {"full_name", GetNameField<&Partition::m_hierarchicalName>},
-    {"preserve", GetTraitValue<kPreserve>},
-    {"preserve_effective", GetEffectiveTraitValue<kPreserve>},
+    {"name", GetNameField<&Partition::GetName>},
+    {"full_name", GetNameField<&Partition::GetHierarchicalName>},
+    {"preserve", GetTraitValue<&kTraitPreserve>},
+    {"preserve_effective", GetEffectiveTraitValue<&kTraitPreserve>},
     {"up_to_date_synthesis", GetUpToDate<1>},
     {"up_to_date_implementation", GetUpToDate<0>},
     {"parent", GetCollection<AddParent>},
     {"children", GetCollection<AddChildren>},
     {"reconfigurable", GetReconfigurable},
-    {"dependency_management_mode", GetTraitValue<kDependencyMode>},
-    {"dependency_management_mode_effective", GetEffectiveTraitValue<kDependencyMode>},
-    {"fleetmatch", GetTraitValue<kFleetmatch>},
-    {"fleetmatch_effective", GetEffectiveTraitValue<kFleetmatch>},
+    {"dependency_management_mode", GetTraitValue<&kTraitDependencyManagementMode>},
+    {"dependency_management_mode_effective",
+     GetEffectiveTraitValue<&kTraitDependencyManagementMode>},
+    {"fleetmatch", GetTraitValue<&kTraitFleetmatch>},
+    {"fleetmatch_effective", GetEffectiveTraitValue<&kTraitFleetmatch>},
 };
-
-/// Creates the property-name registry and the property map unless the
-/// registry exists. Tried again on every call while it cannot be created.
-/// A row whose value object cannot be created ends the map there (its name
-/// is registered already).
-void EnsureTclProperties(Partition& p) {
-  if (p.m_tclHelper) return;
-  p.m_tclHelper = CreateOrLoad<Tcltask::ITclPropertyRegistry>(Xuids::Class_TclPropertyRegistry,
-                                                              kTclText.helpersLibrary);
-  if (!p.m_tclHelper) return;
-  for (const TclPropertyRow& row : kTclProperties) {
-    p.m_tclHelper->RegisterProperty(row.name);
-    CommonI::RefCountPtr<ITclPropertyValue> value =
-        CreateOrLoad<ITclPropertyValue>(Xuids::Class_TclPropertyValue, kTclText.helpersLibrary);
-    if (!value) return;
-    TclPropertyEntry& entry = p.m_tclProperties[row.name];
-    entry.getter = row.getter;
-    entry.value = std::move(value);
-  }
-}
 
 }  // namespace
 
+/// The helpers that fill the partition's fields directly.
+struct PartitionTclProperties {
+  /// Creates the property-name registry and the property map unless the
+  /// registry exists. Tried again on every call while it cannot be created.
+  /// A row whose value object cannot be created ends the map there (its name
+  /// is registered already).
+  static void EnsureTclProperties(Partition& p) {
+    if (p.m_tclHelper) return;
+    p.m_tclHelper = CreateOrLoad<Tcltask::ITclPropertyRegistry>(Xuids::Class_TclPropertyRegistry,
+                                                                kTclHelpersLibrary);
+    if (!p.m_tclHelper) return;
+    for (const TclPropertyRow& row : kTclProperties) {
+      p.m_tclHelper->RegisterProperty(row.name);
+      CommonI::RefCountPtr<ITclPropertyValue> value =
+          CreateOrLoad<ITclPropertyValue>(Xuids::Class_TclPropertyValue, kTclHelpersLibrary);
+      if (!value) return;
+      TclPropertyEntry& entry = p.m_tclProperties[row.name];
+      entry.getter = row.getter;
+      entry.value = std::move(value);
+    }
+  }
+};
+
 bool Partition::GetPropertyValue(const Port::StringBase& name, CitI::IInterface*& out) {
-  EnsureTclProperties(*this);
+  PartitionTclProperties::EnsureTclProperties(*this);
   auto found = m_tclProperties.find(name);
   if (found == m_tclProperties.end() || !found->second.value) return false;
   Project project;
@@ -204,7 +195,7 @@ bool Partition::GetPropertyValue(const Port::StringBase& name, CitI::IInterface*
 }
 
 CitI::Status Partition::QueryProperties(CitI::IInterface* query) {
-  EnsureTclProperties(*this);
+  PartitionTclProperties::EnsureTclProperties(*this);
   if (!m_tclHelper) return 0;
   return m_tclHelper->Query(query);
 }

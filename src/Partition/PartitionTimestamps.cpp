@@ -19,12 +19,12 @@ bool IsIndex(std::int32_t value, int count) { return value >= 0 && value < count
 
 Port::StringBase TimestampKey(std::int32_t view) {
   Port::StringBase key(kTimestampKeyPrefix);
-  return key.Append(kAppViews[view].keySuffix);
+  return key.Append(ZavU::kAppViewNames[view]);
 }
 
 Port::StringBase ForceFlagKey(std::int32_t task) {
   Port::StringBase key(kForceFlagKeyPrefix);
-  return key.Append(kTaskWords[task]);
+  return key.Append(ZavU::kTaskNames[task]);
 }
 
 Port::Time TimeUnder(const std::map<Port::StringBase, Port::Time>& times,
@@ -39,11 +39,11 @@ void Report(const char* text) { ZORE_MSG().issueError("%s", text); }
 
 CitI::Status Partition::SetTimestamp(ZavU::AppView view, Port::Time time) {
   if (!IsIndex(view, ZavU::kAppViewCount)) {
-    Report(kTrackingText.setTimestampView);
+    Report(kSetTimestampBadView);
     return 1;
   }
-  const AppViewInfo& info = kAppViews[view];
-  if (info.clearsTask >= 0) ForceTask(static_cast<ZavU::TaskID>(info.clearsTask), false);
+  const std::int32_t cleared = kTaskClearedByView[view];
+  if (cleared >= 0) ForceTask(static_cast<ZavU::TaskID>(cleared), false);
   if (view == ZavU::SYNTHESIS) {
     // A changed synthesis result older than the expanded view makes the
     // expanded view stale: translate must run again.
@@ -57,7 +57,7 @@ CitI::Status Partition::SetTimestamp(ZavU::AppView view, Port::Time time) {
 
 Port::Time Partition::GetTimestamp(ZavU::AppView view) {
   if (!IsIndex(view, ZavU::kAppViewCount)) {
-    Report(kTrackingText.getTimestampView);
+    Report(kGetTimestampBadView);
     return -1;
   }
   return TimeUnder(m_timestamps, TimestampKey(view));
@@ -65,7 +65,7 @@ Port::Time Partition::GetTimestamp(ZavU::AppView view) {
 
 CitI::Status Partition::ForceTask(ZavU::TaskID task, bool force) {
   if (!IsIndex(task, ZavU::kTaskCount)) {
-    Report(kTrackingText.forceTaskTask);
+    Report(kForceTaskBadTask);
     return 1;
   }
   // An entry exists only while the task is forced.
@@ -79,7 +79,7 @@ CitI::Status Partition::ForceTask(ZavU::TaskID task, bool force) {
 
 bool Partition::GetForceTask(ZavU::TaskID task) {
   if (!IsIndex(task, ZavU::kTaskCount)) {
-    Report(kTrackingText.getForceTaskTask);
+    Report(kGetForceTaskBadTask);
     return false;
   }
   auto found = m_forceFlags.find(ForceFlagKey(task));
@@ -102,7 +102,7 @@ CitI::Status Partition::ClearChildModifiedTimestamp() {
 
 CitI::Status Partition::SetProcessedTimestamp(std::int32_t view, Port::Time time) {
   if (!IsIndex(view, ZavU::kAppViewCount)) {
-    Report(kTrackingText.setProcessedView);
+    Report(kSetProcessedBadView);
     return 0;
   }
   m_processedTimestamps[view] = time;
@@ -111,7 +111,7 @@ CitI::Status Partition::SetProcessedTimestamp(std::int32_t view, Port::Time time
 
 Port::Time Partition::GetProcessedTimestamp(std::int32_t view) {
   if (!IsIndex(view, ZavU::kAppViewCount)) {
-    Report(kTrackingText.getProcessedView);
+    Report(kGetProcessedBadView);
     return -1;
   }
   return m_processedTimestamps[view];
@@ -119,7 +119,7 @@ Port::Time Partition::GetProcessedTimestamp(std::int32_t view) {
 
 CitI::Status Partition::SetInterfaceTimestamp(std::int32_t view, Port::Time time) {
   if (!IsIndex(view, ZavU::kAppViewCount)) {
-    Report(kTrackingText.setInterfaceView);
+    Report(kSetInterfaceBadView);
     return 0;
   }
   m_interfaceChangeTimestamps[view] = time;
@@ -128,7 +128,7 @@ CitI::Status Partition::SetInterfaceTimestamp(std::int32_t view, Port::Time time
 
 Port::Time Partition::GetInterfaceTimestamp(std::int32_t view) {
   if (!IsIndex(view, ZavU::kAppViewCount)) {
-    Report(kTrackingText.getInterfaceView);
+    Report(kGetInterfaceBadView);
     return -1;
   }
   return m_interfaceChangeTimestamps[view];
@@ -136,7 +136,7 @@ Port::Time Partition::GetInterfaceTimestamp(std::int32_t view) {
 
 CitI::Status Partition::SetPreviousDesignFile(std::int32_t state, const Port::StringBase& path) {
   if (!IsIndex(state, ZavU::kFileStateCount)) {
-    Report(kTrackingText.setDesignFileState);
+    Report(kSetDesignFileBadState);
     return 0;
   }
   // A path read from the description is kept as written there; any other is
@@ -148,7 +148,7 @@ CitI::Status Partition::SetPreviousDesignFile(std::int32_t state, const Port::St
 
 Port::StringBase Partition::GetPreviousDesignFile(std::int32_t state) {
   if (!IsIndex(state, ZavU::kFileStateCount)) {
-    Report(kTrackingText.getDesignFileState);
+    Report(kGetDesignFileBadState);
     return {};
   }
   return m_previousFiles[state];

@@ -21,7 +21,7 @@ bool IsKeyword(const Port::StringBase& text, const char* keyword) {
 /// The trait's row; throws for a name the table does not hold.
 const TraitTable::Row& RowOf(const Port::StringBase& name) {
   const TraitTable::Row* row = TraitTable::Instance().Find(name);
-  if (!row) ZORE_THROW(kTraitText.invalidName, name.c_str());
+  if (!row) ZORE_THROW(kTraitInvalidName, name.c_str());
   return *row;
 }
 
@@ -31,18 +31,18 @@ CitI::Status Partition::SetTrait(const Port::StringBase& name, const Port::Strin
                                  bool overwrite) {
   const TraitTable::Row* row = TraitTable::Instance().Find(name);
   if (!row || !TraitTable::IsLegal(*row, value)) {
-    ZORE_THROW(kTraitText.invalidNameValue, name.c_str(), value.c_str());
+    ZORE_THROW(kTraitInvalidNameValue, name.c_str(), value.c_str());
   }
   // The value is legal by now, so the keyword tests below compare exact texts.
   const bool inherit = IsKeyword(value, kTraitValueInherit);
-  if (inherit && m_isRoot) ZORE_THROW("%s", kTraitText.inheritOnRoot);
+  if (inherit && m_isRoot) ZORE_THROW("%s", kTraitInheritOnRoot);
 
   if (IsKeyword(name, kTraitDependencyManagementMode) && !inherit) {
     Prjrep::AutoRelease<Dpm::IHDProject> project;
     if (LookupHDProject(project) != 1 || !project) return 0;
     Prjrep::AutoCast<Dpm::IPRProject> reconfig(project.get());
     if (reconfig && reconfig->IsPartialReconfigFlow()) {
-      ZORE_THROW(kTraitText.notInPRFlow, name.c_str());
+      ZORE_THROW(kTraitNotInPRFlow, name.c_str());
     }
   }
 

@@ -11,6 +11,7 @@
 
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
+#include "Partition/PartitionTexts.h"
 #include "Partition/PartitionXmlNames.h"
 #include "Partition/TraitTable.h"
 #include "framework/Messages.h"
@@ -26,17 +27,6 @@ using XERCES_CPP_NAMESPACE::XMLString;
 
 using namespace XmlNames;
 
-// ---- messages ----
-constexpr const char* kMsgStateActive =
-    "Partition XML state \"active\" is deprecated.  Please change the state to "
-    "\"implement\".\n";
-constexpr const char* kMsgStateUnknown = "Unknown Partition state value = \"%s\"\n";
-constexpr const char* kMsgBadCast = "Problem casting child node.\n";
-constexpr const char* kMsgUnexpectedNode = "Unexpected node %s under the Pins element.\n";
-constexpr const char* kMsgMissingPinName = "Missing pin Name attribute.\n";
-constexpr const char* kMsgDuplicatePin = "Duplicate Partition Pin names <%s>.\n";
-constexpr const char* kMsgCannotCreatePin =
-    "Can't create Partition Pin interface.  Partition Pin not loaded.\n";
 /// Every fatal message of the reader carries this code.
 constexpr int kFatalCode = 2;
 
@@ -51,7 +41,7 @@ const StateValue kStateValues[] = {
     {kStateImplement, false, nullptr},
     {"export", false, nullptr},
     {kStateImport, true, nullptr},
-    {"active", false, kMsgStateActive},
+    {"active", false, kXmlStateActive},
 };
 
 /// The element and attribute names in the DOM's strings, transcoded once per
@@ -79,21 +69,21 @@ ChildStep ClassifyChild(const DOMNode* node, const DOMElement*& element) {
   if (node->getNodeType() != DOMNode::ELEMENT_NODE) return ChildStep::Skip;
   element = dynamic_cast<const DOMElement*>(node);
   if (!element) {
-    ZORE_MSG().issueFatal(kFatalCode, "%s", kMsgBadCast);
+    ZORE_MSG().issueFatal(kFatalCode, "%s", kXmlBadCast);
     return ChildStep::Stop;
   }
   return ChildStep::Element;
 }
 
-void ReadState(Partition& partition, const Port::StringBase& value) {
+void ReadState(bool& isImport, const Port::StringBase& value) {
   for (const StateValue& state : kStateValues) {
     if (!IsKeyword(value, state.keyword)) continue;
     if (state.warning) ZORE_MSG().issueWarning("%s", state.warning);
-    partition.m_isImport = state.isImport;
+    isImport = state.isImport;
     return;
   }
   // Unknown or absent: the state is left as it was and reading goes on.
-  ZORE_MSG().issueError(kMsgStateUnknown, value.c_str());
+  ZORE_MSG().issueError(kXmlStateUnknown, value.c_str());
 }
 
 /// Reads one Pins element: every Pin child becomes a new pin of the
@@ -113,27 +103,27 @@ bool ReadPins(Partition& partition, const DOMElement& pins, const DescriptionNam
     // Names are compared as DOM strings: the same exact test as on the
     // transcoded texts, without a transcode per pin.
     if (!XMLString::equals(element->getNodeName(), names.pin.get())) {
-      ZORE_MSG().issueFatal(kFatalCode, kMsgUnexpectedNode,
+      ZORE_MSG().issueFatal(kFatalCode, kXmlUnexpectedNode,
                             XmlText(element->getNodeName()).str().c_str());
       return false;
     }
     const Port::StringBase name = XmlAttribute(*element, names.pinName);
     if (name.IsEmpty()) {
-      ZORE_MSG().issueFatal(kFatalCode, "%s", kMsgMissingPinName);
+      ZORE_MSG().issueFatal(kFatalCode, "%s", kXmlMissingPinName);
       return false;
     }
     if (partition.FindPartitionPin(name)) {
-      ZORE_MSG().issueError(kMsgDuplicatePin, name.c_str());
+      ZORE_MSG().issueError(kXmlDuplicatePin, name.c_str());
       return false;
     }
     ZavU::PinRef pin = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin))
                            .As<ZavU::IPartitionPin>();
     if (!pin) {
-      ZORE_MSG().issueError("%s", kMsgCannotCreatePin);
+      ZORE_MSG().issueError("%s", kXmlCannotCreatePin);
       continue;
     }
     pin->SetName(name);
-    partition.m_pins.push_back(pin);
+    partition.AppendPin(pin);
     auto* check = CitI::QueryAs<ZavU::IPPXPartition>(pin.get());
     if (!check || check->ReadXmlAttributes(element, checkFlag, formatVersion) != 1) return false;
   }
@@ -150,7 +140,7 @@ CitI::Status Partition::ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* e
   const DescriptionNames names;
   m_isXmlDefined = true;
 
-  ReadState(*this, XmlAttribute(*element, names.state));
+  ReadState(m_isImport, XmlAttribute(*element, names.state));
   m_importLocation = XmlAttribute(*element, names.importLocation);
   m_boundaryOpt = XmlAttribute(*element, names.boundaryOpt);
   // "NONE" names no tag, like an absent attribute.

@@ -18,7 +18,7 @@ std::uint32_t HashOf(const std::string& name) {
 /// The current name of an indexed pin (one of this library's: indexing
 /// checked that).
 const std::string& NameOf(ZavU::IPartitionPin* pin) {
-  return static_cast<PartitionPin_IPartitionPin*>(pin)->owner().m_name.str();
+  return static_cast<PartitionPin_IPartitionPin*>(pin)->owner().GetName().str();
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ bool PinNameIndex::IndexFrom(const std::vector<ZavU::PinRef>& pins, std::size_t 
     pin->WatchName();
     if ((m_used + 1) * 10 > m_slots.size() * 7) Grow();
 
-    const std::string& name = pin->m_name.str();
+    const std::string& name = pin->GetName().str();
     const std::uint32_t hash = HashOf(name);
     const std::size_t mask = m_slots.size() - 1;
     std::size_t at = hash & mask;

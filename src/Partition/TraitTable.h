@@ -37,6 +37,7 @@ class TraitTable {
 /// Trait names the library itself refers to.
 inline constexpr const char* kTraitPreserve = "preserve";
 inline constexpr const char* kTraitDependencyManagementMode = "dependency_management_mode";
+inline constexpr const char* kTraitFleetmatch = "fleetmatch";
 inline constexpr const char* kTraitReconfigurable = "reconfigurable";
 inline constexpr const char* kTraitValueInherit = "inherit";
 inline constexpr const char* kTraitValueTrue = "true";

@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "PartitionPin/PartitionPinTexts.h"
 #include "framework/LiveObjects.h"
 #include "framework/Messages.h"
 
@@ -17,7 +18,7 @@ std::atomic<std::uint64_t> g_watchedRenames{0};
 PartitionPin::PartitionPin() { NoteComponentConstructed(); }
 
 PartitionPin::~PartitionPin() {
-  Port_MsgManData::debugStub("In ZorE::PartitionPin::~PartitionPin\n");
+  Port_MsgManData::debugStub("%s", kPinGoneTrace);
   NoteComponentDestroyed();
 }
 
@@ -38,21 +39,21 @@ CitI::IInterface* PartitionPin::Lookup(const Port::XUID& iid) {
 // The setters answer 0 although they store: callers must not read it as a
 // failure.
 CitI::Status PartitionPin::SetPartitionPinBel(const Port::StringBase& bel) {
-  ZORE_MSG().issueInternal("PartitionPin::SetPartitionPinBel() called.\n");
+  ZORE_MSG().issueInternal("%s", kPinSetBelCalled);
   m_bel = bel;
   return 0;
 }
 Port::StringBase PartitionPin::GetPartitionPinBel() {
-  ZORE_MSG().issueInternal("PartitionPin::GetPartitionPinBel() called.\n");
+  ZORE_MSG().issueInternal("%s", kPinGetBelCalled);
   return m_bel;
 }
 CitI::Status PartitionPin::SetPartitionPinSite(const Port::StringBase& site) {
-  ZORE_MSG().issueInternal("PartitionPin::SetPartitionPinSite called.\n");
+  ZORE_MSG().issueInternal("%s", kPinSetSiteCalled);
   m_site = site;
   return 0;
 }
 Port::StringBase PartitionPin::GetPartitionPinSite() {
-  ZORE_MSG().issueInternal("PartitionPin::GetPartitionPinSite called.\n");
+  ZORE_MSG().issueInternal("%s", kPinGetSiteCalled);
   return m_site;
 }
 CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
@@ -82,7 +83,7 @@ PartitionPin* PartitionPin::FromInterface(ZavU::IPartitionPin* pin) {
 CitI::Status PartitionPin::NoOperation() { return 1; }
 
 CitI::Status PartitionPin::Dump() {
-  ZORE_MSG().issueStatus("Partition Pin \"%s\":\n", m_name.c_str());
+  ZORE_MSG().issueStatus(kPinDumpLine, m_name.c_str());
   return 1;
 }
 

@@ -14,6 +14,10 @@
 #include "Port/StringBase.h"
 #include "Port/XUID.h"
 
+namespace ZoreTest {
+struct PinProbe;
+}
+
 namespace ZorE {
 
 class PartitionPin final {
@@ -41,7 +45,7 @@ class PartitionPin final {
                                          std::uint32_t formatVersion);  // 6
   virtual CitI::Status NoOperation();                                   // 7
 
-  Port::StringBase GetName() const { return m_name; }
+  const Port::StringBase& GetName() const { return m_name; }
 
   /// The pin behind an IPartitionPin of this library; null for a pin of
   /// another implementation.
@@ -54,6 +58,11 @@ class PartitionPin final {
   CitI::Status Dump();
   CitI::Status PersistLoad(Prjrep::IPersistStream* stream);
   CitI::Status PersistSave(Prjrep::IPersistStream* stream);
+
+ private:
+  friend class CommonI::TRefCountHelper<PartitionPin>;
+  friend class PartitionPin_IPersist;
+  friend struct ::ZoreTest::PinProbe;  // the tests' read-only view of the fields
 
   // ---- fields, in declaration order ----
   Port::StringBase m_bel;
@@ -68,8 +77,6 @@ class PartitionPin final {
   CommonI::TRefCountHelper<PartitionPin> m_refCount{this};
   PartitionPin_IPersist m_iPersist{this};
 
- private:
-  friend class CommonI::TRefCountHelper<PartitionPin>;
   // Only the last Release destroys a pin.
   ~PartitionPin();
 

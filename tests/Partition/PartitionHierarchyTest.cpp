@@ -6,8 +6,10 @@
 #include <random>
 
 #include "Partition/FakeServices.h"
+#include "Partition/StoredState.h"
 #include "Prjrep/IPersist.h"
 #include "ZavU/IPartitionHierarchy.h"
+#include "support/Probe.h"
 #include "support/ScriptedStream.h"
 #include "support/ZoreTest.h"
 
@@ -17,7 +19,6 @@ using FakeServices::Settings;
 using ZoreTest::CapturingSink;
 using ZoreTest::NewPartition;
 using ZoreTest::NewPin;
-using ZoreTest::Own;
 using Strings = std::vector<std::string>;
 
 class PartitionHierarchy : public FakeServices::FakeServicesTest {};
@@ -37,17 +38,12 @@ Strings PinNames(const CommonI::RefCountPtr<ZavU::IPartition>& p) {
 
 /// The answer finding must give: the first pin in list order whose current
 /// name is `name`.
-ZavU::IPartitionPin* Walk(ZorE::Partition& p, const std::string& name) {
-  for (const ZavU::PinRef& pin : p.m_pins) {
+ZavU::IPartitionPin* Walk(const CommonI::RefCountPtr<ZavU::IPartition>& p,
+                          const std::string& name) {
+  for (const ZavU::PinRef& pin : ZoreTest::PartitionProbe(p).Pins()) {
     if (pin && pin->GetName().str() == name) return pin.get();
   }
   return nullptr;
-}
-
-ZavU::PinRef NamedPin(const char* name) {
-  ZavU::PinRef pin = NewPin();
-  pin->SetName(name);
-  return pin;
 }
 
 TEST_F(PartitionHierarchy, ParentComesFromTheLinkElseFromTheProject) {
@@ -87,7 +83,7 @@ TEST_F(PartitionHierarchy, ParentComesFromTheLinkElseFromTheProject) {
     EXPECT_EQ(linked.refs, 1) << "only the caller's";
   }
   EXPECT_EQ(linked.refs, 0);
-  EXPECT_EQ(Own(child).m_hdProject, &linked);
+  EXPECT_EQ(ZoreTest::PartitionProbe(child).Project(), &linked);
   EXPECT_EQ(hierarchy->GetParentPartition().get(), parent.get());
   EXPECT_EQ(linked.refs, 0) << "the lookup's reference was dropped";
   EXPECT_EQ(current.parentAskedFor.size(), 1u);
@@ -107,34 +103,6 @@ TEST_F(PartitionHierarchy, ParentComesFromTheLinkElseFromTheProject) {
   linked.parent.Reset();
 }
 
-TEST_F(PartitionHierarchy, ProjectLookupStatus) {
-  FakeServices::Project current, linked;
-  auto p = NewPartition();
-  ZorE::Partition& own = Own(p);
-  Prjrep::AutoRelease<Dpm::IHDProject> out;
-
-  EXPECT_EQ(own.LookupHDProject(out), 0);
-  out.Share(&linked);
-  EXPECT_EQ(own.LookupHDProject(out), 0);
-  EXPECT_EQ(out.get(), &linked) << "a service that cannot be created leaves the out argument";
-
-  Settings().currentProjectCreatable = true;
-  EXPECT_EQ(own.LookupHDProject(out), 0) << "no current project";
-  EXPECT_FALSE(out);
-  Settings().current = &current;
-  EXPECT_EQ(own.LookupHDProject(out), 1);
-  EXPECT_EQ(out.get(), &current);
-  EXPECT_EQ(current.refs, 1);
-
-  own.SetHDProject(&linked);
-  EXPECT_EQ(own.LookupHDProject(out), 1);
-  EXPECT_EQ(out.get(), &linked);
-  EXPECT_EQ(current.refs, 0) << "what the out argument held is dropped";
-  EXPECT_EQ(linked.refs, 1);
-  EXPECT_EQ(Settings().currentProjectCalls, 2) << "a linked project needs no service";
-  out.Reset();
-}
-
 TEST_F(PartitionPins, AddingRefusesOnlyAnExistingName) {
   auto p = NewPartition();
   CapturingSink sink;
@@ -145,7 +113,8 @@ TEST_F(PartitionPins, AddingRefusesOnlyAnExistingName) {
   EXPECT_EQ(p->AddPartitionPin(""), 0);
   EXPECT_EQ(sink.All(), (Strings{"ERROR: AddPartitionPin called with existing Partition Pin.\n",
                                  "ERROR: AddPartitionPin called with existing Partition Pin.\n"}));
-  EXPECT_EQ(ZoreTest::RefCount(Own(p).m_pins[0].get()), 1) << "the partition's own reference";
+  EXPECT_EQ(ZoreTest::RefCount(ZoreTest::PartitionProbe(p).Pins()[0].get()), 1)
+      << "the partition's own reference";
   EXPECT_EQ(PinNames(p), (Strings{"clk", "CLK", ""}));
 }
 
@@ -165,7 +134,7 @@ TEST_F(PartitionPins, PinsThatCannotBeCreatedAreReported) {
     EXPECT_EQ(FakeServices::NotAPin::live, 0) << "the object that is not a pin is dropped";
     EXPECT_EQ(sink.All(), (Strings{"ERROR: Can't create ZorE:PartitionPin Interface\n",
                                    "ERROR: Can't create ZorE:PartitionPin component\n"}));
-    EXPECT_TRUE(Own(p).m_pins.empty());
+    EXPECT_TRUE(ZoreTest::PartitionProbe(p).Pins().empty());
   }
   EXPECT_EQ(p->AddPartitionPin("clk"), 1);
 }
@@ -173,13 +142,13 @@ TEST_F(PartitionPins, PinsThatCannotBeCreatedAreReported) {
 TEST_F(PartitionPins, FindingByNameAndByProxyName) {
   auto p = NewPartition();
   for (const char* name : {"d", "a", "d_PROXY", "D"}) ASSERT_EQ(p->AddPartitionPin(name), 1);
-  ZorE::Partition& own = Own(p);
-  ZavU::IPartitionPin* d = own.m_pins[0].get();
-  ZavU::IPartitionPin* a = own.m_pins[1].get();
+  ZoreTest::PartitionProbe own(p);
+  ZavU::IPartitionPin* d = own.Pins()[0].get();
+  ZavU::IPartitionPin* a = own.Pins()[1].get();
 
-  EXPECT_EQ(own.FindPartitionPin("d").get(), d);
-  EXPECT_EQ(own.FindPartitionPinInterface("d").get(), d);
-  EXPECT_EQ(p->FindPartitionPin("D").get(), own.m_pins[3].get());
+  EXPECT_EQ(p->FindPartitionPin("d").get(), d);
+  EXPECT_EQ(p->GetPartitionPin("d").get(), d);
+  EXPECT_EQ(p->FindPartitionPin("D").get(), own.Pins()[3].get());
   EXPECT_EQ(p->GetPartitionPin("d").get(), d);
   EXPECT_FALSE(p->FindPartitionPin("e"));
   EXPECT_FALSE(p->GetPartitionPin("e"));
@@ -188,8 +157,8 @@ TEST_F(PartitionPins, FindingByNameAndByProxyName) {
   // named d_PROXY.
   EXPECT_EQ(p->FindPartitionPinByProxyName("d_PROXY").get(), d);
   EXPECT_EQ(p->GetPartitionPinByProxyName("a_PROXY_PROXY").get(), a);
-  EXPECT_EQ(own.FindPartitionPinInterfaceByProxyName("a").get(), a) << "no suffix: the name";
-  EXPECT_FALSE(own.FindPartitionPinByProxyName("d_proxy"));
+  EXPECT_EQ(p->GetPartitionPinByProxyName("a").get(), a) << "no suffix: the name";
+  EXPECT_FALSE(p->FindPartitionPinByProxyName("d_proxy"));
 
   {
     ZavU::PinRef found = p->FindPartitionPin("a");
@@ -212,11 +181,11 @@ TEST_F(PartitionPins, APinRenamedByItsOwnRecordLoadIsFoundByItsNewName) {
 
 TEST_F(PartitionPins, RenamedPinsAreFoundAsTheWalkFindsThem) {
   auto p = NewPartition();
-  ZorE::Partition& own = Own(p);
+  ZoreTest::PartitionProbe own(p);
   for (int i = 0; i < 10; ++i) ASSERT_EQ(p->AddPartitionPin(("n" + std::to_string(i)).c_str()), 1);
-  ZavU::IPartitionPin* pin1 = own.m_pins[1].get();
-  ZavU::IPartitionPin* pin3 = own.m_pins[3].get();
-  ZavU::IPartitionPin* pin7 = own.m_pins[7].get();
+  ZavU::IPartitionPin* pin1 = own.Pins()[1].get();
+  ZavU::IPartitionPin* pin3 = own.Pins()[3].get();
+  ZavU::IPartitionPin* pin7 = own.Pins()[7].get();
   EXPECT_EQ(p->FindPartitionPin("n3").get(), pin3);
   CapturingSink quiet;  // the refused additions below
 
@@ -241,10 +210,10 @@ TEST_F(PartitionPins, RenamedPinsAreFoundAsTheWalkFindsThem) {
     if (random() % 4 == 0) {
       p->AddPartitionPin(poolName(name).c_str());
     } else {
-      own.m_pins[random() % own.m_pins.size()]->SetName(poolName(name).c_str());
+      own.Pins()[random() % own.Pins().size()]->SetName(poolName(name).c_str());
     }
     for (int i = 0; i < kPool; ++i) {
-      ASSERT_EQ(p->FindPartitionPin(poolName(i).c_str()).get(), Walk(own, poolName(i)))
+      ASSERT_EQ(p->FindPartitionPin(poolName(i).c_str()).get(), Walk(p, poolName(i)))
           << "step " << step << ", name " << poolName(i);
     }
   }
@@ -252,69 +221,25 @@ TEST_F(PartitionPins, RenamedPinsAreFoundAsTheWalkFindsThem) {
 
 TEST_F(PartitionPins, ReplacedAndGrownListsAreFoundAsTheWalkFindsThem) {
   auto p = NewPartition();
-  ZorE::Partition& own = Own(p);
+  ZoreTest::PartitionProbe own(p);
   for (const char* name : {"a", "b", "c"}) ASSERT_EQ(p->AddPartitionPin(name), 1);
   EXPECT_TRUE(p->FindPartitionPin("a"));
-
-  // A record load replaces the list and says so.
-  own.m_pins = {NamedPin("z"), NamedPin("c"), NamedPin("y")};
-  own.OnPinsReplaced();
-  EXPECT_EQ(p->FindPartitionPin("z").get(), own.m_pins[0].get());
+  // A record load replaces the list.
+  ZoreTest::StoredState state;
+  state.pins = {"z", "c", "y"};
+  state.LoadInto(p.get());
+  EXPECT_EQ(p->FindPartitionPin("z").get(), own.Pins()[0].get());
   EXPECT_FALSE(p->FindPartitionPin("a"));
-  EXPECT_EQ(p->FindPartitionPin("c").get(), own.m_pins[1].get());
-
-  // Pins appended by whoever fills the list are found without notice.
-  own.m_pins.push_back(NamedPin("q"));
-  EXPECT_EQ(p->FindPartitionPin("q").get(), own.m_pins[3].get());
-  CapturingSink refused;
-  EXPECT_EQ(p->AddPartitionPin("q"), 0);
-
-  // A list that shrank is noticed, and so is an entry replaced in place
-  // once it is asked for.
-  own.m_pins.resize(2);
+  EXPECT_EQ(p->FindPartitionPin("c").get(), own.Pins()[1].get());
+  // Pins added later are found; a shorter list loaded over them is noticed.
+  ASSERT_EQ(p->AddPartitionPin("q"), 1);
+  EXPECT_EQ(p->FindPartitionPin("q").get(), own.Pins()[3].get());
+  state.pins = {"z", "r"};
+  state.LoadInto(p.get());
   EXPECT_FALSE(p->FindPartitionPin("q"));
-  own.m_pins[1] = NamedPin("r");
   EXPECT_FALSE(p->FindPartitionPin("c"));
-  EXPECT_EQ(p->FindPartitionPin("r").get(), own.m_pins[1].get());
-
-  // An empty entry (a damaged load) is passed over.
-  own.m_pins.insert(own.m_pins.begin(), ZavU::PinRef());
-  own.OnPinsReplaced();
-  EXPECT_EQ(p->FindPartitionPin("r").get(), own.m_pins[2].get());
+  EXPECT_EQ(p->FindPartitionPin("r").get(), own.Pins()[1].get());
   EXPECT_FALSE(p->FindPartitionPin(""));
-}
-
-/// A pin of another implementation: its renames are not announced.
-class ForeignPin final : public ZavU::IPartitionPin, public FakeServices::StackCounted {
- public:
-  explicit ForeignPin(const char* name) : name(name) {}
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    return iid == ZavU::IPartitionPin::kIID ? static_cast<ZavU::IPartitionPin*>(this) : nullptr;
-  }
-  CitI::Status SetName(const Port::StringBase& n) override { return name = n, 1; }
-  Port::StringBase GetName() override { return name; }
-  CitI::Status Dump() override { return 1; }
-  CitI::Status SetPartitionPinBel(const Port::StringBase&) override { return 0; }
-  Port::StringBase GetPartitionPinBel() override { return {}; }
-  CitI::Status SetPartitionPinSite(const Port::StringBase&) override { return 0; }
-  Port::StringBase GetPartitionPinSite() override { return {}; }
-  CitI::Status ClearPartitionPinBelAndSite() override { return 0; }
-  CitI::Status GetVersion(std::uint32_t*, std::uint32_t*) override { return 1; }
-  Port::StringBase name;
-};
-
-TEST_F(PartitionPins, PinsOfAnotherImplementationAreFoundByTheirCurrentName) {
-  ForeignPin foreign("f");
-  auto p = NewPartition();
-  ASSERT_EQ(p->AddPartitionPin("a"), 1);
-  Own(p).m_pins.push_back(ZavU::PinRef(&foreign));
-  EXPECT_EQ(p->FindPartitionPin("f").get(), &foreign);
-  foreign.name = "a";
-  EXPECT_FALSE(p->FindPartitionPin("f"));
-  EXPECT_EQ(p->FindPartitionPin("a").get(), Own(p).m_pins[0].get());
-  Own(p).m_pins[0]->SetName("b");
-  EXPECT_EQ(p->FindPartitionPin("a").get(), &foreign);
 }
 
 TEST_F(PartitionPins, PinListsAreSnapshotsCountedOnThePartition) {
@@ -332,7 +257,7 @@ TEST_F(PartitionPins, PinListsAreSnapshotsCountedOnThePartition) {
   before->First();
   ZavU::PinRef first;
   EXPECT_EQ(before->CurrentItem(first), 1);
-  EXPECT_EQ(first.get(), Own(p).m_pins[0].get());
+  EXPECT_EQ(first.get(), ZoreTest::PartitionProbe(p).Pins()[0].get());
   EXPECT_EQ(ZoreTest::RefCount(first.get()), 3) << "partition, list and caller";
   before->Next();
   EXPECT_TRUE(before->IsDone()) << "b was added after the snapshot";

@@ -10,6 +10,8 @@
 #include "ZavU/IPartitionTracking.h"
 #include "ZavU/IXPartition.h"
 #include "portability/TestSupport.h"
+#include "support/Probe.h"
+#include "support/XmlDoc.h"
 #include "support/ZoreTest.h"
 
 namespace {
@@ -18,7 +20,6 @@ using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 using Strings = std::vector<std::string>;
 using ZoreTest::CapturingSink;
 using ZoreTest::NewPartition;
-using ZoreTest::Own;
 
 constexpr const char* kPersistent = "OMB_PR_PERSISTENT_PIF";
 constexpr const char* kAllowIncomplete = "OMB_PR_ALLOW_INCOMPLETE_PIF";
@@ -36,18 +37,25 @@ class PartitionImport : public FakeServices::FakeServicesTest {
   /// description (so recorded paths stay as computed).
   static PartitionRef Importer(const std::string& location) {
     PartitionRef p = NewPartition();
-    Own(p).m_name = "p1";
-    Own(p).m_isXmlDefined = true;
-    Own(p).m_isImport = true;
-    Own(p).m_importLocation = location.c_str();
+    p->SetHierarchicalName("p1");
+    ReadElement(p, "State=\"import\" ImportLocation=\"" + location + "\"");
     return p;
+  }
+  /// Reads an element of `attributes` into `p`, as a host does.
+  static void ReadElement(const PartitionRef& p, const std::string& attributes) {
+    ZoreTest::XmlDoc doc("<Partition " + attributes + "/>");
+    EXPECT_EQ(X(p)->ReadXmlElement(doc.Root(), 1, 2), 1) << attributes;
+  }
+  static void SetFile(const PartitionRef& p, int state, const std::string& path) {
+    p.As<ZavU::IPartitionFileTracking>()->SetPreviousDesignFile(state, path.c_str());
   }
   static ZavU::IXPartition* X(const PartitionRef& p) {
     return CitI::QueryAs<ZavU::IXPartition>(p.get());
   }
   static Strings Files(const PartitionRef& p) {
     Strings files;
-    for (const Port::StringBase& f : Own(p).m_previousFiles) files.push_back(f.str());
+    for (const Port::StringBase& f : ZoreTest::PartitionProbe(p).PreviousFiles())
+      files.push_back(f.str());
     return files;
   }
   void Touch(const char* name) { porttest::WriteFile(m_dir / name, ""); }
@@ -63,9 +71,8 @@ std::string Missing(const char* pattern, const std::string& location) {
 TEST_F(PartitionImport, ReconfigurablePartitionsImportOnlyTheSameModule) {
   PartitionRef p = Importer("/exp");
   PartitionRef source = NewPartition();
-  Own(source).m_isXmlDefined = true;
-  Own(source).m_isReconfigurable = true;
-  Own(source).m_previousFiles[ZavU::QHV] = "/old/x.qhv";
+  ReadElement(source, R"(State="implement" Reconfigurable="true" ReconfigModuleName="red")");
+  SetFile(source, ZavU::QHV, "/old/x.qhv");
   CapturingSink sink;
 
   // Not reconfigurable here: no check, whatever the source is.
@@ -73,10 +80,9 @@ TEST_F(PartitionImport, ReconfigurablePartitionsImportOnlyTheSameModule) {
   EXPECT_TRUE(sink.All().empty());
   EXPECT_EQ(Files(p)[ZavU::QHV], "/exp/x.qhv");
 
-  Own(p).m_isReconfigurable = true;
-  Own(p).m_previousFiles[ZavU::QHV] = "kept";
-  Own(p).m_reconfigModuleName = "Red";
-  Own(source).m_reconfigModuleName = "red";
+  ReadElement(p, R"(State="import" ImportLocation="/exp" Reconfigurable="true" )"
+                 R"(ReconfigModuleName="Red")");
+  SetFile(p, ZavU::QHV, "kept");
   EXPECT_FALSE(X(p)->ImportPreviousImplementation(source.get(), true));
   EXPECT_EQ(sink.All(), Strings{"ERROR: The reconfigurable module name \"Red\" of imported "
                                 "Partition \"p1\" does not match the reconfigurable module name "
@@ -87,7 +93,7 @@ TEST_F(PartitionImport, ReconfigurablePartitionsImportOnlyTheSameModule) {
                                 "reconfigurable module\n"});
 
   sink.Clear();
-  Own(source).m_isReconfigurable = false;
+  source->SetReconfigurable(false);
   EXPECT_FALSE(X(p)->ImportPreviousImplementation(source.get(), true));
   EXPECT_EQ(sink.All(),
             Strings{"ERROR: Partition 'p1' is specified as 'Reconfigurable=true' however it is "
@@ -98,9 +104,9 @@ TEST_F(PartitionImport, ReconfigurablePartitionsImportOnlyTheSameModule) {
   EXPECT_EQ(Files(p)[ZavU::QHV], "kept");
 
   sink.Clear();
-  Own(source).m_isReconfigurable = true;
-  Own(p).m_reconfigModuleName = "";
-  Own(source).m_reconfigModuleName = "";
+  ReadElement(source, R"(State="implement" Reconfigurable="true" ReconfigModuleName="")");
+  ReadElement(p, R"(State="import" ImportLocation="/exp" Reconfigurable="true" )"
+                 R"(ReconfigModuleName="")");
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
   EXPECT_TRUE(sink.All().empty());
   EXPECT_EQ(Files(p)[ZavU::QHV], "/exp/x.qhv");
@@ -114,9 +120,9 @@ TEST_F(PartitionImport, ResultsAreFoundInTheLocationAndMissingOnesReported) {
   Touch("b_prev_built.qdb");  // only the first match counts
   Touch("a_prev_routed.qpr.bak");
   PartitionRef p = Importer(m_dir.path());
-  for (Port::StringBase& f : Own(p).m_previousFiles) f = "old";
+  for (int i = 0; i < 6; ++i) SetFile(p, i, "old");
   PartitionRef source = NewPartition();
-  Own(source).m_previousFiles[ZavU::QNL] = "/elsewhere/deep/n.qnl";
+  SetFile(source, ZavU::QNL, "/elsewhere/deep/n.qnl");
   CapturingSink sink;
 
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
@@ -129,7 +135,7 @@ TEST_F(PartitionImport, ResultsAreFoundInTheLocationAndMissingOnesReported) {
 
   // Implementing, not importing: the same entries, nothing reported.
   sink.Clear();
-  Own(p).m_isImport = false;
+  ReadElement(p, "State=\"implement\" ImportLocation=\"" + dir + "\"");
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
   EXPECT_EQ(Files(p), (Strings{dir + "/a_prev_built.qdb", "", "", "", "", dir + "/n.qnl"}));
   EXPECT_TRUE(sink.All().empty());
@@ -137,10 +143,10 @@ TEST_F(PartitionImport, ResultsAreFoundInTheLocationAndMissingOnesReported) {
 
 TEST_F(PartitionImport, OnlyQhvChangesWhenAskedForIt) {
   PartitionRef p = Importer(m_dir.path());
-  for (Port::StringBase& f : Own(p).m_previousFiles) f = "old";
+  for (int i = 0; i < 6; ++i) SetFile(p, i, "old");
   PartitionRef source = NewPartition();
-  Own(source).m_previousFiles[ZavU::QHV] = "/x/h.qhv";
-  Own(source).m_previousFiles[ZavU::QNL] = "/x/n.qnl";
+  SetFile(source, ZavU::QHV, "/x/h.qhv");
+  SetFile(source, ZavU::QNL, "/x/n.qnl");
   CapturingSink sink;
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
   EXPECT_EQ(Files(p), (Strings{"old", "old", "old", "old", m_dir / "h.qhv", "old"}));
@@ -152,8 +158,8 @@ TEST_F(PartitionImport, PersistentSwitchTakesTheSourceRecords) {
   Touch("a_prev_built.qdb");                        // ignored
   PartitionRef p = Importer(m_dir.path());
   PartitionRef source = NewPartition();
-  Own(source).m_previousFiles[ZavU::Routed_QPR] = "/run/out/r_prev_routed.qpr";
-  Own(source).m_previousFiles[ZavU::QHV] = "/run/out/h.qhv";
+  SetFile(source, ZavU::Routed_QPR, "/run/out/r_prev_routed.qpr");
+  SetFile(source, ZavU::QHV, "/run/out/h.qhv");
   CapturingSink sink;
 
   // An implemented source: its paths are moved into the location.
@@ -165,7 +171,7 @@ TEST_F(PartitionImport, PersistentSwitchTakesTheSourceRecords) {
                      Missing("*_prev_mapped.qpr", dir)}));
 
   // An imported source: its paths are kept as recorded.
-  Own(source).m_isImport = true;
+  ReadElement(source, R"(State="import")");
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
   EXPECT_EQ(Files(p), (Strings{"", "", "", "/run/out/r_prev_routed.qpr", "/run/out/h.qhv", ""}));
 
@@ -190,8 +196,8 @@ int SeveritiesAcrossASwitchChange(bool setFirst) {
     porttest::WriteFile(dir / f, "");
   }
   PartitionRef p = NewPartition();
-  Own(p).m_isImport = true;
-  Own(p).m_importLocation = dir.path().c_str();
+  ZoreTest::XmlDoc doc("<Partition State=\"import\" ImportLocation=\"" + dir.path() + "\"/>");
+  CitI::QueryAs<ZavU::IXPartition>(p.get())->ReadXmlElement(doc.Root(), 1, 2);
   PartitionRef source = NewPartition();
   CapturingSink sink;
   CitI::QueryAs<ZavU::IXPartition>(p.get())->ImportPreviousImplementation(source.get(), false);
@@ -227,13 +233,13 @@ TEST_F(PartitionImport, PinsMissingHereAreAddedByName) {
   const int sourceRefs = ZoreTest::RefCount(source.get());
 
   EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
-  ASSERT_EQ(Own(p).m_pins.size(), 2u);
-  EXPECT_EQ(Own(p).m_pins[0].get(), b);  // the pin it had is kept
-  EXPECT_EQ(Own(p).m_pins[1]->GetName().str(), "a");
-  EXPECT_NE(Own(p).m_pins[1].get(), source->FindPartitionPin("a").get());
+  ASSERT_EQ(ZoreTest::PartitionProbe(p).Pins().size(), 2u);
+  EXPECT_EQ(ZoreTest::PartitionProbe(p).Pins()[0].get(), b);  // the pin it had is kept
+  EXPECT_EQ(ZoreTest::PartitionProbe(p).Pins()[1]->GetName().str(), "a");
+  EXPECT_NE(ZoreTest::PartitionProbe(p).Pins()[1].get(), source->FindPartitionPin("a").get());
 
   EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
-  EXPECT_EQ(Own(p).m_pins.size(), 2u);
+  EXPECT_EQ(ZoreTest::PartitionProbe(p).Pins().size(), 2u);
   EXPECT_EQ(ZoreTest::RefCount(source.get()), sourceRefs);  // the pin list was let go
 }
 

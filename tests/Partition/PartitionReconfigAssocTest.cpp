@@ -5,6 +5,9 @@
 
 #include "Partition/FakeConfiguration.h"
 #include "Partition/FakeServices.h"
+#include "Partition/StoredState.h"
+#include "ZavU/IXPartition.h"
+#include "support/Probe.h"
 #include "support/ZoreTest.h"
 
 namespace {
@@ -14,7 +17,6 @@ using FakeConfiguration::ModuleObject;
 using FakeConfiguration::Repository;
 using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 using ZoreTest::NewPartition;
-using ZoreTest::Own;
 
 class ReconfigAssoc : public FakeServices::FakeServicesTest {
  protected:
@@ -27,9 +29,11 @@ class ReconfigAssoc : public FakeServices::FakeServicesTest {
 /// A partition named `name` under `parent` (may be empty).
 PartitionRef Make(const char* name, const PartitionRef& parent, bool reconfigurable = false) {
   PartitionRef p = NewPartition();
-  p->SetHierarchicalName(name);
-  Own(p).SetParent(parent.get());
-  Own(p).m_isReconfigurable = reconfigurable;
+  ZoreTest::StoredState state;
+  state.name = state.hierarchicalName = name;
+  state.reconfigurable = reconfigurable;
+  state.LoadInto(p.get());
+  ZoreTest::LinkParent(p.get(), parent.get());
   return p;
 }
 
@@ -75,7 +79,7 @@ TEST_F(ReconfigAssoc, TheNearestReconfigurableAncestorOrTheBranchTopDecides) {
   // Parent links that loop end the walk instead of hanging it.
   PartitionRef x = Make("x", nullptr);
   PartitionRef y = Make("y", x);
-  Own(x).SetParent(y.get());
+  ZoreTest::LinkParent(x.get(), y.get());
   EXPECT_EQ(Association(x).substr(1), ":S");
 }
 
@@ -94,13 +98,10 @@ TEST_F(ReconfigAssoc, AnAssociationReplacesTheOneTheCallerHeld) {
 TEST_F(ReconfigAssoc, APartitionFromTheDescriptionNamesItsOwnModule) {
   FakeServices::Settings().currentProjectCreatable = true;
   PartitionRef p = Make("p", nullptr, true);
-  Own(p).m_isXmlDefined = true;
+  p.As<ZavU::IXPartition>()->SetXmlDefined(true);
   Port::StringBase name("stale");
   EXPECT_TRUE(Info(p)->GetReconfigModuleName(&name));
   EXPECT_EQ(name.str(), "");
-  Own(p).m_reconfigModuleName = "red";
-  EXPECT_TRUE(Info(p)->GetReconfigModuleName(&name));
-  EXPECT_EQ(name.str(), "red");
   EXPECT_EQ(FakeServices::Settings().currentProjectCalls, 0);
 
   EXPECT_FALSE(Info(p)->GetReconfigModuleName(nullptr));
@@ -149,7 +150,7 @@ TEST_F(ReconfigAssoc, TheConfigurationGivesModuleAndProjectThroughTheHelper) {
   PartitionRef rp = Make("top/rp", root, true);
   PartitionRef inner = Make("top/rp/inner", rp);
   PartitionRef stat = Make("top/s", root);
-  for (const PartitionRef& p : {root, rp, inner, stat}) Own(p).SetHDProject(&cp.project);
+  for (const PartitionRef& p : {root, rp, inner, stat}) ZoreTest::LinkProject(p.get(), &cp.project);
 
   EXPECT_EQ(ModuleName(inner), "R");
   EXPECT_EQ(Location(inner, true), "/proj/r");
@@ -179,7 +180,7 @@ TEST_F(ReconfigAssoc, WithoutAHelperTheRepositoryAtTheProjectLocationIsAsked) {
   cp.project.helper = nullptr;
   cp.project.location = "/work/proj";
   PartitionRef rp = Make("top/rp", nullptr, true);
-  Own(rp).SetHDProject(&cp.project);
+  ZoreTest::LinkProject(rp.get(), &cp.project);
   Repository().lookupCreatable = true;
   Repository().saverCreatable = true;
   Repository().configuration = static_cast<Dpm::IConfiguration*>(&cp.configuration);
@@ -205,7 +206,7 @@ TEST_F(ReconfigAssoc, WithoutAHelperTheRepositoryAtTheProjectLocationIsAsked) {
   EXPECT_EQ(ZoreTest::RefCount(FakeConfiguration::TheRepository()), 0);
 
   // No design project at all: no module, no location.
-  Own(rp).SetHDProject(nullptr);
+  ZoreTest::LinkProject(rp.get(), nullptr);
   Repository().saverCreatable = true;
   EXPECT_EQ(ModuleName(rp, false), "");
   EXPECT_EQ(Location(rp, false), "");

@@ -7,15 +7,16 @@
 #include <gtest/gtest.h>
 
 #include "Partition/FakeServices.h"
+#include "Partition/StoredState.h"
 #include "ZavU/IReconfigAssocInfo.h"
 #include "support/FakeAnswer.h"
+#include "support/Probe.h"
 #include "support/SelfCounted.h"
 #include "support/ZoreTest.h"
 
 namespace {
 
 using ZoreTest::NewPartition;
-using ZoreTest::Own;
 using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 using Strings = std::vector<std::string>;
 
@@ -245,9 +246,11 @@ class PartitionTclView : public FakeServices::FakeServicesTest {
   /// A partition "u1" under "top", linked to the test's project.
   PartitionRef Linked() {
     PartitionRef p = NewPartition();
-    p->SetHierarchicalName("top/u1");
-    Own(p).m_name = "u1";
-    Own(p).SetHDProject(&project);
+    ZoreTest::StoredState state;
+    state.name = "u1";
+    state.hierarchicalName = "top/u1";
+    state.LoadInto(p.get());
+    ZoreTest::LinkProject(p.get(), &project);
     return p;
   }
 
@@ -290,27 +293,27 @@ TEST_F(PartitionTclView, PropertiesAreBuiltOnceAndHandOutOneValueObjectEach) {
                      "up_to_date_implementation", "parent", "children", "reconfigurable",
                      "dependency_management_mode", "dependency_management_mode_effective",
                      "fleetmatch", "fleetmatch_effective"}));
-  EXPECT_EQ(Own(p).m_tclProperties.size(), 13u);
+  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 13u);
 
-  p->SetHierarchicalName("top/u1");
-  Own(p).m_name = "u1";
-  Own(p).SetHDProject(&project);
+  ZoreTest::StoredState state;  // values as a project file may hold them
+  state.name = "u1";
+  state.hierarchicalName = "top/u1";
+  state.reconfigurable = true;
+  state.traits = {
+      {"dependency_management_mode", "strict"}, {"fleetmatch", "yes"}, {"preserve", "routing"}};
+  state.LoadInto(p.get());
+  ZoreTest::LinkProject(p.get(), &project);
   project.hasEntry = false;
   EXPECT_EQ(Shown(p, "name"), "refused") << "no project entry for the partition";
   project.hasEntry = true;
 
-  ZorE::Partition& own = Own(p);
-  own.m_traits["preserve"] = "routing";
-  own.m_traits["dependency_management_mode"] = "strict";
-  own.m_traits["fleetmatch"] = "yes";
-  own.m_isReconfigurable = true;
   EXPECT_EQ(Shown(p, "name"), "string:u1");
   EXPECT_EQ(Shown(p, "full_name"), "string:top/u1");
   EXPECT_EQ(Shown(p, "preserve"), "string:routing");
   EXPECT_EQ(Shown(p, "dependency_management_mode"), "string:strict");
   EXPECT_EQ(Shown(p, "fleetmatch"), "string:yes");
   EXPECT_EQ(Shown(p, "reconfigurable"), "bool:1");
-  own.m_isReconfigurable = false;
+  p->SetReconfigurable(false);
   EXPECT_EQ(Shown(p, "reconfigurable"), "bool:0");
   EXPECT_EQ(project.entriesAsked.back(), "top/u1");
 
@@ -320,7 +323,7 @@ TEST_F(PartitionTclView, PropertiesAreBuiltOnceAndHandOutOneValueObjectEach) {
 
   {
     auto first = Ask(p, "full_name");
-    own.m_hierarchicalName = "top/u2";
+    p->SetHierarchicalName("top/u2");
     auto second = Ask(p, "full_name");
     EXPECT_EQ(first.get(), second.get());
     EXPECT_EQ(Seen(first).text, "top/u2") << "the second request overwrote the value";
@@ -349,9 +352,10 @@ TEST_F(PartitionTclView, EffectiveValuesComeFromThePartitionHelper) {
   g_tcl.helperAttempts = 0;
   EXPECT_EQ(Shown(p, "fleetmatch_effective"), "refused");
   EXPECT_EQ(g_tcl.helperAttempts, 2) << "tried again after loading the helper's library";
-  EXPECT_EQ(
-      Seen(Own(p).m_tclProperties.at("fleetmatch_effective").value.As<CitI::IInterface>()).text,
-      "effective fleetmatch");
+  EXPECT_EQ(Seen(CommonI::RefCountPtr<CitI::IInterface>(
+                     ZoreTest::PartitionProbe(p).TclValue("fleetmatch_effective")))
+                .text,
+            "effective fleetmatch");
 }
 
 TEST_F(PartitionTclView, UpToDateStatesAreStringsAndTraceTheReason) {
@@ -380,7 +384,7 @@ TEST_F(PartitionTclView, ParentAndChildrenAreCollectionsOfCollectables) {
 
   PartitionRef top = NewPartition();
   top->SetHierarchicalName("top");
-  Own(p).SetParent(top.get());
+  ZoreTest::LinkParent(p.get(), top.get());
   EXPECT_EQ(members("parent"), Strings{"partition:top"});
 
   EXPECT_EQ(members("children"), Strings{});
@@ -408,17 +412,17 @@ TEST_F(PartitionTclView, MissingHelperClassesLeaveNoProperties) {
   EXPECT_EQ(View(p).QueryProperties(nullptr), 0);
   EXPECT_EQ(g_tcl.registryAttempts, 4) << "each call tries, loads the library and tries again";
   EXPECT_NE(CitP::Factory::LastLoadError().find("libTcltask_Helpers"), std::string::npos);
-  EXPECT_TRUE(Own(p).m_tclProperties.empty());
+  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 0u);
 
   // The value class runs out after three objects: the fourth row is
   // registered, and it and every later row get no entry.
   g_tcl.registryCreatable = true;
   g_tcl.valuesLeft = 3;
-  Own(p).m_traits["preserve"] = "routing";
+  ASSERT_EQ(p->SetTrait("preserve", "routing", true), 1);
   EXPECT_EQ(Shown(p, "preserve"), "string:routing");
   EXPECT_EQ(g_tcl.registered, (Strings{"name", "full_name", "preserve", "preserve_effective"}));
   EXPECT_EQ(g_tcl.valueAttempts, 5);
-  EXPECT_EQ(Own(p).m_tclProperties.size(), 3u);
+  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 3u);
   EXPECT_EQ(Shown(p, "preserve_effective"), "refused");
   EXPECT_EQ(g_tcl.registryAttempts, 5) << "the registry, once created, is kept";
 }

@@ -4,24 +4,25 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "Partition/StoredState.h"
 #include "ZavU/IPartitionTracking.h"
 #include "ZavU/IXPartition.h"
+#include "support/Probe.h"
 #include "support/ZoreTest.h"
 
 namespace {
 
 using ZoreTest::CapturingSink;
 using ZoreTest::NewPartition;
-using ZoreTest::Own;
 using Strings = std::vector<std::string>;
 using namespace ZavU;
 
 class PartitionTimestamps : public ZoreTest::LeakCheckedTest {};
 
 /// The forced tasks, by key.
-Strings Forced(ZorE::Partition& p) {
+Strings Forced(const ZoreTest::PartitionProbe& p) {
   Strings keys;
-  for (const auto& [key, forced] : p.m_forceFlags) keys.push_back(key.str() + (forced ? "" : "=0"));
+  for (const auto& [key, forced] : p.ForceFlags()) keys.push_back(key.str() + (forced ? "" : "=0"));
   return keys;
 }
 
@@ -43,7 +44,7 @@ TEST_F(PartitionTimestamps, AFreshPartitionHoldsNothing) {
 
 TEST_F(PartitionTimestamps, ANewSynthesisOlderThanTheExpandedViewForcesTranslate) {
   auto p = NewPartition();
-  ZorE::Partition& own = Own(p);
+  ZoreTest::PartitionProbe own(p);
   // Neither time set: only a time below -1 is older than the unset view.
   EXPECT_EQ(p->SetTimestamp(SYNTHESIS, 0), 1);
   EXPECT_FALSE(p->GetForceTask(TRANSLATE));
@@ -73,35 +74,37 @@ TEST_F(PartitionTimestamps, ANewSynthesisOlderThanTheExpandedViewForcesTranslate
   p->SetTimestamp(PACKED, 2);
   p->SetTimestamp(ROUTED, 3);
   Strings keys;
-  for (const auto& entry : own.m_timestamps) keys.push_back(entry.first.str());
+  for (const auto& entry : own.Timestamps()) keys.push_back(entry.first.str());
   EXPECT_EQ(keys,
             (Strings{"TS_EXPANDED", "TS_FRAGCOVERED", "TS_PACKED", "TS_ROUTED", "TS_SYNTHESIS"}));
 }
 
 TEST_F(PartitionTimestamps, ForcedTasksAndWhichViewClearsThem) {
   auto p = NewPartition();
-  ZorE::Partition& own = Own(p);
+  ZoreTest::PartitionProbe own(p);
   EXPECT_EQ(p->ForceTask(PLACEMENT, false), 1) << "unforcing a task that is not forced";
-  EXPECT_TRUE(own.m_forceFlags.empty());
+  EXPECT_TRUE(own.ForceFlags().empty());
   for (TaskID t : {LOM, TRANSLATE, PLACEMENT}) EXPECT_EQ(p->ForceTask(t, true), 1);
   EXPECT_EQ(Forced(own), (Strings{"FF_LOM", "FF_PLACEMENT", "FF_TRANSLATE"}));
   p->SetTimestamp(PACKED, 5);
   p->SetTimestamp(FRAGCOVERED, 5);
-  EXPECT_EQ(own.m_forceFlags.size(), 3u) << "these views clear nothing";
+  EXPECT_EQ(own.ForceFlags().size(), 3u) << "these views clear nothing";
   p->SetTimestamp(ROUTED, 5);
   EXPECT_FALSE(p->GetForceTask(PLACEMENT));
   p->SetTimestamp(EXPANDED, 5);
   EXPECT_FALSE(p->GetForceTask(TRANSLATE));
   EXPECT_EQ(p->ForceTask(LOM, false), 1);
-  EXPECT_TRUE(own.m_forceFlags.empty()) << "an unforced task keeps no entry";
+  EXPECT_TRUE(own.ForceFlags().empty()) << "an unforced task keeps no entry";
 }
 
 TEST_F(PartitionTimestamps, BadViewsAndTasksAreReportedAndTouchNoKey) {
   auto p = NewPartition();
-  ZorE::Partition& own = Own(p);
+  ZoreTest::PartitionProbe own(p);
   // What an older project file may hold under the bare keys is not read.
-  own.m_timestamps["TS"] = 77;
-  own.m_forceFlags["FF_"] = true;
+  ZoreTest::StoredState state;
+  state.timestamps = {{"TS", 77}};
+  state.forced = {"FF_"};
+  state.LoadInto(p.get());
   CapturingSink sink;
   EXPECT_EQ(p->SetTimestamp(AppView(5), 10), 1);
   EXPECT_EQ(p->SetTimestamp(AppView(-1), 10), 1);
@@ -115,8 +118,8 @@ TEST_F(PartitionTimestamps, BadViewsAndTasksAreReportedAndTouchNoKey) {
                                  "ERROR: ForceTask called with invalid TaskID.\n",
                                  "ERROR: ForceTask called with invalid TaskID.\n",
                                  "ERROR: GetForceTask called with invalid TaskID.\n"}));
-  EXPECT_EQ(own.m_timestamps.size(), 1u);
-  EXPECT_EQ(own.m_timestamps["TS"], 77);
+  EXPECT_EQ(own.Timestamps().size(), 1u);
+  EXPECT_EQ(own.Timestamps().at("TS"), 77);
   EXPECT_EQ(Forced(own), Strings{"FF_"});
 }
 
@@ -125,11 +128,11 @@ TEST_F(PartitionTimestamps, ChildModifiedTimestamp) {
   EXPECT_EQ(p->ClearChildModifiedTimestamp(), 1) << "clearing what is not set";
   EXPECT_EQ(p->SetChildModifiedTimestamp(1234), 1);
   EXPECT_EQ(p->GetChildModifiedTimestamp(), 1234);
-  EXPECT_EQ(Own(p).m_timestamps.count("TS_CHILD_MODIFIED"), 1u);
+  EXPECT_EQ(ZoreTest::PartitionProbe(p).Timestamps().count("TS_CHILD_MODIFIED"), 1u);
   EXPECT_EQ(p->GetTimestamp(SYNTHESIS), -1);
   EXPECT_EQ(p->ClearChildModifiedTimestamp(), 1);
   EXPECT_EQ(p->GetChildModifiedTimestamp(), -1);
-  EXPECT_TRUE(Own(p).m_timestamps.empty());
+  EXPECT_TRUE(ZoreTest::PartitionProbe(p).Timestamps().empty());
 }
 
 TEST_F(PartitionTimestamps, ProcessedAndInterfaceTimestampsCheckTheirView) {
@@ -155,8 +158,8 @@ TEST_F(PartitionTimestamps, ProcessedAndInterfaceTimestampsCheckTheirView) {
                      "ERROR: Partition::GetProcessedTimestamp: Invalid appView passed\n",
                      "ERROR: Partition::SetInterfaceTimestamp: Invalid appView passed\n",
                      "ERROR: Partition::GetInterfaceTimestamp: Invalid appView passed\n"}));
-  std::vector<Port::Time> processed(Own(p).m_processedTimestamps.begin(),
-                                    Own(p).m_processedTimestamps.end());
+  std::vector<Port::Time> processed(ZoreTest::PartitionProbe(p).Processed().begin(),
+                                    ZoreTest::PartitionProbe(p).Processed().end());
   EXPECT_EQ(processed, (std::vector<Port::Time>{-1, -1, -1, -1, 40}));
 }
 

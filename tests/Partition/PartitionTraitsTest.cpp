@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "Partition/FakeServices.h"
+#include "Partition/StoredState.h"
 #include "Port/Exception.h"
+#include "support/Probe.h"
 #include "support/ZoreTest.h"
 
 namespace {
@@ -14,7 +16,6 @@ using FakeServices::Settings;
 using ZoreTest::CapturingSink;
 using ZoreTest::Drain;
 using ZoreTest::NewPartition;
-using ZoreTest::Own;
 using Strings = std::vector<std::string>;
 using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 
@@ -58,7 +59,7 @@ TEST_F(PartitionTraits, DefaultsNamesAndLegalValues) {
   EXPECT_EQ(Drain(p->GetTraitValues("preserve")),
             (Strings{"inherit", "routing", "placement", "synthesis"}));
   EXPECT_EQ(Drain(p->GetTraitValues(kDmm)), (Strings{"inherit", "global_change", "local_change"}));
-  EXPECT_TRUE(Own(p).m_traits.empty()) << "reading stores nothing";
+  EXPECT_TRUE(ZoreTest::PartitionProbe(p).Traits().empty()) << "reading stores nothing";
 }
 
 TEST_F(PartitionTraits, UnknownNamesAndIllegalValuesAreThrown) {
@@ -78,7 +79,7 @@ TEST_F(PartitionTraits, UnknownNamesAndIllegalValuesAreThrown) {
   p->SetRoot(true);
   EXPECT_EQ(Thrown([&] { p->SetTrait("guide", "inherit", true); }),
             "Cannot set trait value of 'inherit' on root Partition.\n");
-  EXPECT_TRUE(Own(p).m_traits.empty());
+  EXPECT_TRUE(ZoreTest::PartitionProbe(p).Traits().empty());
   EXPECT_FALSE(p->IsReconfigurable());
   EXPECT_TRUE(sink.All().empty()) << "refusals are thrown, not reported";
 }
@@ -90,7 +91,7 @@ TEST_F(PartitionTraits, OverwriteDecidesOnlyForAStoredTrait) {
   EXPECT_EQ(p->GetTrait("preserve").str(), "placement") << "present, overwrite clear: kept";
   EXPECT_EQ(p->SetTrait("preserve", "inherit", true), 1);
   EXPECT_EQ(p->GetTrait("preserve").str(), "inherit") << "stored as given, not resolved";
-  EXPECT_EQ(Own(p).m_traits.size(), 1u);
+  EXPECT_EQ(ZoreTest::PartitionProbe(p).Traits().size(), 1u);
   EXPECT_EQ(p->SetTrait("guide", "yes", true), 1);
   EXPECT_EQ(p->GetTrait("guide").str(), "yes");
 }
@@ -98,7 +99,7 @@ TEST_F(PartitionTraits, OverwriteDecidesOnlyForAStoredTrait) {
 TEST_F(PartitionTraits, DependencyManagementModeOutsideInheritAsksTheProject) {
   FakeServices::Project project;
   auto p = NewPartition();
-  auto& traits = Own(p).m_traits;
+  auto& traits = ZoreTest::PartitionProbe(p).Traits();
   CapturingSink sink;
 
   // No project to ask: nothing stored, no message; "inherit" asks nobody.
@@ -108,7 +109,7 @@ TEST_F(PartitionTraits, DependencyManagementModeOutsideInheritAsksTheProject) {
 
   // A project without the partial-reconfiguration interface, or outside the
   // flow, lets it pass.
-  Own(p).SetHDProject(&project);
+  ZoreTest::LinkProject(p.get(), &project);
   project.answersPR = false;
   project.inPRFlow = true;
   EXPECT_EQ(p->SetTrait(kDmm, "local_change", true), 1);
@@ -130,8 +131,10 @@ TEST_F(PartitionTraits, DependencyManagementModeOutsideInheritAsksTheProject) {
 TEST_F(PartitionTraits, TheReconfigurableTraitSetsTheFlagWhateverOverwriteSays) {
   FakeServices::Project project;
   auto p = NewPartition();
-  Own(p).SetHDProject(&project);
-  Own(p).m_traits["reconfigurable"] = "false";  // as a record load leaves it
+  ZoreTest::StoredState stored;  // as a record load leaves it
+  stored.traits = {{"reconfigurable", "false"}};
+  stored.LoadInto(p.get());
+  ZoreTest::LinkProject(p.get(), &project);
   EXPECT_EQ(p->SetTrait("reconfigurable", "true", false), 1);
   EXPECT_TRUE(p->IsReconfigurable());
   EXPECT_EQ(p->GetTrait("reconfigurable").str(), "false") << "the stored value is kept";
@@ -152,13 +155,16 @@ struct Walked {
   PartitionRef root = NewPartition(), a = NewPartition(), b = NewPartition(), m = NewPartition();
 
   Walked(const char* rootMode, const char* aMode, const char* bMode) {
-    Own(root).SetRoot(true);
-    for (auto* p : {&root, &a, &b, &m}) {
-      Own(*p).SetHDProject(&project);
+    for (auto [p, mode] : {std::pair{&root, rootMode},
+                           {&a, aMode},
+                           {&b, bMode},
+                           {&m, static_cast<const char*>("")}}) {
+      ZoreTest::StoredState stored;  // as loaded, unchecked
+      stored.root = p == &root;
+      if (*mode) stored.traits = {{kDmm, mode}};
+      stored.LoadInto(p->get());
+      ZoreTest::LinkProject(p->get(), &project);
       project.partitions.push_back(*p);
-    }
-    for (auto [p, mode] : {std::pair{&root, rootMode}, {&a, aMode}, {&b, bMode}}) {
-      if (*mode) Own(*p).m_traits[kDmm] = mode;  // as loaded, unchecked
     }
   }
   ~Walked() { project.partitions.clear(); }
@@ -178,12 +184,13 @@ TEST_F(PartitionReconfigurable, MarkingResetsEveryPartitionToItsDefault) {
   EXPECT_EQ(w.m->SetReconfigurable(true), 1);
   EXPECT_TRUE(w.m->IsReconfigurable());
   EXPECT_EQ(w.Modes(), (Strings{"global_change", "inherit", "inherit"}));
-  EXPECT_EQ(Own(w.b).m_traits.count(kDmm), 0u) << "a partition at its default is left alone";
+  EXPECT_EQ(ZoreTest::PartitionProbe(w.b).Traits().count(kDmm), 0u)
+      << "a partition at its default is left alone";
   EXPECT_EQ(sink.All(), Strings{kResetInfo});
 
   // Marking again walks again; with nothing left to reset, nothing is said.
   sink.Clear();
-  Own(w.a).m_traits[kDmm] = "local_change";
+  ASSERT_EQ(w.a->SetTrait(kDmm, "local_change", true), 1);
   EXPECT_EQ(w.m->SetTrait("reconfigurable", "true", true), 1);
   EXPECT_EQ(w.Modes(), (Strings{"global_change", "inherit", "inherit"}));
   EXPECT_EQ(sink.All(), Strings{kResetInfo});
@@ -193,14 +200,14 @@ TEST_F(PartitionReconfigurable, MarkingResetsEveryPartitionToItsDefault) {
 
   // A project that yields no enumeration has nothing to reset.
   w.project.enumerates = false;
-  Own(w.a).m_traits[kDmm] = "local_change";
+  ASSERT_EQ(w.a->SetTrait(kDmm, "local_change", true), 1);
   EXPECT_EQ(w.m->SetReconfigurable(true), 1);
   EXPECT_EQ(w.a->GetTrait(kDmm).str(), "local_change");
 }
 
 TEST_F(PartitionReconfigurable, MarkingWithoutAProjectFailsWithTheFlagSet) {
   Walked w("", "local_change", "");
-  Own(w.m).SetHDProject(nullptr);
+  ZoreTest::LinkProject(w.m.get(), nullptr);
   CapturingSink sink;
   EXPECT_EQ(w.m->SetReconfigurable(true), 0);
   EXPECT_TRUE(w.m->IsReconfigurable());
@@ -214,11 +221,12 @@ TEST_F(PartitionReconfigurable, ARefusedResetIsThrownAndEarlierResetsStay) {
   // host's own project.)
   Walked w("local_change", "local_change", "");
   std::swap(w.project.partitions[0], w.project.partitions[1]);  // a before the root
-  Own(w.root).SetHDProject(nullptr);
+  ZoreTest::LinkProject(w.root.get(), nullptr);
   EXPECT_EQ(Thrown([&] { w.m->SetTrait("reconfigurable", "true", true); }),
             "Can not set Partition trait name/value <dependency_management_mode/global_change>.\n");
   EXPECT_TRUE(w.m->IsReconfigurable());
-  EXPECT_EQ(Own(w.m).m_traits.count("reconfigurable"), 0u) << "the trait was never stored";
+  EXPECT_EQ(ZoreTest::PartitionProbe(w.m).Traits().count("reconfigurable"), 0u)
+      << "the trait was never stored";
   EXPECT_EQ(w.Modes(), (Strings{"local_change", "inherit", "inherit"}));
 }
 
@@ -232,7 +240,7 @@ TEST_F(PartitionReconfigurable, UnmarkingHandsTheModuleBack) {
   Settings().manager = &manager;
   auto p = NewPartition();
   p->SetHierarchicalName("top/u1");
-  Own(p).SetHDProject(&project);
+  ZoreTest::LinkProject(p.get(), &project);
 
   // Clearing a flag that was clear asks nobody.
   EXPECT_EQ(p->SetReconfigurable(false), 1);
@@ -265,8 +273,8 @@ TEST_F(PartitionReconfigurable, UnmarkingHandsTheModuleBack) {
   // Without a project the manager is asked with none.
   Settings().helperCreatable = true;
   Settings().manager = &manager;
-  Own(p).m_isReconfigurable = true;
-  Own(p).SetHDProject(nullptr);
+  ZoreTest::LinkProject(p.get(), nullptr);
+  p->SetReconfigurable(true);
   EXPECT_EQ(p->SetReconfigurable(false), 1);
   EXPECT_EQ(Settings().managerAskedFor.back(), nullptr);
   EXPECT_EQ(manager.asked.size(), 3u);

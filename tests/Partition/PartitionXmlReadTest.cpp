@@ -6,6 +6,7 @@
 #include "Port/Exception.h"
 #include "Prjrep/IPersist.h"
 #include "ZavU/IXPartition.h"
+#include "support/Probe.h"
 #include "support/ScriptedStream.h"
 #include "support/XmlDoc.h"
 #include "support/ZoreTest.h"
@@ -25,82 +26,105 @@ class PartitionXmlRead : public ZoreTest::LeakCheckedTest {
     return p.As<ZavU::IXPartition>()->ReadXmlElement(doc.Find("Partition"), checkFlag,
                                                      formatVersion);
   }
-  static std::vector<std::string> PinNames(ZorE::Partition& own) {
+  static std::vector<std::string> PinNames(const ZoreTest::PartitionProbe& own) {
     std::vector<std::string> names;
-    for (const ZavU::PinRef& pin : own.m_pins) names.push_back(pin->GetName().str());
+    for (const ZavU::PinRef& pin : own.Pins()) names.push_back(pin->GetName().str());
     return names;
   }
 };
 
+TEST_F(PartitionXmlRead, NoElementReadsNothing) {
+  auto p = NewPartition();
+  EXPECT_EQ(p.As<ZavU::IXPartition>()->ReadXmlElement(nullptr, 1, 2), 0);
+  EXPECT_FALSE(p.As<ZavU::IXPartition>()->IsXmlDefined());
+}
+
 TEST_F(PartitionXmlRead, ElementWithoutAttributesGivesDefaults) {
   for (bool isRoot : {false, true}) {
     auto p = NewPartition();
-    ZorE::Partition& own = ZoreTest::Own(p);
+    ZoreTest::PartitionProbe own(p);
     p->SetRoot(isRoot);
-    own.m_isImport = true;  // an unknown state leaves it as it was
-    own.m_importLocation = "old";
-    own.m_boundaryOpt = "old";
-    own.m_importTag = "old";
-    own.m_isIsolated = true;
+    // An unknown state leaves the import state as it was.
+    ASSERT_EQ(Read(p, R"(<Partition State="import" ImportLocation="old" BoundaryOpt="old"
+                                    ImportTag="old" Isolated="true"/>)"),
+              1);
     CapturingSink sink;
     EXPECT_EQ(Read(p, "<Partition/>"), 1);
     EXPECT_EQ(sink.All(),
               std::vector<std::string>{"ERROR: Unknown Partition state value = \"\"\n"});
-    EXPECT_TRUE(own.m_isXmlDefined);
-    EXPECT_TRUE(own.m_isImport);
-    EXPECT_EQ(own.m_importLocation.str(), "");
-    EXPECT_EQ(own.m_boundaryOpt.str(), "");
-    EXPECT_EQ(own.m_importTag.str(), "");
+    EXPECT_TRUE(own.IsXmlDefined());
+    EXPECT_TRUE(own.IsImport());
+    EXPECT_EQ(own.ImportLocation().str(), "");
+    EXPECT_EQ(own.BoundaryOpt().str(), "");
+    EXPECT_EQ(own.ImportTag().str(), "");
     EXPECT_EQ(p->GetTrait("preserve").str(), isRoot ? "routing" : "inherit");
-    EXPECT_EQ(own.m_traits.count("preserve"), 1u) << "the default is stored, not only read";
+    EXPECT_EQ(own.Traits().count("preserve"), 1u) << "the default is stored, not only read";
     EXPECT_FALSE(p->IsReconfigurable());
     EXPECT_FALSE(p->IsIsolated());
-    EXPECT_TRUE(own.m_pins.empty());
+    EXPECT_TRUE(own.Pins().empty());
   }
 }
 
-TEST_F(PartitionXmlRead, StateValues) {
-  auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
-  CapturingSink sink;
-  EXPECT_EQ(Read(p, R"(<Partition State="import"/>)"), 1);
-  EXPECT_TRUE(own.m_isImport);
-  EXPECT_EQ(Read(p, R"(<Partition State="implement"/>)"), 1);
-  EXPECT_FALSE(own.m_isImport) << "a second read clears the import state again";
-  own.m_isImport = true;
-  EXPECT_EQ(Read(p, R"(<Partition State="export"/>)"), 1);
-  EXPECT_FALSE(own.m_isImport);
-  EXPECT_TRUE(sink.All().empty());
-
-  own.m_isImport = true;
-  EXPECT_EQ(Read(p, R"(<Partition State="active"/>)"), 1);
-  EXPECT_FALSE(own.m_isImport);
-  own.m_isImport = true;
-  EXPECT_EQ(Read(p, R"(<Partition State="imported"/>)"), 1);
-  EXPECT_TRUE(own.m_isImport) << "an unknown state leaves the import state alone";
-  EXPECT_EQ(sink.All(), (std::vector<std::string>{
-                            "WARNING: Partition XML state \"active\" is deprecated.  Please change "
-                            "the state to \"implement\".\n",
-                            "ERROR: Unknown Partition state value = \"imported\"\n"}));
-  for (const Port_Message& m : sink.messages) EXPECT_EQ(m.domain, "VudododirazaDoruviV");
-}
-
-TEST_F(PartitionXmlRead, LocationBoundaryAndTag) {
-  auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
-  EXPECT_EQ(Read(p, R"(<Partition State="import" ImportLocation="../export" BoundaryOpt="all"
-                                  ImportTag="v3"/>)"),
-            1);
-  EXPECT_EQ(own.m_importLocation.str(), "../export");
-  EXPECT_EQ(own.m_boundaryOpt.str(), "all");
-  EXPECT_EQ(own.m_importTag.str(), "v3");
-  EXPECT_EQ(p.As<ZavU::IXPartition>()->GetImportTag().str(), "v3");
-
-  // "NONE" names no tag; the location takes whatever the element says.
-  EXPECT_EQ(Read(p, R"(<Partition State="import" ImportLocation="NONE" ImportTag="NONE"/>)"), 1);
-  EXPECT_EQ(own.m_importTag.str(), "");
-  EXPECT_EQ(own.m_importLocation.str(), "NONE");
-  EXPECT_EQ(own.m_boundaryOpt.str(), "") << "an absent boundary option empties it";
+TEST_F(PartitionXmlRead, AttributesAndKeywords) {
+  struct Case {
+    const char* before;      // an element read first, or null
+    const char* attributes;  // of the element read
+    const char* state;       // "import" flag, location, boundary option, tag, reconfigurable,
+                             // module name, isolated, as "1|loc|opt|tag|1|rm|1"
+    const char* message;     // the one message, if any
+  };
+  const char* kActive =
+      "WARNING: Partition XML state \"active\" is deprecated.  Please change the state to "
+      "\"implement\".\n";
+  const Case cases[] = {
+      {nullptr, R"(State="import")", "1||||0||0", nullptr},
+      {R"(State="import")", R"(State="implement")", "0||||0||0", nullptr},
+      {R"(State="import")", R"(State="export")", "0||||0||0", nullptr},
+      {R"(State="import")", R"(State="active")", "0||||0||0", kActive},
+      {R"(State="import")", R"(State="ACTIVE")", "0||||0||0", kActive},
+      {R"(State="import")", R"(State="imported")", "1||||0||0",
+       "ERROR: Unknown Partition state value = \"imported\"\n"},
+      {nullptr, R"(State="import" ImportLocation="../export" BoundaryOpt="all" ImportTag="v3")",
+       "1|../export|all|v3|0||0", nullptr},
+      // "NONE" names no tag; the location takes whatever the element says, and
+      // an absent boundary option empties it.
+      {R"(State="import" BoundaryOpt="all")",
+       R"(State="import" ImportLocation="NONE" ImportTag="NONE")", "1|NONE|||0||0", nullptr},
+      {nullptr,
+       R"(State="implement" Reconfigurable="true" ReconfigModuleName="rm_a" Isolated="true")",
+       "0||||1|rm_a|1", nullptr},
+      // Not reconfigurable: the module name is not read at all; only the
+      // keyword true counts.
+      {R"(State="implement" Reconfigurable="true" ReconfigModuleName="rm_a")",
+       R"(State="implement" Reconfigurable="yes" ReconfigModuleName="rm_b" Isolated="1")",
+       "0||||0|rm_a|0", nullptr},
+      // Keywords ignore the case of letters.
+      {nullptr,
+       R"(State="IMPORT" ImportTag="None" Reconfigurable="True" ReconfigModuleName="rm" )"
+       R"(Isolated="TRUE")",
+       "1||||1|rm|1", nullptr},
+      {R"(State="import")", R"(State="Implement")", "0||||0||0", nullptr},
+  };
+  for (const Case& c : cases) {
+    auto p = NewPartition();
+    if (c.before) {
+      ASSERT_EQ(Read(p, std::string("<Partition ") + c.before + "/>"), 1);
+    }
+    CapturingSink sink;
+    EXPECT_EQ(Read(p, std::string("<Partition ") + c.attributes + "/>"), 1) << c.attributes;
+    ZoreTest::PartitionProbe own(p);
+    const std::string state = std::string(own.IsImport() ? "1" : "0") + "|" +
+                              own.ImportLocation().str() + "|" + own.BoundaryOpt().str() + "|" +
+                              own.ImportTag().str() + "|" + (p->IsReconfigurable() ? "1" : "0") +
+                              "|" + own.ReconfigModuleName().str() + "|" +
+                              (p->IsIsolated() ? "1" : "0");
+    EXPECT_EQ(state, c.state) << c.attributes;
+    EXPECT_EQ(p.As<ZavU::IXPartition>()->GetImportTag(), own.ImportTag());
+    EXPECT_EQ(sink.All(),
+              c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+        << c.attributes;
+    for (const Port_Message& m : sink.messages) EXPECT_EQ(m.domain, "VudododirazaDoruviV");
+  }
 }
 
 TEST_F(PartitionXmlRead, PreserveIsSetThroughTheTraitRules) {
@@ -117,67 +141,28 @@ TEST_F(PartitionXmlRead, PreserveIsSetThroughTheTraitRules) {
 
 TEST_F(PartitionXmlRead, IllegalPreserveThrowsWithEarlierStepsApplied) {
   auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
-  own.m_isIsolated = true;
-  own.m_reconfigModuleName = "kept";
+  ZoreTest::PartitionProbe own(p);
+  Read(p, R"(<Partition State="implement" Reconfigurable="true" ReconfigModuleName="kept"
+                        Isolated="true"/>)");
   try {
     Read(p, R"(<Partition State="import" ImportLocation="../x" Preserve="Routing"
-                          Reconfigurable="true" ReconfigModuleName="m" Isolated="false"/>)");
+                          Reconfigurable="false" ReconfigModuleName="m" Isolated="false"/>)");
     ADD_FAILURE() << "an illegal preserve value must throw";
   } catch (const Port::Exception& e) {
     EXPECT_EQ(e.Message(), "Invalid Partition trait name/value <preserve/Routing>\n");
     EXPECT_EQ(e.Domain(), "VudododirazaDoruviV");
   }
-  EXPECT_TRUE(own.m_isXmlDefined);
-  EXPECT_TRUE(own.m_isImport);
-  EXPECT_EQ(own.m_importLocation.str(), "../x");
+  EXPECT_TRUE(own.IsXmlDefined());
+  EXPECT_TRUE(own.IsImport());
+  EXPECT_EQ(own.ImportLocation().str(), "../x");
   // The steps after the trait did not run.
-  EXPECT_FALSE(own.m_isReconfigurable);
-  EXPECT_EQ(own.m_reconfigModuleName.str(), "kept");
-  EXPECT_TRUE(own.m_isIsolated);
+  EXPECT_TRUE(own.IsReconfigurable());
+  EXPECT_EQ(own.ReconfigModuleName().str(), "kept");
+  EXPECT_TRUE(own.IsIsolated());
 
   auto root = NewPartition();
   root->SetRoot(true);
   EXPECT_THROW(Read(root, R"(<Partition State="implement" Preserve="inherit"/>)"), Port::Exception);
-}
-
-TEST_F(PartitionXmlRead, ReconfigurableModuleNameAndIsolation) {
-  auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
-  EXPECT_EQ(Read(p, R"(<Partition State="implement" Reconfigurable="true"
-                                  ReconfigModuleName="rm_a" Isolated="true"/>)"),
-            1);
-  EXPECT_TRUE(p->IsReconfigurable());
-  EXPECT_EQ(own.m_reconfigModuleName.str(), "rm_a");
-  EXPECT_TRUE(p->IsIsolated());
-
-  // Not reconfigurable: the module name is not read at all.
-  EXPECT_EQ(Read(p, R"(<Partition State="implement" Reconfigurable="yes"
-                                  ReconfigModuleName="rm_b" Isolated="1"/>)"),
-            1);
-  EXPECT_FALSE(p->IsReconfigurable());
-  EXPECT_EQ(own.m_reconfigModuleName.str(), "rm_a");
-  EXPECT_FALSE(p->IsIsolated()) << "only the keyword true isolates";
-}
-
-TEST_F(PartitionXmlRead, KeywordsIgnoreTheCaseOfLetters) {
-  auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
-  CapturingSink sink;
-  EXPECT_EQ(Read(p, R"(<Partition State="IMPORT" ImportTag="None" Reconfigurable="True"
-                                  ReconfigModuleName="rm" Isolated="TRUE"/>)"),
-            1);
-  EXPECT_TRUE(own.m_isImport);
-  EXPECT_EQ(own.m_importTag.str(), "") << "any spelling of NONE names no tag";
-  EXPECT_TRUE(p->IsReconfigurable());
-  EXPECT_EQ(own.m_reconfigModuleName.str(), "rm");
-  EXPECT_TRUE(p->IsIsolated());
-  EXPECT_EQ(Read(p, R"(<Partition State="Implement"/>)"), 1);
-  EXPECT_FALSE(own.m_isImport);
-  EXPECT_EQ(Read(p, R"(<Partition State="ACTIVE"/>)"), 1);
-  EXPECT_EQ(sink.All(), std::vector<std::string>{
-                            "WARNING: Partition XML state \"active\" is deprecated.  Please change "
-                            "the state to \"implement\".\n"});
 }
 
 TEST_F(PartitionXmlRead, PinsTheRegistryCannotMakeAreSkipped) {
@@ -196,13 +181,13 @@ TEST_F(PartitionXmlRead, PinsTheRegistryCannotMakeAreSkipped) {
         "ERROR: Can't create Partition Pin interface.  Partition Pin not "
         "loaded.\n";
     EXPECT_EQ(sink.All(), (std::vector<std::string>{cannot, cannot}));
-    EXPECT_TRUE(ZoreTest::Own(p).m_pins.empty());
+    EXPECT_TRUE(ZoreTest::PartitionProbe(p).Pins().empty());
   }
 }
 
 TEST_F(PartitionXmlRead, PinsAreReadInDocumentOrderSkippingTextAndComments) {
   auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
+  ZoreTest::PartitionProbe own(p);
   CapturingSink sink;
   EXPECT_EQ(Read(p, R"(<Partition State="implement">
       <Other><Pin Name="not_a_pin"/></Other>
@@ -243,14 +228,14 @@ TEST_F(PartitionXmlRead, MalformedPinListsAreFatalAndReadingStops) {
     EXPECT_EQ(sink.messages[0].severity, Port_Severity::Fatal);
     EXPECT_EQ(sink.messages[0].fatalCode, 2);
     EXPECT_EQ(sink.messages[0].text, c.message);
-    EXPECT_EQ(PinNames(ZoreTest::Own(p)), std::vector<std::string>{"a"})
+    EXPECT_EQ(PinNames(ZoreTest::PartitionProbe(p)), std::vector<std::string>{"a"})
         << "pins before the fault stay, nothing after it is read";
   }
 }
 
 TEST_F(PartitionXmlRead, DuplicatePinNamesAreRefused) {
   auto p = NewPartition();
-  ZorE::Partition& own = ZoreTest::Own(p);
+  ZoreTest::PartitionProbe own(p);
   CapturingSink sink;
   EXPECT_EQ(Read(p, R"(<Partition State="implement"><Pins>
       <Pin Name="a"/><Pin Name="A"/><Pin Name="a"/><Pin Name="b"/></Pins></Partition>)"),
@@ -275,7 +260,7 @@ TEST_F(PartitionXmlRead, DuplicatePinNamesAreRefused) {
       <Pin Name="clk"/><Pin Name="rst"/></Pins></Partition>)"),
             0);
   EXPECT_EQ(sink.All(), std::vector<std::string>{"ERROR: Duplicate Partition Pin names <clk>.\n"});
-  EXPECT_EQ(PinNames(ZoreTest::Own(loaded)), (std::vector<std::string>{"clk", "old"}));
+  EXPECT_EQ(PinNames(ZoreTest::PartitionProbe(loaded)), (std::vector<std::string>{"clk", "old"}));
 }
 
 TEST_F(PartitionXmlRead, LocationAttributesOnPinsUnderEachCheckSetting) {
@@ -291,7 +276,7 @@ TEST_F(PartitionXmlRead, LocationAttributesOnPinsUnderEachCheckSetting) {
   const Case cases[] = {{1, 2, true}, {0, 2, false}};
   for (const Case& c : cases) {
     auto p = NewPartition();
-    ZorE::Partition& own = ZoreTest::Own(p);
+    ZoreTest::PartitionProbe own(p);
     CapturingSink sink;
     EXPECT_EQ(Read(p, text, c.checkFlag, c.formatVersion), c.refused ? 0 : 1)
         << c.checkFlag << "/" << c.formatVersion;
@@ -305,7 +290,7 @@ TEST_F(PartitionXmlRead, LocationAttributesOnPinsUnderEachCheckSetting) {
       EXPECT_TRUE(sink.All().empty());
       EXPECT_EQ(PinNames(own), (std::vector<std::string>{"a", "b"}));
     }
-    EXPECT_EQ(ZoreTest::Own(own.m_pins[0]).m_site.str(), "") << "the Site is never stored";
+    EXPECT_EQ(ZoreTest::PinProbe(own.Pins()[0]).Site().str(), "") << "the Site is never stored";
   }
 }
 

@@ -9,6 +9,8 @@
 #include "CitP/TFactory.h"
 #include "HostTest.h"
 #include "MemoryStream.h"
+#include "Partition/Partition.h"
+#include "PartitionPin/PartitionPin.h"
 #include "Prjrep/IPersist.h"
 #include "UtilI/ITclCollectable.h"
 #include "ZavU/IPartitionHierarchy.h"

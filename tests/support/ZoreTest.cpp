@@ -1,5 +1,6 @@
 #include "support/ZoreTest.h"
 
+#include "ZavU/IPartitionHierarchy.h"
 #include "framework/LiveObjects.h"
 
 extern "C" void InstFactoryEntry();
@@ -63,6 +64,17 @@ const char* SeverityName(Port_Severity severity) {
       return "DEBUG";
   }
   return "?";
+}
+
+void LinkProject(ZavU::IPartition* p, Dpm::IHDProject* project) {
+  Prjrep::AutoRelease<Dpm::IHDProject> held;
+  held.Share(project);
+  CitI::QueryAs<ZavU::IPartitionHierarchySettable>(p)->SetHDProject(held);
+}
+
+void LinkParent(ZavU::IPartition* p, ZavU::IPartition* parent) {
+  CitI::QueryAs<ZavU::IPartitionHierarchySettable>(p)->SetParent(
+      CommonI::RefCountPtr<ZavU::IPartition>(parent));
 }
 
 int RefCount(CitI::IInterface* object) {

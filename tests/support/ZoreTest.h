@@ -10,10 +10,12 @@
 
 #include "CitP/Factory.h"
 #include "CommonI/IRefCount.h"
-#include "Partition/Partition.h"
-#include "PartitionPin/PartitionPin.h"
+#include "Dpm/IHDProject.h"
+#include "Dpm/IString.h"
 #include "Port/MsgMan.h"
+#include "Xuids.h"
 #include "ZavU/IPartition.h"
+#include "ZavU/IPartitionHierarchy.h"
 #include "ZavU/IPartitionPin.h"
 
 namespace ZoreTest {
@@ -64,14 +66,11 @@ inline CommonI::RefCountPtr<ZavU::IPartitionPin> NewPin() {
   return Create<ZavU::IPartitionPin>(Xuids::ZorE_PartitionPin);
 }
 
-/// The partition component behind an IPartition of this library.
-inline ZorE::Partition& Own(const CommonI::RefCountPtr<ZavU::IPartition>& p) {
-  return static_cast<ZorE::Partition_IPartition*>(p.get())->owner();
-}
-/// The pin component behind an IPartitionPin of this library.
-inline ZorE::PartitionPin& Own(const CommonI::RefCountPtr<ZavU::IPartitionPin>& p) {
-  return static_cast<ZorE::PartitionPin_IPartitionPin*>(p.get())->owner();
-}
+/// Links `p` to `project` as a host does (the caller keeps its reference;
+/// null unlinks).
+void LinkProject(ZavU::IPartition* p, Dpm::IHDProject* project);
+/// Links `p` to `parent` as a host does.
+void LinkParent(ZavU::IPartition* p, ZavU::IPartition* parent);
 
 /// The component's reference count, read through its IRefCount.
 int RefCount(CitI::IInterface* object);
