@@ -4,12 +4,13 @@
 // C++ ABI's pointer to a virtual member function (1 + byte offset into the
 // table), must follow on. The virtual destructor (slot 1) fills two table
 // entries, so slot n >= 2 of an interface sits at index n + 1; the
-// components' own tables have no destructor, so there slot n is index n.
+// components' own tables (runs from slot 0) have no destructor, so there
+// slot n is index n.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
+#include <typeinfo>
 
 #include "Dpm/IHDProject.h"
 #include "Partition/Partition.h"
@@ -31,158 +32,95 @@ long Index(PMF pmf) {
   return (words[0] & 1u) ? static_cast<long>((words[0] - 1) / sizeof(void*)) : -1;
 }
 
-/// Operations declared one after the other from `slot` on (slot 0 of an
-/// interface, or the start of a component's own table).
-void ExpectRun(const char* what, int slot, std::initializer_list<long> indexes) {
+/// Operations declared one after the other from `slot` on.
+template <class First, class... Rest>
+void ExpectRun(int slot, First first, Rest... rest) {
   long expected = slot == 0 ? 0 : slot + 1;
-  for (long index : indexes) EXPECT_EQ(index, expected++) << what << ", from slot " << slot;
+  for (long index : {Index(first), Index(rest)...}) {
+    EXPECT_EQ(index, expected++) << "from slot " << slot << " of " << typeid(First).name();
+  }
 }
 
-#define I(Class, Op) Index(&Class::Op)
-
-TEST(SlotOrder, InterfacesTheLibraryImplements) {
+TEST(SlotOrder, InterfacesHostServicesAndComponentsOwnTables) {
+  using II = CitI::IInterface;
+  using IF = CitI::IFactory;
+  using CR = CommonI::IRefCount;
+  using PR = Prjrep::IRefCount;
   using P = ZavU::IPartition;
-  ExpectRun("IInterface", 0, {I(CitI::IInterface, QueryInterface)});
-  ExpectRun("IFactory", 2, {I(CitI::IFactory, CreateInstance)});
-  ExpectRun("CommonI::IRefCount", 2,
-            {I(CommonI::IRefCount, AddRef), I(CommonI::IRefCount, Release),
-             I(CommonI::IRefCount, GetRefCount)});
-  ExpectRun("Prjrep::IRefCount", 2, {I(Prjrep::IRefCount, AddRef), I(Prjrep::IRefCount, Release)});
-  ExpectRun("IPartition", 2,
-            {I(P, SetRoot),
-             I(P, IsRoot),
-             I(P, GetName),
-             I(P, GetHierarchicalName),
-             I(P, SetHierarchicalName),
-             I(P, SetTrait),
-             I(P, GetTrait),
-             I(P, GetTraitNames),
-             I(P, GetTraitDefault),
-             I(P, GetTraitValues),
-             I(P, SetTimestamp),
-             I(P, GetTimestamp),
-             I(P, ForceTask),
-             I(P, GetForceTask),
-             I(P, SetChildModifiedTimestamp),
-             I(P, GetChildModifiedTimestamp),
-             I(P, ClearChildModifiedTimestamp),
-             I(P, SetQnlFile),
-             I(P, GetQnlFile),
-             I(P, AddIPFileName),
-             I(P, GetIPFileNames),
-             I(P, ClearIPFileNames),
-             I(P, Dump),
-             I(P, SetReconfigurable),
-             I(P, IsReconfigurable),
-             I(P, GetProxyName),
-             I(P, AddPartitionPin),
-             I(P, GetPartitionPin),
-             I(P, FindPartitionPin),
-             I(P, GetPartitionPinByProxyName),
-             I(P, FindPartitionPinByProxyName),
-             I(P, GetPartitionPins),
-             I(P, SetIsolated),
-             I(P, IsIsolated)});
   using X = ZavU::IXPartition;
-  ExpectRun("IXPartition", 2,
-            {I(X, SetXmlDefined), I(X, IsXmlDefined), I(X, ReadXmlElement), I(X, IsImport),
-             I(X, GetImportLocation), I(X, ImportPreviousImplementation), I(X, ImportPartitionPins),
-             I(X, WriteXmlAttributes), I(X, GetBoundaryOpt), I(X, GetImportTag)});
-  using H = ZavU::IPartitionHierarchySettable;
-  ExpectRun("IPartitionHierarchy", 2,
-            {I(ZavU::IPartitionHierarchy, GetParentPartition),
-             I(ZavU::IPartitionHierarchy, GetChildPartitions)});
-  ExpectRun("IPartitionHierarchySettable", 2,
-            {I(H, SetParent), I(H, SetHDProject), I(H, ReservedSlot4)});
+  using H = ZavU::IPartitionHierarchy;
+  using HS = ZavU::IPartitionHierarchySettable;
   using T = ZavU::IPartitionTimeTracking;
-  ExpectRun(
-      "IPartitionTimeTracking", 2,
-      {I(T, SetTimestamp), I(T, GetTimestamp), I(T, SetProcessedTimestamp),
-       I(T, GetProcessedTimestamp), I(T, SetInterfaceTimestamp), I(T, GetInterfaceTimestamp)});
-  ExpectRun("IPartitionFileTracking", 2,
-            {I(ZavU::IPartitionFileTracking, SetPreviousDesignFile),
-             I(ZavU::IPartitionFileTracking, GetPreviousDesignFile)});
+  using F = ZavU::IPartitionFileTracking;
   using S = Prjrep::IPersist;
-  ExpectRun(
-      "IPersist", 2,
-      {I(S, PersistLoad), I(S, PersistSave), I(S, GetClassXUID), I(S, GetXUID), I(S, SetXUID)});
   using R = ZavU::IReconfigAssocInfo;
-  ExpectRun("IReconfigAssocInfo", 2,
-            {I(R, IsStaticLogic), I(R, IsReconfigurableLogic), I(R, GetReconfigAssociation),
-             I(R, GetReconfigModuleName), I(R, GetReconfigModuleProjectLocation)});
   using C = UtilI::ITclCollectable;
-  ExpectRun(
-      "ITclCollectable", 2,
-      {I(C, GetName), I(C, GetType), I(C, GetIdentifier), I(C, IsReserved5), I(C, IsReserved6),
-       I(C, GetPropertyValue), I(C, QueryProperties), I(C, GetReserved9), I(C, GetReserved10)});
   using Pin = ZavU::IPartitionPin;
-  ExpectRun("IPartitionPin", 2,
-            {I(Pin, SetName), I(Pin, GetName), I(Pin, Dump), I(Pin, SetPartitionPinBel),
-             I(Pin, GetPartitionPinBel), I(Pin, SetPartitionPinSite), I(Pin, GetPartitionPinSite),
-             I(Pin, ClearPartitionPinBelAndSite), I(Pin, GetVersion)});
-  ExpectRun("IPPXPartition", 2,
-            {I(ZavU::IPPXPartition, ReadXmlAttributes), I(ZavU::IPPXPartition, NoOperation)});
-  ExpectRun("IString", 2, {I(Dpm::IString, SetText), I(Dpm::IString, GetText)});
-  using L = Dpm::IStringIterator;
-  ExpectRun("IStringIterator", 2, {I(L, CurrentItem), I(L, First), I(L, Next), I(L, IsDone)});
-  using N = ZavU::IPartitionPinIterator;
-  ExpectRun("IPartitionPinIterator", 2, {I(N, CurrentItem), I(N, First), I(N, Next), I(N, IsDone)});
-}
-
-TEST(SlotOrder, HostServicesTheLibraryCalls) {
-  using S = Prjrep::IPersistStream;
-  ExpectRun("IPersistStream", 16,
-            {I(S, ReadInt), I(S, WriteInt), I(S, ReadTime), I(S, WriteTime), I(S, ReadBool),
-             I(S, WriteBool)});
-  ExpectRun("IPersistStream", 24, {I(S, ReadUInt), I(S, WriteUInt)});
-  ExpectRun("IPersistStream", 28, {I(S, ReadByte), I(S, WriteByte)});
-  ExpectRun("IPersistStream", 32,
-            {I(S, ReadString), I(S, WriteString), I(S, ReadXUID), I(S, WriteXUID),
-             I(S, ReadFileName), I(S, WriteFileName)});
-  using H = Dpm::IHDProject;
-  ExpectRun("IHDProject", 2, {I(H, GetLocation), I(H, GetHelper)});
-  ExpectRun("IHDProject", 16, {I(H, GetPartitionEntry)});
-  ExpectRun("IHDProject", 20, {I(H, GetPartitions)});
-  ExpectRun("IHDProject", 24, {I(H, GetParentPartition)});
-  ExpectRun("IHDProject", 27, {I(H, GetChildPartitions)});
-}
-
-TEST(SlotOrder, ComponentsOwnTables) {
-  using P = ZorE::Partition;
-  ExpectRun("Partition", 0,
-            {I(P, SetRoot),
-             I(P, IsRoot),
-             I(P, SetReconfigurable),
-             I(P, IsReconfigurable),
-             I(P, SetIsolated),
-             I(P, IsIsolated),
-             I(P, SetXmlDefined),
-             I(P, IsXmlDefined),
-             I(P, GetBoundaryOpt),
-             I(P, GetImportTag),
-             I(P, ReadXmlElement),
-             I(P, IsImport),
-             I(P, ImportPreviousImplementation),
-             I(P, ImportPartitionPins),
-             I(P, WriteXmlAttributes),
-             I(P, GetProxyName),
-             I(P, GetNameFromProxyName),
-             I(P, AddPartitionPin),
-             I(P, FindPartitionPinInterface),
-             I(P, FindPartitionPin),
-             I(P, FindPartitionPinInterfaceByProxyName),
-             I(P, FindPartitionPinByProxyName),
-             I(P, GetPartitionPins),
-             I(P, SetName),
-             I(P, SetHierarchicalName),
-             I(P, SetChildModifiedTimestamp),
-             I(P, GetChildModifiedTimestamp),
-             I(P, ClearChildModifiedTimestamp)});
-  using Pin = ZorE::PartitionPin;
-  ExpectRun("PartitionPin", 0,
-            {I(Pin, SetPartitionPinBel), I(Pin, GetPartitionPinBel), I(Pin, SetPartitionPinSite),
-             I(Pin, GetPartitionPinSite), I(Pin, ClearPartitionPinBelAndSite), I(Pin, SetName),
-             I(Pin, ReadXmlAttributes), I(Pin, NoOperation)});
+  using PX = ZavU::IPPXPartition;
+  using Str = Dpm::IString;
+  using SL = Dpm::IStringIterator;
+  using PL = ZavU::IPartitionPinIterator;
+  using PS = Prjrep::IPersistStream;
+  using HP = Dpm::IHDProject;
+  using ZP = ZorE::Partition;
+  using ZPin = ZorE::PartitionPin;
+  ExpectRun(0, &II::QueryInterface);
+  ExpectRun(2, &IF::CreateInstance);
+  ExpectRun(2, &CR::AddRef, &CR::Release, &CR::GetRefCount);
+  ExpectRun(2, &PR::AddRef, &PR::Release);
+  ExpectRun(2, &P::SetRoot, &P::IsRoot, &P::GetName, &P::GetHierarchicalName,
+            &P::SetHierarchicalName, &P::SetTrait, &P::GetTrait, &P::GetTraitNames,
+            &P::GetTraitDefault, &P::GetTraitValues, &P::SetTimestamp, &P::GetTimestamp,
+            &P::ForceTask, &P::GetForceTask, &P::SetChildModifiedTimestamp,
+            &P::GetChildModifiedTimestamp, &P::ClearChildModifiedTimestamp, &P::SetQnlFile,
+            &P::GetQnlFile, &P::AddIPFileName, &P::GetIPFileNames, &P::ClearIPFileNames, &P::Dump,
+            &P::SetReconfigurable, &P::IsReconfigurable, &P::GetProxyName, &P::AddPartitionPin,
+            &P::GetPartitionPin, &P::FindPartitionPin, &P::GetPartitionPinByProxyName,
+            &P::FindPartitionPinByProxyName, &P::GetPartitionPins, &P::SetIsolated, &P::IsIsolated);
+  ExpectRun(2, &X::SetXmlDefined, &X::IsXmlDefined, &X::ReadXmlElement, &X::IsImport,
+            &X::GetImportLocation, &X::ImportPreviousImplementation, &X::ImportPartitionPins,
+            &X::WriteXmlAttributes, &X::GetBoundaryOpt, &X::GetImportTag);
+  ExpectRun(2, &H::GetParentPartition, &H::GetChildPartitions);
+  ExpectRun(2, &HS::SetParent, &HS::SetHDProject, &HS::ReservedSlot4);
+  ExpectRun(2, &T::SetTimestamp, &T::GetTimestamp, &T::SetProcessedTimestamp,
+            &T::GetProcessedTimestamp, &T::SetInterfaceTimestamp, &T::GetInterfaceTimestamp);
+  ExpectRun(2, &F::SetPreviousDesignFile, &F::GetPreviousDesignFile);
+  ExpectRun(2, &S::PersistLoad, &S::PersistSave, &S::GetClassXUID, &S::GetXUID, &S::SetXUID);
+  ExpectRun(2, &R::IsStaticLogic, &R::IsReconfigurableLogic, &R::GetReconfigAssociation,
+            &R::GetReconfigModuleName, &R::GetReconfigModuleProjectLocation);
+  ExpectRun(2, &C::GetName, &C::GetType, &C::GetIdentifier, &C::IsReserved5, &C::IsReserved6,
+            &C::GetPropertyValue, &C::QueryProperties, &C::GetReserved9, &C::GetReserved10);
+  ExpectRun(2, &Pin::SetName, &Pin::GetName, &Pin::Dump, &Pin::SetPartitionPinBel,
+            &Pin::GetPartitionPinBel, &Pin::SetPartitionPinSite, &Pin::GetPartitionPinSite,
+            &Pin::ClearPartitionPinBelAndSite, &Pin::GetVersion);
+  ExpectRun(2, &PX::ReadXmlAttributes, &PX::NoOperation);
+  ExpectRun(2, &Str::SetText, &Str::GetText);
+  ExpectRun(2, &SL::CurrentItem, &SL::First, &SL::Next, &SL::IsDone);
+  ExpectRun(2, &PL::CurrentItem, &PL::First, &PL::Next, &PL::IsDone);
+  ExpectRun(16, &PS::ReadInt, &PS::WriteInt, &PS::ReadTime, &PS::WriteTime, &PS::ReadBool,
+            &PS::WriteBool);
+  ExpectRun(24, &PS::ReadUInt, &PS::WriteUInt);
+  ExpectRun(28, &PS::ReadByte, &PS::WriteByte);
+  ExpectRun(32, &PS::ReadString, &PS::WriteString, &PS::ReadXUID, &PS::WriteXUID, &PS::ReadFileName,
+            &PS::WriteFileName);
+  ExpectRun(2, &HP::GetLocation, &HP::GetHelper);
+  ExpectRun(16, &HP::GetPartitionEntry);
+  ExpectRun(20, &HP::GetPartitions);
+  ExpectRun(24, &HP::GetParentPartition);
+  ExpectRun(27, &HP::GetChildPartitions);
+  ExpectRun(0, &ZP::SetRoot, &ZP::IsRoot, &ZP::SetReconfigurable, &ZP::IsReconfigurable,
+            &ZP::SetIsolated, &ZP::IsIsolated, &ZP::SetXmlDefined, &ZP::IsXmlDefined,
+            &ZP::GetBoundaryOpt, &ZP::GetImportTag, &ZP::ReadXmlElement, &ZP::IsImport,
+            &ZP::ImportPreviousImplementation, &ZP::ImportPartitionPins, &ZP::WriteXmlAttributes,
+            &ZP::GetProxyName, &ZP::GetNameFromProxyName, &ZP::AddPartitionPin,
+            &ZP::FindPartitionPinInterface, &ZP::FindPartitionPin,
+            &ZP::FindPartitionPinInterfaceByProxyName, &ZP::FindPartitionPinByProxyName,
+            &ZP::GetPartitionPins, &ZP::SetName, &ZP::SetHierarchicalName,
+            &ZP::SetChildModifiedTimestamp, &ZP::GetChildModifiedTimestamp,
+            &ZP::ClearChildModifiedTimestamp);
+  ExpectRun(0, &ZPin::SetPartitionPinBel, &ZPin::GetPartitionPinBel, &ZPin::SetPartitionPinSite,
+            &ZPin::GetPartitionPinSite, &ZPin::ClearPartitionPinBelAndSite, &ZPin::SetName,
+            &ZPin::ReadXmlAttributes, &ZPin::NoOperation);
 }
 
 }  // namespace

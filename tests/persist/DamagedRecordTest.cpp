@@ -28,7 +28,6 @@ TEST_F(DamagedRecord, EveryCutIsRefusedAndNoFlippedByteRunsAway) {
   for (const char* pin : {"a", "b", "c"}) p->AddPartitionPin(pin);
   p->SetTrait("preserve", "routing", true);
   p->SetTimestamp(ZavU::PACKED, 5);
-  p->ForceTask(ZavU::LOM, true);
   p->AddIPFileName("x.qxp");
   MemoryStream saved;
   ASSERT_EQ(CitI::QueryAs<Prjrep::IPersist>(p.get())->PersistSave(&saved), 1);
@@ -36,12 +35,9 @@ TEST_F(DamagedRecord, EveryCutIsRefusedAndNoFlippedByteRunsAway) {
   std::size_t errors = 0;
   ASSERT_EQ(Load(record, errors), 1);
   EXPECT_EQ(errors, 0u);
-
-  for (std::size_t cut = 0; cut < record.size(); ++cut) {
-    EXPECT_EQ(Load(record.substr(0, cut), errors), 0) << "cut at " << cut;
-    EXPECT_GE(errors, 1u) << "cut at " << cut;
-  }
   for (std::size_t at = 0; at < record.size(); ++at) {
+    EXPECT_EQ(Load(record.substr(0, at), errors), 0) << "cut at " << at;
+    EXPECT_GE(errors, 1u) << "cut at " << at;
     for (unsigned char mask : {0x01, 0x80, 0xff}) {
       std::string damaged = record;
       damaged[at] = static_cast<char>(damaged[at] ^ mask);

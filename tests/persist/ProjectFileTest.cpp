@@ -11,7 +11,6 @@
 
 #include "ItemListing.h"
 #include "ProjectFile.h"
-#include "ZavU/IPartitionTracking.h"
 #include "framework/LiveObjects.h"
 #include "support/ZoreTest.h"
 
@@ -50,9 +49,6 @@ class ProjectFile : public ZoreTest::LeakCheckedTest {
     for (int i = 0; i < pins; ++i) p.AddPartitionPin(Port::StringBase("pin" + std::to_string(i)));
     p.SetTrait("preserve", "placement", true);
     p.SetTimestamp(ZavU::ROUTED, 1700000000);
-    p.AddIPFileName("ip/a.qxp");
-    CitI::QueryAs<ZavU::IPartitionFileTracking>(&p)->SetPreviousDesignFile(5, "/prev/top.qnl");
-    CitI::QueryAs<ZavU::IPartitionTimeTracking>(&p)->SetProcessedTimestamp(2, 99);
     return entry;
   }
 
@@ -89,8 +85,9 @@ class ProjectFile : public ZoreTest::LeakCheckedTest {
   }
 
   std::string FileBytes() const {
-    std::ifstream in(m_path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::ostringstream bytes;
+    bytes << std::ifstream(m_path, std::ios::binary).rdbuf();
+    return bytes.str();
   }
   void WriteFileBytes(const std::string& bytes) const {
     std::ofstream(m_path, std::ios::binary | std::ios::trunc) << bytes;
@@ -105,10 +102,6 @@ TEST_F(ProjectFile, SavedProjectLoadsBackWholeAndOnlyInHierarchyOrder) {
   ASSERT_TRUE(SaveProjectFile(m_path, saved, error)) << error;
   EXPECT_EQ(Entries(), Strings{"design.prj"}) << "no temporary file is left";
   ExpectLoadsAs(saved);
-  ProjectImage smaller{"other", {}};
-  smaller.partitions.push_back(Entry("root", "", 0));
-  ASSERT_TRUE(SaveProjectFile(m_path, smaller, error)) << error;
-  ExpectLoadsAs(smaller);
   EXPECT_TRUE(sink.All().empty());
 
   std::filesystem::remove(m_path);
@@ -171,12 +164,9 @@ TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreated) {
   wrongFormat[16] = 2;
   const std::pair<std::string, const char*> cases[] = {
       {flipped(8), "is corrupt: checksum mismatch"},
-      {flipped(40), "is corrupt: checksum mismatch"},
       {flipped(good.size() - 1), "is corrupt: checksum mismatch"},
       {good.substr(0, good.size() - 1), "is truncated"},
-      {good.substr(0, 33), "is truncated"},
       {good.substr(0, 31), "is truncated"},
-      {"", "is truncated"},
       {good + "x", "is corrupt"},
       {wrongMark, "is not a project file"},
       {wrongFormat, "has format 2"},
@@ -248,38 +238,14 @@ TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
   EXPECT_EQ(out.name.str(), "untouched");
 }
 
-TEST_F(ProjectFile, ListingShowsEveryItemOnALine) {
-  ProjectImage project{"list\"me", {}};
-  project.partitions.push_back(Entry("top", "", 1));
-  ASSERT_TRUE(SaveProjectFile(m_path, project, error)) << error;
-  std::ostringstream out;
-  ASSERT_TRUE(ListProjectFile(m_path, out, error)) << error;
-  Strings lines;
-  std::istringstream in(out.str());
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  ASSERT_GT(lines.size(), 20u);
-  EXPECT_EQ(lines[0].rfind("# project file '" + m_path + "', format 1, ", 0), 0u) << lines[0];
-  const Strings start = {"string \"list\\\"me\"",
-                         "int 1",
-                         "string \"\"",
-                         "xuid {5d0ffae9-0919-45e9-9f89-3775737fbc86}",
-                         "bool false",
-                         "filename \"\"",
-                         "string \"\"",
-                         "string \"\"",
-                         "bool false",
-                         "string \"\"",
-                         "string \"2\"",
-                         "string \"0\""};
-  EXPECT_EQ(Strings(lines.begin() + 1, lines.begin() + 1 + start.size()), start);
-  EXPECT_EQ(lines[16], "bool true") << "the root flag";
-  EXPECT_EQ(lines[18], "int 1") << "the pin count";
-  EXPECT_EQ(lines[19], "uint 2") << "the pin record's version";
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "time 1700000000"), lines.end());
-  EXPECT_EQ(lines.back(), "time -1");
+// The whole listing of a saved project is compared line by line in the
+// end-to-end cases; here, the bytes no project name carries there.
+TEST_F(ProjectFile, ListingQuotesEveryByteAndRefusesACutFile) {
   EXPECT_EQ(QuotedText(Port::StringBase(std::string("a\\b\n\xff\0", 6))),
             "\"a\\\\b\\x0a\\xff\\x00\"");
+  ASSERT_TRUE(SaveProjectFile(m_path, Project(), error)) << error;
   WriteFileBytes(FileBytes().substr(0, 100));
+  std::ostringstream out;
   EXPECT_FALSE(ListProjectFile(m_path, out, error));
   EXPECT_NE(error.find("is truncated"), std::string::npos) << error;
 }

@@ -21,8 +21,7 @@ class StaticFactory final : public CitI::TImplements<StaticFactory, CitI::IFacto
     using F = StaticFactory;
     static const CitI::TLookupEntry<F> table[] = {
         {CitI::IFactory::kIID, CitI::AsBase<F, CitI::IFactory>},
-        {CommonI::IRefCount::kIID, CitI::Embedded<F, &F::m_refCount>},
-    };
+        {CommonI::IRefCount::kIID, CitI::Embedded<F, &F::m_refCount>}};
     return CitI::LookupInTable(table, *this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID&) override { return nullptr; }
@@ -36,8 +35,7 @@ class StaticFactory final : public CitI::TImplements<StaticFactory, CitI::IFacto
   CommonI::TRefCountHelper<StaticFactory> m_refCount{this, CommonI::kOwnerFrees};
 };
 
-StaticFactory g_releasedByScope;
-StaticFactory g_keptToTheEnd;
+StaticFactory g_releasedByScope, g_keptToTheEnd;
 
 }  // namespace
 

@@ -1,10 +1,10 @@
-// Helpers shared by the portability tests: a temporary directory removed
-// with its contents, an environment variable restored on scope exit, and
-// whole-file reads and writes.
+// Helpers shared by the portability tests: a temporary directory removed with
+// its contents, an environment variable set for a scope, whole-file I/O.
 #pragma once
 
 #include <stdlib.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -15,10 +15,11 @@ class ScopedTempDir {
  public:
   ScopedTempDir() {
     char pattern[] = "/tmp/porttest.XXXXXX";
-    if (mkdtemp(pattern)) m_path = pattern;
+    m_path = mkdtemp(pattern) ? pattern : "";
   }
   ~ScopedTempDir() {
-    if (!m_path.empty()) std::system(("rm -rf '" + m_path + "'").c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
   }
   const std::string& path() const { return m_path; }
   std::string operator/(const std::string& name) const { return m_path + "/" + name; }

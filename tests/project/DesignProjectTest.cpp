@@ -2,6 +2,7 @@
 // enumerations, the answers the partition library relies on, its flow rule,
 // and a partition that outlives it.
 #include "HostTest.h"
+#include "project/PRSolution.h"
 
 namespace {
 
@@ -12,16 +13,20 @@ class DesignProjectTest : public HostProjectTest {};
 TEST_F(DesignProjectTest, AddsLinksAndEnumeratesInTheOrderAdded) {
   ProjectRef project = NewProject({"top", "top/a", "top/b", "top/a/x", "top/c"});
   PartitionRef top = project->Find("top"), a = project->Find("top/a"),
-               ax = project->Find("top/a/x");
-  auto stranger = NewPartition("elsewhere");
+               ax = project->Find("top/a/x"), stranger = ZoreTest::NewPartition();
+  PartitionRef twin = ZoreTest::NewPartition();
+  twin->SetHierarchicalName("top/a");
   EXPECT_FALSE(project->AddPartition(nullptr, nullptr));
   EXPECT_FALSE(project->AddPartition(a.get(), top.get())) << "already held";
-  EXPECT_FALSE(project->AddPartition(NewPartition("top/a").get(), top.get())) << "name held";
+  EXPECT_FALSE(project->AddPartition(twin.get(), top.get())) << "name held";
   EXPECT_FALSE(project->AddPartition(stranger.get(), stranger.get())) << "unknown parent";
   EXPECT_EQ(project->PartitionCount(), 5u);
   EXPECT_EQ(ZoreTest::RefCount(a.get()), 2) << "the test's and the project's";
   EXPECT_FALSE(project->Find("top/q"));
-  EXPECT_EQ(Names(project->DepthFirst()), (Strings{"top", "top/a", "top/a/x", "top/b", "top/c"}));
+  Strings depthFirst;
+  for (const PartitionRef& p : project->DepthFirst())
+    depthFirst.push_back(p->GetHierarchicalName().str());
+  EXPECT_EQ(depthFirst, (Strings{"top", "top/a", "top/a/x", "top/b", "top/c"}));
 
   Dpm::IHDProject* asProject = project->AsHDProject();
   Prjrep::AutoRelease<Dpm::IPartitionIterator> all, children, none;
@@ -33,9 +38,7 @@ TEST_F(DesignProjectTest, AddsLinksAndEnumeratesInTheOrderAdded) {
   EXPECT_EQ(Names(children.get()), Strings{});
   EXPECT_EQ(asProject->GetChildPartitions(none.Out(), stranger.get()), 0);
   EXPECT_FALSE(none);
-
   EXPECT_EQ(asProject->GetLocation().str(), "/work/demo");
-  EXPECT_EQ(asProject->GetHelper(), nullptr);
   Prjrep::AutoRelease<CitI::IInterface> entry;
   EXPECT_EQ(asProject->GetPartitionEntry(entry.Out(), "top/b"), 1);
   EXPECT_EQ(CitI::QueryAs<ZavU::IPartition>(entry.get()), project->Find("top/b").get());
@@ -48,9 +51,7 @@ TEST_F(DesignProjectTest, AddsLinksAndEnumeratesInTheOrderAdded) {
   EXPECT_EQ(parent, nullptr) << "the top partition has none";
   EXPECT_EQ(asProject->GetParentPartition(parent, stranger.get()), 0);
 
-  // Linked by the project, a partition finds its parent; unlinked from its
-  // parent, it still finds it through the project.
-  EXPECT_EQ(ax.As<ZavU::IPartitionHierarchy>()->GetParentPartition().get(), a.get());
+  // Unlinked from its parent, a partition still finds it through the project.
   ax.As<ZavU::IPartitionHierarchySettable>()->SetParent(PartitionRef());
   EXPECT_EQ(ax.As<ZavU::IPartitionHierarchy>()->GetParentPartition().get(), a.get());
 
@@ -66,15 +67,19 @@ TEST_F(DesignProjectTest, AddsLinksAndEnumeratesInTheOrderAdded) {
   EXPECT_FALSE(ax.As<ZavU::IPartitionHierarchy>()->GetParentPartition());
 }
 
-TEST_F(DesignProjectTest, TheFlowRuleAndItsOverride) {
+TEST_F(DesignProjectTest, TheFlowRuleItsOverrideAndTheModuleHandedBack) {
   ProjectRef project = NewProject({"top", "top/b"});
+  HostProject::PRModuleManager& manager = project->ModuleManager();
+  manager.AssignModule("top/b", "blinker");
   ZoreTest::CapturingSink sink;  // the reset walk's messages
+  PartitionRef b = project->Find("top/b");
   EXPECT_FALSE(project->IsPartialReconfigFlow());
-  project->Find("top/b")->SetReconfigurable(true);
+  b->SetReconfigurable(true);
   EXPECT_TRUE(project->IsPartialReconfigFlow()) << "any partition reconfigurable";
   project->SetPartialReconfigFlow(false);
   EXPECT_FALSE(project->IsPartialReconfigFlow());
-  project->Find("top/b")->SetReconfigurable(false);
+  EXPECT_EQ(b->SetTrait("reconfigurable", "false", true), 1);
+  EXPECT_EQ(manager.ReleasedModuleNames(), Strings{"blinker"}) << "clearing the mark hands it back";
   project->SetPartialReconfigFlow(true);
   EXPECT_TRUE(project->IsPartialReconfigFlow());
   project->SetPartialReconfigFlow(std::nullopt);

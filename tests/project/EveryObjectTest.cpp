@@ -53,60 +53,56 @@ struct World {
   }
 };
 
-template <class I>
-std::function<CitI::IInterface*(World&)> Partition() {
-  return [](World& w) { return CitI::QueryAs<I>(w.partition.get()); };
-}
-template <class I>
-std::function<CitI::IInterface*(World&)> Pin() {
-  return [](World& w) { return CitI::QueryAs<I>(w.pin.get()); };
-}
-
 struct Kind {
   const char* name;
   Port::XuidWords own;
   std::function<CitI::IInterface*(World&)> object;
 };
 
+// An interface of the partition or of the pin, or another object of the world.
+#define PART(I)                                                                \
+  {                                                                            \
+#I, I::kIID, [](World & w) { return CitI::QueryAs<I>(w.partition.get()); } \
+  }
+#define PIN(I)                                                                 \
+  {                                                                            \
+    "pin " #I, I::kIID, [](World& w) { return CitI::QueryAs<I>(w.pin.get()); } \
+  }
+#define OBJECT(I, expr)                                                                  \
+  {                                                                                      \
+#expr, I::kIID, [](World & w) -> CitI::IInterface* { return static_cast<I*>(expr); } \
+  }
+
 const Kind kKinds[] = {
-    {"partition", ZavU::IPartition::kIID, Partition<ZavU::IPartition>()},
-    {"partition IXPartition", ZavU::IXPartition::kIID, Partition<ZavU::IXPartition>()},
-    {"partition IPersist", Prjrep::IPersist::kIID, Partition<Prjrep::IPersist>()},
-    {"partition Tcl", UtilI::ITclCollectable::kIID, Partition<UtilI::ITclCollectable>()},
-    {"partition files", ZavU::IPartitionFileTracking::kIID,
-     Partition<ZavU::IPartitionFileTracking>()},
-    {"partition hierarchy", ZavU::IPartitionHierarchy::kIID,
-     Partition<ZavU::IPartitionHierarchy>()},
-    {"partition links", ZavU::IPartitionHierarchySettable::kIID,
-     Partition<ZavU::IPartitionHierarchySettable>()},
-    {"partition times", ZavU::IPartitionTimeTracking::kIID,
-     Partition<ZavU::IPartitionTimeTracking>()},
-    {"partition modules", ZavU::IReconfigAssocInfo::kIID, Partition<ZavU::IReconfigAssocInfo>()},
-    {"partition counter", CommonI::IRefCount::kIID, Partition<CommonI::IRefCount>()},
-    {"pin", ZavU::IPartitionPin::kIID, Pin<ZavU::IPartitionPin>()},
-    {"pin IPPXPartition", ZavU::IPPXPartition::kIID, Pin<ZavU::IPPXPartition>()},
-    {"pin IPersist", Prjrep::IPersist::kIID, Pin<Prjrep::IPersist>()},
-    {"pin counter", CommonI::IRefCount::kIID, Pin<CommonI::IRefCount>()},
-    {"string list", Dpm::IStringIterator::kIID, [](World& w) { return w.strings.get(); }},
-    {"string", Dpm::IString::kIID, [](World& w) { return w.strings->CurrentItem(); }},
-    {"pin list", ZavU::IPartitionPinIterator::kIID, [](World& w) { return w.pins.get(); }},
-    {"design project", Dpm::IHDProject::kIID, [](World& w) { return w.project->AsHDProject(); }},
-    {"design project IPRProject", Dpm::IPRProject::kIID,
-     [](World& w) { return CitI::QueryAs<Dpm::IPRProject>(w.project->AsHDProject()); }},
-    {"partition iterator", Dpm::IPartitionIterator::kIID,
-     [](World& w) { return w.iterator.get(); }},
-    {"current project", Dpm::ICurrentProject::kIID, [](World& w) { return w.current.get(); }},
-    {"solution helper", Dpm::IPRSolutionHelper::kIID, [](World& w) { return w.solution.get(); }},
-    {"module manager", Dpm::IPRModuleManager::kIID,
-     [](World& w) { return static_cast<Dpm::IPRModuleManager*>(&w.project->ModuleManager()); }},
-    {"module", Dpm::IPRModule::kIID, [](World& w) { return w.module.get(); }},
-    {"memory stream", Prjrep::IPersistStream::kIID, [](World& w) { return &w.stream; }},
-    {"partition factory", CitI::IFactory::kIID, [](World& w) { return w.factories[0].get(); }},
-    {"pin factory", CitI::IFactory::kIID, [](World& w) { return w.factories[1].get(); }},
-    {"current project factory", CitI::IFactory::kIID,
-     [](World& w) { return w.factories[2].get(); }},
-    {"solution helper factory", CitI::IFactory::kIID,
-     [](World& w) { return w.factories[3].get(); }},
+    PART(ZavU::IPartition),
+    PART(ZavU::IXPartition),
+    PART(Prjrep::IPersist),
+    PART(UtilI::ITclCollectable),
+    PART(ZavU::IPartitionFileTracking),
+    PART(ZavU::IPartitionHierarchy),
+    PART(ZavU::IPartitionHierarchySettable),
+    PART(ZavU::IPartitionTimeTracking),
+    PART(ZavU::IReconfigAssocInfo),
+    PART(CommonI::IRefCount),
+    PIN(ZavU::IPartitionPin),
+    PIN(ZavU::IPPXPartition),
+    PIN(Prjrep::IPersist),
+    PIN(CommonI::IRefCount),
+    OBJECT(Dpm::IStringIterator, w.strings.get()),
+    OBJECT(Dpm::IString, w.strings->CurrentItem()),
+    OBJECT(ZavU::IPartitionPinIterator, w.pins.get()),
+    OBJECT(Dpm::IHDProject, w.project->AsHDProject()),
+    OBJECT(Dpm::IPRProject, CitI::QueryAs<Dpm::IPRProject>(w.project->AsHDProject())),
+    OBJECT(Dpm::IPartitionIterator, w.iterator.get()),
+    OBJECT(Dpm::ICurrentProject, w.current.get()),
+    OBJECT(Dpm::IPRSolutionHelper, w.solution.get()),
+    OBJECT(Dpm::IPRModuleManager, &w.project->ModuleManager()),
+    OBJECT(Dpm::IPRModule, w.module.get()),
+    OBJECT(Prjrep::IPersistStream, &w.stream),
+    OBJECT(CitI::IFactory, w.factories[0].get()),
+    OBJECT(CitI::IFactory, w.factories[1].get()),
+    OBJECT(CitI::IFactory, w.factories[2].get()),
+    OBJECT(CitI::IFactory, w.factories[3].get()),
 };
 
 class EveryObject : public HostProjectTest, public ::testing::WithParamInterface<Kind> {};

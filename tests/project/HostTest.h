@@ -28,12 +28,6 @@ class HostProjectTest : public ZoreTest::LeakCheckedTest {
   }
 };
 
-inline PartitionRef NewPartition(const char* hierarchicalName) {
-  PartitionRef p = ZoreTest::NewPartition();
-  p->SetHierarchicalName(hierarchicalName);
-  return p;
-}
-
 /// A project at /work/demo holding `names`, each added under the one before
 /// its last '/' (top-level when there is none), in the order given.
 inline ProjectRef NewProject(std::initializer_list<const char*> names) {
@@ -43,15 +37,11 @@ inline ProjectRef NewProject(std::initializer_list<const char*> names) {
     const std::size_t slash = path.rfind('/');
     PartitionRef parent =
         slash == std::string::npos ? PartitionRef() : project->Find(path.substr(0, slash).c_str());
-    EXPECT_TRUE(project->AddPartition(NewPartition(name).get(), parent.get())) << name;
+    PartitionRef p = ZoreTest::NewPartition();
+    p->SetHierarchicalName(name);
+    EXPECT_TRUE(project->AddPartition(p.get(), parent.get())) << name;
   }
   return project;
-}
-
-inline Strings Names(const std::vector<PartitionRef>& partitions) {
-  Strings names;
-  for (const PartitionRef& p : partitions) names.push_back(p->GetHierarchicalName().str());
-  return names;
 }
 
 /// The names an enumeration yields, first to last; past the end it stays done.

@@ -24,10 +24,9 @@ class SessionTest : public ::testing::Test {
  protected:
   /// Captures every message, debug traces included (so component
   /// destructions are counted).
-  class Sink : public Port_MsgSink {
-   public:
-    Sink() : m_next(Port_MsgManData::SetSink(this)) {}
-    ~Sink() override { Port_MsgManData::SetSink(m_next); }
+  struct Sink : Port_MsgSink {
+    Sink() : next(Port_MsgManData::SetSink(this)) {}
+    ~Sink() override { Port_MsgManData::SetSink(next); }
     void Deliver(const Port_Message& message) override { messages.push_back(message); }
     int Count(Port_Severity severity, const std::string& text = "") const {
       int count = 0;
@@ -39,17 +38,15 @@ class SessionTest : public ::testing::Test {
     /// The texts of the messages since the last Mark, debug traces left out.
     std::string Errors() const {
       std::string out;
-      for (std::size_t i = m_mark; i < messages.size(); ++i) {
+      for (std::size_t i = mark; i < messages.size(); ++i) {
         if (messages[i].severity != Port_Severity::Debug) out += messages[i].text;
       }
       return out;
     }
-    void Mark() { m_mark = messages.size(); }
+    void Mark() { mark = messages.size(); }
     std::vector<Port_Message> messages;
-
-   private:
-    Port_MsgSink* m_next;
-    std::size_t m_mark = 0;
+    Port_MsgSink* next;
+    std::size_t mark = 0;
   };
 
   void SetUp() override {

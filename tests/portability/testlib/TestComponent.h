@@ -14,8 +14,6 @@ inline constexpr const char* kLibraryName = "portability_testlib";
 #define TESTLIB_EXPORT __attribute__((visibility("default")))
 
 extern "C" {
-/// Registers the test class's factory.
-TESTLIB_EXPORT void InstFactoryEntry();
-/// How often InstFactoryEntry ran in this copy of the library.
-TESTLIB_EXPORT int TestLibEntryCount();
+TESTLIB_EXPORT void InstFactoryEntry();  // registers the test class's factory
+TESTLIB_EXPORT int TestLibEntryCount();  // how often InstFactoryEntry ran in this copy
 }
