@@ -39,18 +39,20 @@ struct TclSettings {
 TclSettings g_tcl;
 int g_liveFakes = 0;
 
-/// A heap fake freed by its last reference, counted while alive.
-class Counted : public ZoreTest::SelfCounted {
+/// A heap fake standing for interface I, freed by its last reference and
+/// counted while alive.
+template <class I>
+class Fake : public I, public ZoreTest::SelfCounted {
  public:
-  Counted() { ++g_liveFakes; }
-  ~Counted() override { --g_liveFakes; }
+  Fake() { ++g_liveFakes; }
+  ~Fake() override { --g_liveFakes; }
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<I>(this, iid);
+  }
 };
 
-class Registry final : public Tcltask::ITclPropertyRegistry, public Counted {
+class Registry final : public Fake<Tcltask::ITclPropertyRegistry> {
  public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<Tcltask::ITclPropertyRegistry>(this, iid);
-  }
   CitI::Status RegisterProperty(const Port::StringBase& name) override {
     g_tcl.registered.push_back(name.str());
     return 1;
@@ -61,34 +63,25 @@ class Registry final : public Tcltask::ITclPropertyRegistry, public Counted {
   }
 };
 
-class Result final : public Tcltask::ITclCollectionResult, public Counted {
- public:
+struct Result final : public Fake<Tcltask::ITclCollectionResult> {
   explicit Result(Strings members) : members(std::move(members)) {}
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<Tcltask::ITclCollectionResult>(this, iid);
-  }
   Strings members;
 };
 
 /// Records the last value set, by kind.
-class Value final : public Tcltask::ITclPropertyValue, public Counted {
+class Value final : public Fake<Tcltask::ITclPropertyValue> {
  public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<Tcltask::ITclPropertyValue>(this, iid);
-  }
   CitI::Status SetString(const Port::StringBase& value) override {
-    kind = "string";
-    text = value.str();
-    return 1;
+    return Set("string", value.str());
   }
-  CitI::Status SetBool(bool value) override {
-    kind = "bool";
-    text = value ? "1" : "0";
-    return 1;
-  }
+  CitI::Status SetBool(bool value) override { return Set("bool", value ? "1" : "0"); }
   CitI::Status SetCollection(CitI::IInterface* result) override {
-    kind = "collection";
     members = dynamic_cast<Result&>(*result).members;
+    return Set("collection", "");
+  }
+  CitI::Status Set(const char* k, const std::string& t) {
+    kind = k;
+    text = t;
     return 1;
   }
   std::string kind;
@@ -97,11 +90,8 @@ class Value final : public Tcltask::ITclPropertyValue, public Counted {
 };
 
 /// Collects the identifiers of its members.
-class Collection final : public Tcltask::ITclCollection, public Counted {
+class Collection final : public Fake<Tcltask::ITclCollection> {
  public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<Tcltask::ITclCollection>(this, iid);
-  }
   CitI::Status Add(UtilI::ITclCollectable* member) override {
     m_members.push_back(member->GetIdentifier().str());
     return 1;
@@ -117,25 +107,14 @@ class Collection final : public Tcltask::ITclCollection, public Counted {
   Strings m_members;
 };
 
-class PartitionHelper final : public ZavU::IPartitionHelper, public Counted {
+class PartitionHelper final : public Fake<ZavU::IPartitionHelper> {
  public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<ZavU::IPartitionHelper>(this, iid);
-  }
   Port::StringBase GetEffectiveTraitValue(const Port::StringBase& trait,
                                           ZavU::IPartition* partition,
                                           CitI::IInterface* project) override {
     g_tcl.helperPartition = partition;
     g_tcl.helperProject = project;
     return ("effective " + trait.str()).c_str();
-  }
-};
-
-/// The project's entry for a partition: only its presence matters.
-class Entry final : public Counted {
- public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return iid == CommonI::IRefCount::kIID ? this : nullptr;
   }
 };
 
@@ -193,7 +172,8 @@ class Project final : public Dpm::IHDProject,
   CitI::IInterface* GetHelper() override { return nullptr; }
   CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase& name) override {
     entriesAsked.push_back(name.str());
-    out = hasEntry ? new Entry : nullptr;
+    // Only the entry's presence matters: any counted fake will do.
+    out = hasEntry ? static_cast<Tcltask::ITclCollectionResult*>(new Result({})) : nullptr;
     return out ? 1 : 0;
   }
   CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override {
