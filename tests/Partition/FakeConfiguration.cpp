@@ -9,147 +9,108 @@ namespace FakeConfiguration {
 
 namespace {
 
-/// `self` seen as I, answering the root and both reference-count interfaces.
-template <class I, class Self>
-CitI::IInterface* Root(Self* self, const Port::XUID& iid) {
-  if (iid == CitI::IInterface::kIID) return static_cast<I*>(self);
-  if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(self);
-  if (iid == Prjrep::IRefCount::kIID) return static_cast<Prjrep::IRefCount*>(self);
-  return nullptr;
-}
+using ZoreTest::AnswerAs;
 
 class RepositoryObject final : public Prjrep::IProjectRepository, public StackCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == Prjrep::IProjectRepository::kIID)
-      return static_cast<Prjrep::IProjectRepository*>(this);
-    return Root<Prjrep::IProjectRepository>(this, iid);
+    return AnswerAs<Prjrep::IProjectRepository>(this, iid);
   }
 };
 
-class Autonym final : public Prjrep::IAutonym, public Prjrep::IName, public ZoreTest::SelfCounted {
+/// One of the three autonym services, as the class it was made for: an
+/// autonym (named by the lookup's caller), the repository lookup, or the
+/// saver that reads a repository's configuration.
+class AutonymService final : public Prjrep::IAutonym,
+                             public Prjrep::IName,
+                             public Prjrep::IAutonymLookup,
+                             public Prjrep::ISaveAutonym,
+                             public ZoreTest::SelfCounted {
  public:
+  explicit AutonymService(const Port::XUID& role) : m_role(role) {}
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == Prjrep::IAutonym::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<Prjrep::IAutonym*>(this);
+    if (m_role == Port::XUID(Xuids::Class_AutonymLookup)) {
+      return AnswerAs<Prjrep::IAutonymLookup>(this, iid);
+    }
+    if (m_role == Port::XUID(Xuids::Class_AutonymSaver)) {
+      return AnswerAs<Prjrep::ISaveAutonym>(this, iid);
     }
     if (iid == Prjrep::IName::kIID) return static_cast<Prjrep::IName*>(this);
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    return nullptr;
+    return AnswerAs<Prjrep::IAutonym>(this, iid);
   }
   CitI::Status SetName(const Port::StringBase& name) override {
     Repository().autonymNames.push_back(name.str());
     return 1;
   }
   CitI::Status GetName(Port::StringBase&) override { return 0; }
-};
-
-class AutonymLookup final : public Prjrep::IAutonymLookup, public ZoreTest::SelfCounted {
- public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == Prjrep::IAutonymLookup::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<Prjrep::IAutonymLookup*>(this);
-    }
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    return nullptr;
-  }
   CitI::Status Find(Prjrep::IAutonym*, CitI::IInterface*& out) override {
-    out = Repository().repositoryExists ? TheRepository() : nullptr;
-    Prjrep::AddRefTo(out);
-    return out ? 1 : 0;
+    return HandOut(out, Repository().repositoryExists ? TheRepository() : nullptr);
   }
   CitI::Status Create(Prjrep::IAutonym*, CitI::IInterface*, CitI::IInterface*& out) override {
     ++Repository().creates;
-    out = TheRepository();
-    Prjrep::AddRefTo(out);
-    return 1;
-  }
-};
-
-class Saver final : public Prjrep::ISaveAutonym, public ZoreTest::SelfCounted {
- public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    if (iid == Prjrep::ISaveAutonym::kIID || iid == CitI::IInterface::kIID) {
-      return static_cast<Prjrep::ISaveAutonym*>(this);
-    }
-    if (iid == CommonI::IRefCount::kIID) return static_cast<CommonI::IRefCount*>(this);
-    return nullptr;
+    return HandOut(out, TheRepository());
   }
   CitI::Status GetConfiguration(CitI::IInterface* repository, CitI::IInterface*& out) override {
     Repository().savedFrom.push_back(repository);
-    out = Repository().configuration;
-    Prjrep::AddRefTo(out);
-    return out ? 1 : 0;
+    return HandOut(out, Repository().configuration);
   }
+
+ private:
+  Port::XUID m_role;
 };
 
 class Factory final : public CitI::IFactory, public ZoreTest::SelfCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
+    return AnswerAs<CitI::IFactory>(this, iid);
   }
-  CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
-    const RepositorySettings& s = Repository();
-    if (classXuid == Port::XUID(Xuids::Class_Autonym)) {
-      return static_cast<Prjrep::IAutonym*>(new Autonym());
-    }
-    if (classXuid == Port::XUID(Xuids::Class_AutonymLookup) && s.lookupCreatable) {
-      return static_cast<Prjrep::IAutonymLookup*>(new AutonymLookup());
-    }
-    if (classXuid == Port::XUID(Xuids::Class_AutonymSaver) && s.saverCreatable)
-      return static_cast<Prjrep::ISaveAutonym*>(new Saver());
-    return nullptr;
+  CitI::IInterface* CreateInstance(const Port::XUID& role) override {
+    const bool creatable =
+        role == Port::XUID(Xuids::Class_Autonym) ||
+        (role == Port::XUID(Xuids::Class_AutonymLookup) && Repository().lookupCreatable) ||
+        (role == Port::XUID(Xuids::Class_AutonymSaver) && Repository().saverCreatable);
+    return creatable ? static_cast<Prjrep::IAutonym*>(new AutonymService(role)) : nullptr;
   }
 };
 
 }  // namespace
 
 CitI::IInterface* ModuleObject::QueryInterface(const Port::XUID& iid) {
-  if (iid == Prjrep::IName::kIID) return static_cast<Prjrep::IName*>(this);
   if (iid == Dpm::IProject::kIID && kind == kProject) return static_cast<Dpm::IProject*>(this);
   if (iid == Dpm::IProjectCompReference::kIID && kind == kReference) {
     return static_cast<Dpm::IProjectCompReference*>(this);
   }
-  return Root<Prjrep::IName>(this, iid);
+  return AnswerAs<Prjrep::IName>(this, iid);
 }
 
 CitI::IInterface* Element::QueryInterface(const Port::XUID& iid) {
-  if (iid == Dpm::IConfigurationElement::kIID)
-    return static_cast<Dpm::IConfigurationElement*>(this);
-  return Root<Dpm::IConfigurationElement>(this, iid);
-}
-
-CitI::Status Element::GetPRModule(Dpm::IPRModule*& out) {
-  out = prModule;
-  Prjrep::AddRefTo(out);
-  return out ? 1 : 0;
+  return AnswerAs<Dpm::IConfigurationElement>(this, iid);
 }
 
 CitI::IInterface* Configuration::QueryInterface(const Port::XUID& iid) {
-  if (iid == Dpm::IConfiguration::kIID) return static_cast<Dpm::IConfiguration*>(this);
   if (iid == Dpm::IConfigurationElementIterator::kIID) {
     return static_cast<Dpm::IConfigurationElementIterator*>(this);
   }
-  return Root<Dpm::IConfiguration>(this, iid);
+  return AnswerAs<Dpm::IConfiguration>(this, iid);
+}
+
+CitI::Status Configuration::GetElements(Dpm::IConfigurationElementIterator*& out) {
+  Prjrep::AddRefTo(static_cast<Dpm::IConfiguration*>(this));
+  return Answer(out, static_cast<Dpm::IConfigurationElementIterator*>(this));
 }
 
 CitI::IInterface* Helper::QueryInterface(const Port::XUID& iid) {
-  if (iid == Dpm::IProjectHelper::kIID) return static_cast<Dpm::IProjectHelper*>(this);
   if (iid == IDesignDataLookup::kIID) return static_cast<IDesignDataLookup*>(this);
-  return Root<Dpm::IProjectHelper>(this, iid);
+  return AnswerAs<Dpm::IProjectHelper>(this, iid);
 }
 
 CitI::Status Helper::GetDesignData(CitI::IInterface*& out) {
-  out = static_cast<IDesignDataLookup*>(this);
-  Prjrep::AddRefTo(out);
-  return 1;
+  return HandOut(out, static_cast<IDesignDataLookup*>(this));
 }
 
 CitI::Status Helper::Lookup(const Port::StringBase& name, CitI::IInterface*& out) {
   looked.push_back(name.str());
-  out = name.str() == "Configuration" ? configuration : nullptr;
-  Prjrep::AddRefTo(out);
-  return out ? 1 : 0;
+  return HandOut(out, name.str() == "Configuration" ? configuration : nullptr);
 }
 
 RepositorySettings& Repository() {

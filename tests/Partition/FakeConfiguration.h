@@ -1,11 +1,11 @@
 // Light stand-ins for a design project's partial-reconfiguration
 // configuration: module objects, configuration elements, the configuration
-// with its element iterator, the design data and project helper that lead to
-// it, and the autonym services of the repository route.
+// with its element iterator, the project helper that is its own design data,
+// and the autonym services of the repository route.
 //
-// All are owned by the test and count the references others take
-// (FakeServices::StackCounted checks at their end that every one was
-// dropped). The three autonym classes are registered once; RepositorySettings
+// All but the services are owned by the test and count the references others
+// take (FakeServices::StackCounted checks at their end that every one was
+// dropped). The autonym service classes are registered once; Repository()
 // says what they hand out.
 #pragma once
 
@@ -18,10 +18,11 @@
 
 namespace FakeConfiguration {
 
+using FakeServices::Answer;
+using FakeServices::HandOut;
 using FakeServices::StackCounted;
 
-/// A module object: always named; optionally a project itself, or a
-/// reference to another project.
+/// A module object: always named; a project itself, or a reference to one.
 class ModuleObject final : public Prjrep::IName,
                            public Dpm::IProject,
                            public Dpm::IProjectCompReference,
@@ -30,23 +31,10 @@ class ModuleObject final : public Prjrep::IName,
   enum Kind { kNameOnly, kProject, kReference };
   ModuleObject(std::string name, Kind kind) : name(std::move(name)), kind(kind) {}
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
-  CitI::Status SetName(const Port::StringBase& n) override {
-    name = n.str();
-    return 1;
-  }
-  CitI::Status GetName(Port::StringBase& out) override {
-    out = name.c_str();
-    return 1;
-  }
-  CitI::Status GetLocation(Port::StringBase& out) override {
-    out = location.c_str();
-    return 1;
-  }
-  CitI::Status GetProject(Dpm::IProject*& out) override {
-    out = referenced;
-    Prjrep::AddRefTo(out);
-    return out ? 1 : 0;
-  }
+  CitI::Status SetName(const Port::StringBase& n) override { return Answer(name, n.str()); }
+  CitI::Status GetName(Port::StringBase& out) override { return Answer(out, name.c_str()); }
+  CitI::Status GetLocation(Port::StringBase& out) override { return Answer(out, location.c_str()); }
+  CitI::Status GetProject(Dpm::IProject*& out) override { return HandOut(out, referenced); }
 
   std::string name;
   Kind kind;
@@ -56,44 +44,30 @@ class ModuleObject final : public Prjrep::IName,
 
 class Element final : public Dpm::IConfigurationElement, public StackCounted {
  public:
-  Element(bool isStatic, FakeServices::Module* prModule, CitI::IInterface* module)
+  Element(bool isStatic, FakeServices::Module* prModule, ModuleObject* module)
       : isStatic(isStatic), prModule(prModule), module(module) {}
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
-  CitI::Status GetStaticLogic(bool& out) override {
-    out = isStatic;
-    return 1;
-  }
-  CitI::Status GetPRModule(Dpm::IPRModule*& out) override;
+  CitI::Status GetStaticLogic(bool& out) override { return Answer(out, isStatic); }
+  CitI::Status GetPRModule(Dpm::IPRModule*& out) override { return HandOut(out, prModule); }
   CitI::Status GetModule(CitI::IInterface*& out) override {
-    out = module;
-    Prjrep::AddRefTo(out);
-    return 1;
+    return HandOut(out, static_cast<Prjrep::IName*>(module));
   }
+
   bool isStatic;
   FakeServices::Module* prModule;
-  CitI::IInterface* module;
+  ModuleObject* module;
 };
 
-/// The configuration and its one element iterator.
+/// The configuration, which is its own element iterator.
 class Configuration final : public Dpm::IConfiguration,
                             public Dpm::IConfigurationElementIterator,
                             public StackCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
-  CitI::Status GetElements(Dpm::IConfigurationElementIterator*& out) override {
-    out = this;
-    Prjrep::AddRefTo(static_cast<Dpm::IConfiguration*>(this));
-    return 1;
-  }
+  CitI::Status GetElements(Dpm::IConfigurationElementIterator*& out) override;
   Dpm::IConfigurationElement* GetCurrent() override { return elements.at(at); }
-  CitI::Status First() override {
-    at = 0;
-    return 1;
-  }
-  CitI::Status Next() override {
-    ++at;
-    return 1;
-  }
+  CitI::Status First() override { return Answer(at, 0u); }
+  CitI::Status Next() override { return Answer(at, at + 1); }
   bool IsDone() override { return at >= elements.size(); }
 
   std::vector<Element*> elements;
@@ -118,7 +92,7 @@ struct RepositorySettings {
   bool repositoryExists = false;              // the lookup finds it; else only Create yields it
   CitI::IInterface* configuration = nullptr;  // what the saver yields
   std::vector<std::string> autonymNames;      // names given to autonyms
-  int creates = 0;                            // lookup operation 6 calls
+  int creates = 0;                            // repositories created by the lookup
   std::vector<CitI::IInterface*> savedFrom;   // repositories passed to the saver
 };
 RepositorySettings& Repository();

@@ -26,6 +26,21 @@
 
 namespace FakeServices {
 
+/// Stores `value` in the caller's `out`: status 1.
+template <class Out, class Value>
+CitI::Status Answer(Out& out, const Value& value) {
+  out = value;
+  return 1;
+}
+/// Hands `object` to the caller with a reference of its own: status 1, or 0
+/// when there is none.
+template <class Out, class Object>
+CitI::Status HandOut(Out*& out, Object* object) {
+  out = object;
+  Prjrep::AddRefTo(out);
+  return out ? 1 : 0;
+}
+
 /// Heap fakes alive now.
 int LiveFakes();
 /// A new enumeration of `items` from the first, holding one reference for
@@ -36,18 +51,9 @@ Dpm::IPartitionIterator* NewPartitionIterator(
 /// Counts references without freeing: the test owns the object.
 class StackCounted : public CommonI::IRefCount, public Prjrep::IRefCount {
  public:
-  CitI::Status AddRef() override {
-    ++refs;
-    return 1;
-  }
-  CitI::Status Release() override {
-    --refs;
-    return 1;
-  }
-  CitI::Status GetRefCount(int& out) override {
-    out = refs;
-    return 1;
-  }
+  CitI::Status AddRef() override { return Answer(refs, refs + 1); }
+  CitI::Status Release() override { return Answer(refs, refs - 1); }
+  CitI::Status GetRefCount(int& out) override { return Answer(out, refs); }
   ~StackCounted() override { EXPECT_EQ(refs, 0) << "a reference on a fake was not dropped"; }
   int refs = 0;
 };
@@ -76,22 +82,26 @@ class NotAPinFactory final : public CitI::IFactory, public StackCounted {
 class Module final : public Dpm::IPRModule, public StackCounted {
  public:
   explicit Module(std::string name) : name(std::move(name)) {}
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
-  CitI::Status GetName(Port::StringBase& out) override {
-    out = name.c_str();
-    return 1;
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<Dpm::IPRModule>(this, iid);
   }
+  CitI::Status GetName(Port::StringBase& out) override { return Answer(out, name.c_str()); }
   std::string name;
 };
 
 class ModuleManager final : public Dpm::IPRModuleManager, public StackCounted {
  public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<Dpm::IPRModuleManager>(this, iid);
+  }
   CitI::Status ReleaseModule(Dpm::IPRModule* module) override {
     released.push_back(module);
     return 1;
   }
-  CitI::Status FindModule(const Port::StringBase& hierarchicalName, Dpm::IPRModule*& out) override;
+  CitI::Status FindModule(const Port::StringBase& hierarchicalName, Dpm::IPRModule*& out) override {
+    asked.push_back(hierarchicalName.str());
+    return HandOut(out, hierarchicalName.str() == moduleOf ? module : nullptr);
+  }
 
   Module* module = nullptr;  // the module of the partition `moduleOf`
   std::string moduleOf;
@@ -108,14 +118,18 @@ class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public Sta
     return helper;
   }
   CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase&) override {
-    out = nullptr;
-    return 0;
+    return HandOut(out, static_cast<CitI::IInterface*>(nullptr));
   }
-  CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override;
-  CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition* partition) override;
+  CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override {
+    out = enumerates ? NewPartitionIterator(partitions) : nullptr;
+    return out ? 1 : 0;
+  }
+  CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition* partition) override {
+    parentAskedFor.push_back(partition);
+    return Answer(out, CommonI::RefCountPtr<ZavU::IPartition>(parent).Detach());
+  }
   CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out, ZavU::IPartition*) override {
-    out = nullptr;
-    return 0;
+    return HandOut(out, static_cast<Dpm::IPartitionIterator*>(nullptr));
   }
   bool IsPartialReconfigFlow() override { return inPRFlow; }
 
