@@ -48,7 +48,7 @@ TEST_F(PartitionHierarchy, ParentComesFromTheLinkElseFromTheProject) {
   auto hierarchy = child.As<ZavU::IPartitionHierarchy>();
   CapturingSink sink;
   // No link, no current-project service, a service without a current
-  // project or without its interface: no parent.
+  // project or not answering its interface: no parent.
   EXPECT_FALSE(hierarchy->GetParentPartition());
   Settings().currentProjectCreatable = true;
   EXPECT_FALSE(hierarchy->GetParentPartition());
@@ -114,20 +114,20 @@ TEST_F(PartitionHierarchy, FindingByNameAndByProxyName) {
   auto p = NewPartition();
   for (const char* name : {"d", "a", "d_PROXY", "D"}) ASSERT_EQ(p->AddPartitionPin(name), 1);
   const auto& pins = ZoreTest::PartitionProbe(p).Pins();
-  // A proxy name is cut at its first "_PROXY": d_PROXY finds d, not the pin
-  // named d_PROXY.
-  const std::pair<const char*, int> byName[] = {{"d", 0}, {"a", 1}, {"D", 3}, {"e", -1}};
-  const std::pair<const char*, int> byProxy[] = {
-      {"d_PROXY", 0}, {"a_PROXY_PROXY", 1}, {"a", 1}, {"d_proxy", -1}};
-  for (auto [name, at] : byName) {
+  // {asked, by proxy name, position found (-1: none)}: a proxy name is cut
+  // at its first "_PROXY", so d_PROXY finds d, not the pin named d_PROXY.
+  const std::tuple<const char*, bool, int> cases[] = {
+      {"d", false, 0},  {"a", false, 1},      {"D", false, 3},
+      {"e", false, -1}, {"d_PROXY", true, 0}, {"a_PROXY_PROXY", true, 1},
+      {"a", true, 1},   {"d_proxy", true, -1}};
+  for (auto [name, proxy, at] : cases) {
     ZavU::IPartitionPin* expected = at < 0 ? nullptr : pins[at].get();
-    EXPECT_EQ(p->FindPartitionPin(name).get(), expected) << name;
-    EXPECT_EQ(p->GetPartitionPin(name).get(), expected) << name;
-  }
-  for (auto [name, at] : byProxy) {
-    ZavU::IPartitionPin* expected = at < 0 ? nullptr : pins[at].get();
-    EXPECT_EQ(p->FindPartitionPinByProxyName(name).get(), expected) << name;
-    EXPECT_EQ(p->GetPartitionPinByProxyName(name).get(), expected) << name;
+    EXPECT_EQ((proxy ? p->FindPartitionPinByProxyName(name) : p->FindPartitionPin(name)).get(),
+              expected)
+        << name;
+    EXPECT_EQ((proxy ? p->GetPartitionPinByProxyName(name) : p->GetPartitionPin(name)).get(),
+              expected)
+        << name;
   }
   {
     ZavU::PinRef found = p->FindPartitionPin("a");

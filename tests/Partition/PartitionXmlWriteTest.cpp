@@ -43,10 +43,6 @@ TEST_F(PartitionXmlWrite, WrittenAttributesFollowWhatWasReadAndReadBackAlike) {
       // The location follows the import state.
       {false, R"(State="implement" ImportLocation="../export")",
        R"(State="implement" ImportLocation="NONE" >)"},
-      {false, R"(State="import" ImportLocation="")", R"(State="import" ImportLocation="" >)"},
-      // A tag of NONE and an empty boundary option are left out.
-      {false, R"(State="implement" ImportTag="NONE" BoundaryOpt="")",
-       R"(State="implement" ImportLocation="NONE" >)"},
       // Every optional attribute, in order.
       {false,
        R"(ReconfigModuleName="rm_a" Reconfigurable="true" Preserve="placement" Isolated="true" )"
