@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "Partition/FakeServices.h"
 #include "Partition/StoredState.h"

@@ -51,7 +51,6 @@ TEST_F(PartitionTraits, DefaultsNamesAndLegalValues) {
   EXPECT_EQ(TraitValues(p), (Strings{"inherit", "inherit", "inherit", "inherit", "false"}));
   p->SetRoot(true);
   EXPECT_EQ(TraitValues(p), (Strings{"no", "routing", "global_change", "no", "false"}));
-  EXPECT_EQ(Drain(p->GetTraitValues("reconfigurable")), (Strings{"false", "false", "true"}));
   EXPECT_EQ(Drain(p->GetTraitValues(kDmm)), (Strings{"inherit", "global_change", "local_change"}));
   EXPECT_TRUE(ZoreTest::PartitionProbe(p).Traits().empty()) << "reading stores nothing";
 }

@@ -1,5 +1,8 @@
-// Reading a partition's element of the partition description: attributes
+// A partition's element of the partition description. Reading: attributes
 // into fields and traits, the pins of its Pins children, and every message.
+// Writing: each case reads an element, writes the attributes after what the
+// host wrote, and reads the written element back into a fresh partition,
+// which must write the same again.
 #include <gtest/gtest.h>
 
 #include "Partition/FakeServices.h"
@@ -17,7 +20,7 @@ using Strings = std::vector<std::string>;
 using ZoreTest::CapturingSink;
 using ZoreTest::NewPartition;
 
-class PartitionXmlRead : public ZoreTest::LeakCheckedTest {};
+class PartitionXml : public ZoreTest::LeakCheckedTest {};
 
 /// Reads the first Partition element of `text` into `p`.
 CitI::Status Read(const PartitionRef& p, const std::string& text, std::uint32_t checkFlag = 1) {
@@ -38,7 +41,7 @@ std::string WithPins(const std::string& pins, const std::string& more = "") {
   return "<Partition State=\"implement\"><Pins>" + pins + "</Pins>" + more + "</Partition>";
 }
 
-TEST_F(PartitionXmlRead, AttributesAndKeywords) {
+TEST_F(PartitionXml, AttributesAndKeywords) {
   struct Case {
     const char* before;      // attributes of an element read first
     const char* attributes;  // of the element read
@@ -90,7 +93,7 @@ TEST_F(PartitionXmlRead, AttributesAndKeywords) {
   }
 }
 
-TEST_F(PartitionXmlRead, PreserveDefaultsByRootnessAndIsStored) {
+TEST_F(PartitionXml, PreserveDefaultsByRootnessAndIsStored) {
   auto none = NewPartition();
   EXPECT_EQ(none.As<ZavU::IXPartition>()->ReadXmlElement(nullptr, 1, 2), 0);
   EXPECT_FALSE(none.As<ZavU::IXPartition>()->IsXmlDefined());
@@ -103,7 +106,7 @@ TEST_F(PartitionXmlRead, PreserveDefaultsByRootnessAndIsStored) {
   EXPECT_THROW(Read(root, R"(<Partition State="implement" Preserve="inherit"/>)"), Port::Exception);
 }
 
-TEST_F(PartitionXmlRead, IllegalPreserveThrowsWithEarlierStepsApplied) {
+TEST_F(PartitionXml, IllegalPreserveThrowsWithEarlierStepsApplied) {
   auto p = NewPartition();
   ZoreTest::PartitionProbe own(p);
   Read(p, R"(<Partition State="implement" Reconfigurable="true" ReconfigModuleName="kept"
@@ -118,7 +121,7 @@ TEST_F(PartitionXmlRead, IllegalPreserveThrowsWithEarlierStepsApplied) {
   EXPECT_EQ(own.ReconfigModuleName().str(), "kept");
 }
 
-TEST_F(PartitionXmlRead, PinsTheRegistryCannotMakeAreSkipped) {
+TEST_F(PartitionXml, PinsTheRegistryCannotMakeAreSkipped) {
   auto p = NewPartition();
   struct Restore {
     ~Restore() { FakeServices::RestoreRegistry(); }
@@ -132,7 +135,7 @@ TEST_F(PartitionXmlRead, PinsTheRegistryCannotMakeAreSkipped) {
   EXPECT_EQ(PinNames(p), "");
 }
 
-TEST_F(PartitionXmlRead, PinsAreReadInDocumentOrderSkippingTextAndComments) {
+TEST_F(PartitionXml, PinsAreReadInDocumentOrderSkippingTextAndComments) {
   auto p = NewPartition();
   CapturingSink sink;
   EXPECT_EQ(
@@ -144,7 +147,7 @@ TEST_F(PartitionXmlRead, PinsAreReadInDocumentOrderSkippingTextAndComments) {
   EXPECT_TRUE(p->FindPartitionPin("din"));
 }
 
-TEST_F(PartitionXmlRead, RefusedPinsStopTheReading) {
+TEST_F(PartitionXml, RefusedPinsStopTheReading) {
   struct Case {
     std::uint32_t checkFlag;
     const char* pins;
@@ -181,7 +184,7 @@ TEST_F(PartitionXmlRead, RefusedPinsStopTheReading) {
   }
 }
 
-TEST_F(PartitionXmlRead, PinsReplacedByARecordLoadAreNoDuplicates) {
+TEST_F(PartitionXml, PinsReplacedByARecordLoadAreNoDuplicates) {
   auto p = NewPartition();
   ASSERT_EQ(p->AddPartitionPin("old"), 1);
   ASSERT_TRUE(p->FindPartitionPin("old"));
@@ -192,6 +195,68 @@ TEST_F(PartitionXmlRead, PinsReplacedByARecordLoadAreNoDuplicates) {
   EXPECT_EQ(Read(p, WithPins(R"(<Pin Name="old"/><Pin Name="clk"/><Pin Name="rst"/>)")), 0);
   EXPECT_EQ(sink.All(), Strings{"ERROR: Duplicate Partition Pin names <clk>.\n"});
   EXPECT_EQ(PinNames(p), "clk,old,");
+}
+
+constexpr const char* kHostPart = "<Partition Name=\"/top/u1\" ";
+
+std::string Written(const PartitionRef& p) {
+  Port::StringBase text(kHostPart);
+  EXPECT_EQ(p.As<ZavU::IXPartition>()->WriteXmlAttributes(text), 1);
+  return text.str();
+}
+
+/// A partition of the given rootness that read `element`.
+PartitionRef ReadNew(const std::string& element, bool isRoot) {
+  auto p = NewPartition();
+  p->SetRoot(isRoot);
+  EXPECT_EQ(Read(p, element), 1) << element;
+  return p;
+}
+
+TEST_F(PartitionXml, WrittenAttributesFollowWhatWasReadAndReadBackAlike) {
+  EXPECT_EQ(Written(NewPartition()),
+            std::string(kHostPart) + "State=\"implement\" ImportLocation=\"NONE\" >\n");
+  struct Case {
+    bool isRoot;
+    const char* attributes;  // of the element read
+    const char* written;
+  };
+  const Case cases[] = {
+      // The location follows the import state.
+      {false, R"(State="implement" ImportLocation="../export")",
+       R"(State="implement" ImportLocation="NONE" >)"},
+      // Every optional attribute, in order.
+      {false,
+       R"(ReconfigModuleName="rm_a" Reconfigurable="true" Preserve="placement" Isolated="true" )"
+       R"(ImportTag="v3" BoundaryOpt="all" ImportLocation="../exp" State="import")",
+       R"(State="import" ImportLocation="../exp" BoundaryOpt="all" ImportTag="v3" )"
+       R"(Isolated="true" Preserve="placement" Reconfigurable="true" ReconfigModuleName="rm_a" >)"},
+      // A reconfigurable partition writes its module name even when empty;
+      // another never writes one.
+      {false, R"(State="implement" Reconfigurable="true")",
+       R"(State="implement" ImportLocation="NONE" Reconfigurable="true" ReconfigModuleName="" >)"},
+      {false, R"(State="implement" ReconfigModuleName="rm")",
+       R"(State="implement" ImportLocation="NONE" >)"},
+      // Preserve is left out only at the description's default.
+      {true, R"(State="implement" Preserve="routing")",
+       R"(State="implement" ImportLocation="NONE" >)"},
+      {false, R"(State="implement" Preserve="routing")",
+       R"(State="implement" ImportLocation="NONE" Preserve="routing" >)"},
+      {true, R"(State="implement" Preserve="synthesis")",
+       R"(State="implement" ImportLocation="NONE" Preserve="synthesis" >)"},
+      // Markup characters are escaped; an apostrophe cannot end a value in
+      // double quotes.
+      {false, R"(State="import" ImportLocation="a&quot;b&amp;c&lt;d&gt;e" BoundaryOpt="it's")",
+       R"(State="import" ImportLocation="a&quot;b&amp;c&lt;d&gt;e" BoundaryOpt="it's" >)"},
+  };
+  for (const Case& c : cases) {
+    auto p = ReadNew(std::string("<Partition ") + c.attributes + "/>", c.isRoot);
+    const std::string written = Written(p);
+    EXPECT_EQ(written, kHostPart + std::string(c.written) + "\n") << c.attributes;
+    auto back = ReadNew(written + "</Partition>", c.isRoot);
+    EXPECT_EQ(Written(back), written) << c.attributes;
+    EXPECT_EQ(back->GetTrait("preserve"), p->GetTrait("preserve")) << c.attributes;
+  }
 }
 
 }  // namespace
