@@ -60,12 +60,10 @@ inline int g_liveFakes = 0;
 inline int LiveFakes() { return g_liveFakes; }
 
 /// A heap fake freed by its last Release, counted by LiveFakes().
-class HeapCounted : public ZoreTest::SelfCounted, public Prjrep::IRefCount {
+class HeapCounted : public ZoreTest::SelfCounted {
  public:
   HeapCounted() { ++g_liveFakes; }
   ~HeapCounted() override { --g_liveFakes; }
-  CitI::Status AddRef() override { return SelfCounted::AddRef(); }
-  CitI::Status Release() override { return SelfCounted::Release(); }
 };
 
 class PartitionIterator final : public Dpm::IPartitionIterator, public HeapCounted {
