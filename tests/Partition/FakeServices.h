@@ -16,41 +16,79 @@
 #include <string>
 #include <vector>
 
+#include "CitP/Factory.h"
 #include "Dpm/IHDProject.h"
 #include "Dpm/IPRSolution.h"
 #include "Prjrep/IRefCount.h"
-#include "ZavU/IPartition.h"
 #include "support/FakeAnswer.h"
 #include "support/SelfCounted.h"
 #include "support/ZoreTest.h"
 
+extern "C" void InstFactoryEntry();
+
 namespace FakeServices {
 
-/// Heap fakes alive now.
-int LiveFakes();
-/// A new enumeration of `items` from the first, holding one reference for
-/// the caller, counted by LiveFakes().
-Dpm::IPartitionIterator* NewPartitionIterator(
-    const std::vector<CommonI::RefCountPtr<ZavU::IPartition>>& items);
+using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+
+/// Stores `value` in the caller's `out`: status 1.
+template <class Out, class Value>
+CitI::Status Answer(Out& out, const Value& value) {
+  out = value;
+  return 1;
+}
+/// Hands `object` to the caller with a reference of its own: status 1, or 0
+/// when there is none.
+template <class Out, class Object>
+CitI::Status HandOut(Out*& out, Object* object) {
+  out = object;
+  Prjrep::AddRefTo(out);
+  return out ? 1 : 0;
+}
 
 /// Counts references without freeing: the test owns the object.
 class StackCounted : public CommonI::IRefCount, public Prjrep::IRefCount {
  public:
-  CitI::Status AddRef() override {
-    ++refs;
-    return 1;
-  }
-  CitI::Status Release() override {
-    --refs;
-    return 1;
-  }
-  CitI::Status GetRefCount(int& out) override {
-    out = refs;
-    return 1;
-  }
+  CitI::Status AddRef() override { return Answer(refs, refs + 1); }
+  CitI::Status Release() override { return Answer(refs, refs - 1); }
+  CitI::Status GetRefCount(int& out) override { return Answer(out, refs); }
   ~StackCounted() override { EXPECT_EQ(refs, 0) << "a reference on a fake was not dropped"; }
   int refs = 0;
 };
+
+/// Heap fakes alive now.
+inline int g_liveFakes = 0;
+inline int LiveFakes() { return g_liveFakes; }
+
+/// A heap fake freed by its last Release, counted by LiveFakes().
+class HeapCounted : public ZoreTest::SelfCounted {
+ public:
+  HeapCounted() { ++g_liveFakes; }
+  ~HeapCounted() override { --g_liveFakes; }
+};
+
+class PartitionIterator final : public Dpm::IPartitionIterator, public HeapCounted {
+ public:
+  explicit PartitionIterator(const std::vector<PartitionRef>& items) : m_items(items) {}
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<Dpm::IPartitionIterator>(this, iid);
+  }
+  CitI::Status GetCurrent(ZavU::IPartition*& out) override {
+    return Answer(out, PartitionRef(m_items.at(m_at)).Detach());
+  }
+  CitI::Status First() override { return Answer(m_at, 0u); }
+  CitI::Status Next() override { return Answer(m_at, m_at + 1); }
+  bool IsDone() override { return m_at >= m_items.size(); }
+
+ private:
+  std::vector<PartitionRef> m_items;
+  std::size_t m_at = 0;
+};
+
+/// A new enumeration of `items` from the first, holding one reference for
+/// the caller.
+inline Dpm::IPartitionIterator* NewPartitionIterator(const std::vector<PartitionRef>& items) {
+  return new PartitionIterator(items);
+}
 
 /// Answers only the root interfaces: a component of another kind that a
 /// registry hands back for the pin class. Freed by its last reference.
@@ -76,22 +114,26 @@ class NotAPinFactory final : public CitI::IFactory, public StackCounted {
 class Module final : public Dpm::IPRModule, public StackCounted {
  public:
   explicit Module(std::string name) : name(std::move(name)) {}
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
-  CitI::Status GetName(Port::StringBase& out) override {
-    out = name.c_str();
-    return 1;
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<Dpm::IPRModule>(this, iid);
   }
+  CitI::Status GetName(Port::StringBase& out) override { return Answer(out, name.c_str()); }
   std::string name;
 };
 
 class ModuleManager final : public Dpm::IPRModuleManager, public StackCounted {
  public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<Dpm::IPRModuleManager>(this, iid);
+  }
   CitI::Status ReleaseModule(Dpm::IPRModule* module) override {
     released.push_back(module);
     return 1;
   }
-  CitI::Status FindModule(const Port::StringBase& hierarchicalName, Dpm::IPRModule*& out) override;
+  CitI::Status FindModule(const Port::StringBase& hierarchicalName, Dpm::IPRModule*& out) override {
+    asked.push_back(hierarchicalName.str());
+    return HandOut(out, hierarchicalName.str() == moduleOf ? module : nullptr);
+  }
 
   Module* module = nullptr;  // the module of the partition `moduleOf`
   std::string moduleOf;
@@ -101,21 +143,29 @@ class ModuleManager final : public Dpm::IPRModuleManager, public StackCounted {
 
 class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public StackCounted {
  public:
-  CitI::IInterface* QueryInterface(const Port::XUID& iid) override;
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    if (iid == Dpm::IPRProject::kIID)
+      return answersPR ? static_cast<Dpm::IPRProject*>(this) : nullptr;
+    return ZoreTest::AnswerAs<Dpm::IHDProject>(this, iid);
+  }
   Port::StringBase GetLocation() override { return location.c_str(); }
   CitI::IInterface* GetHelper() override {
     Prjrep::AddRefTo(helper);
     return helper;
   }
   CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase&) override {
-    out = nullptr;
-    return 0;
+    return HandOut(out, static_cast<CitI::IInterface*>(nullptr));
   }
-  CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override;
-  CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition* partition) override;
+  CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override {
+    out = enumerates ? NewPartitionIterator(partitions) : nullptr;
+    return out ? 1 : 0;
+  }
+  CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition* partition) override {
+    parentAskedFor.push_back(partition);
+    return Answer(out, PartitionRef(parent).Detach());
+  }
   CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out, ZavU::IPartition*) override {
-    out = nullptr;
-    return 0;
+    return HandOut(out, static_cast<Dpm::IPartitionIterator*>(nullptr));
   }
   bool IsPartialReconfigFlow() override { return inPRFlow; }
 
@@ -124,8 +174,8 @@ class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public Sta
   bool answersPR = true;               // answers Dpm::IPRProject
   bool inPRFlow = false;
   bool enumerates = true;  // operation 20 yields an iterator
-  std::vector<CommonI::RefCountPtr<ZavU::IPartition>> partitions;
-  CommonI::RefCountPtr<ZavU::IPartition> parent;  // what operation 24 answers
+  std::vector<PartitionRef> partitions;
+  PartitionRef parent;  // what operation 24 answers
   std::vector<ZavU::IPartition*> parentAskedFor;
 };
 
@@ -141,14 +191,77 @@ struct ServiceSettings {
   int helpersCreated = 0;
   std::vector<Dpm::IHDProject*> managerAskedFor;
 };
-ServiceSettings& Settings();
+inline ServiceSettings& Settings() {
+  static ServiceSettings settings;
+  return settings;
+}
+
+/// The current-project service or the solution helper, as the class it was
+/// made for.
+class Service final : public Dpm::ICurrentProject,
+                      public Dpm::IPRSolutionHelper,
+                      public HeapCounted {
+ public:
+  explicit Service(bool isHelper) : m_isHelper(isHelper) {}
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    if (m_isHelper) return ZoreTest::AnswerAs<Dpm::IPRSolutionHelper>(this, iid);
+    if (!Settings().currentProjectAnswers && iid == Dpm::ICurrentProject::kIID) return nullptr;
+    return ZoreTest::AnswerAs<Dpm::ICurrentProject>(this, iid);
+  }
+  CitI::Status GetCurrentProject(Dpm::IHDProject*& out, const Port::StringBase&) override {
+    ++Settings().currentProjectCalls;
+    return HandOut(out, Settings().current);
+  }
+  CitI::Status GetModuleManager(Dpm::IHDProject* project, std::int32_t,
+                                CitI::IInterface*& out) override {
+    Settings().managerAskedFor.push_back(project);
+    return HandOut(out, static_cast<Dpm::IPRModuleManager*>(Settings().manager));
+  }
+
+ private:
+  bool m_isHelper;
+};
+
+/// Makes a fake service when the settings allow it, else nothing (as a
+/// registry without the class).
+class ServiceFactory final : public CitI::IFactory, public ZoreTest::SelfCounted {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
+  }
+  CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
+    ServiceSettings& s = Settings();
+    if (classXuid == Port::XUID(Xuids::Class_CurrentProject) && s.currentProjectCreatable) {
+      return static_cast<Dpm::ICurrentProject*>(new Service(false));
+    }
+    if (classXuid != Port::XUID(Xuids::Class_PRSolutionHelper) || !s.helperCreatable)
+      return nullptr;
+    ++s.helpersCreated;
+    return static_cast<Dpm::IPRSolutionHelper*>(new Service(true));
+  }
+  static void Register() {
+    auto* factory = new ServiceFactory();
+    CitP::Factory::RegisterFactory(Port::XUID(Xuids::Class_CurrentProject), factory);
+    CitP::Factory::RegisterFactory(Port::XUID(Xuids::Class_PRSolutionHelper), factory);
+    factory->Release();  // the registry holds it now
+  }
+};
 
 /// Registers the two fake service classes (once per registry) and resets
 /// the settings.
-void Install();
+inline void Install() {
+  if (!CitP::Factory::IsRegistered(Port::XUID(Xuids::Class_CurrentProject))) {
+    ServiceFactory::Register();
+  }
+  Settings() = ServiceSettings();
+}
 /// Empties the registry, then registers the library's classes and the fake
 /// services again.
-void RestoreRegistry();
+inline void RestoreRegistry() {
+  CitP::Factory::Shutdown();
+  InstFactoryEntry();
+  ServiceFactory::Register();
+}
 
 /// A fixture base: the services reset before each test; no component and no
 /// heap fake alive after it.

@@ -24,49 +24,52 @@ using ZoreTest::NewPartition;
 constexpr const char* kPersistent = "OMB_PR_PERSISTENT_PIF";
 constexpr const char* kAllowIncomplete = "OMB_PR_ALLOW_INCOMPLETE_PIF";
 
+ZavU::IXPartition* X(const PartitionRef& p) { return CitI::QueryAs<ZavU::IXPartition>(p.get()); }
+
+/// Reads an element of `attributes` into `p`, as a host does.
+void ReadElement(const PartitionRef& p, const std::string& attributes) {
+  ZoreTest::XmlDoc doc("<Partition " + attributes + "/>");
+  EXPECT_EQ(X(p)->ReadXmlElement(doc.Root(), 1, 2), 1) << attributes;
+}
+
+/// Partition "p1" in state import from `location`.
+PartitionRef Importer(const std::string& location) {
+  PartitionRef p = NewPartition();
+  p->SetHierarchicalName("p1");
+  ReadElement(p, "State=\"import\" ImportLocation=\"" + location + "\"");
+  return p;
+}
+
+void SetFile(const PartitionRef& p, int state, const std::string& path) {
+  p.As<ZavU::IPartitionFileTracking>()->SetPreviousDesignFile(state, path.c_str());
+}
+
+Strings Files(const PartitionRef& p) {
+  Strings files;
+  for (const Port::StringBase& f : ZoreTest::PartitionProbe(p).PreviousFiles()) {
+    files.push_back(f.str());
+  }
+  return files;
+}
+
+std::string Missing(const char* pattern, const std::string& location) {
+  return std::string("ERROR: The previous implementation file \"") + pattern +
+         "\" for Partition \"p1\" does not exist in the import location \"" + location +
+         "\".  Please verify that the path to the import location is correct and that the project "
+         "was successfully implemented and exported.\n";
+}
+
 /// Neither switch set unless a test sets it; the process-wide answer about
-/// incomplete imports is then "not allowed" in this process, whatever the
-/// order of tests (only the forked checks below ever set it).
+/// incomplete imports is then "not allowed" in this process (only the forked
+/// checks below ever set it).
 class PartitionImport : public FakeServices::FakeServicesTest {
  protected:
   porttest::ScopedEnv m_noPersistent{kPersistent, nullptr};
   porttest::ScopedEnv m_noAllow{kAllowIncomplete, nullptr};
   porttest::ScopedTempDir m_dir;
-
-  /// Partition "p1" in state import from `location`, read from the
-  /// description (so recorded paths stay as computed).
-  static PartitionRef Importer(const std::string& location) {
-    PartitionRef p = NewPartition();
-    p->SetHierarchicalName("p1");
-    ReadElement(p, "State=\"import\" ImportLocation=\"" + location + "\"");
-    return p;
-  }
-  /// Reads an element of `attributes` into `p`, as a host does.
-  static void ReadElement(const PartitionRef& p, const std::string& attributes) {
-    ZoreTest::XmlDoc doc("<Partition " + attributes + "/>");
-    EXPECT_EQ(X(p)->ReadXmlElement(doc.Root(), 1, 2), 1) << attributes;
-  }
-  static void SetFile(const PartitionRef& p, int state, const std::string& path) {
-    p.As<ZavU::IPartitionFileTracking>()->SetPreviousDesignFile(state, path.c_str());
-  }
-  static ZavU::IXPartition* X(const PartitionRef& p) {
-    return CitI::QueryAs<ZavU::IXPartition>(p.get());
-  }
-  static Strings Files(const PartitionRef& p) {
-    Strings files;
-    for (const Port::StringBase& f : ZoreTest::PartitionProbe(p).PreviousFiles())
-      files.push_back(f.str());
-    return files;
-  }
+  const std::string& m_at = m_dir.path();
   void Touch(const char* name) { porttest::WriteFile(m_dir / name, ""); }
 };
-
-std::string Missing(const char* pattern, const std::string& location) {
-  return std::string("The previous implementation file \"") + pattern +
-         "\" for Partition \"p1\" does not exist in the import location \"" + location +
-         "\".  Please verify that the path to the import location is correct and that the project "
-         "was successfully implemented and exported.\n";
-}
 
 TEST_F(PartitionImport, ReconfigurablePartitionsImportOnlyTheSameModule) {
   PartitionRef p = Importer("/exp");
@@ -74,43 +77,36 @@ TEST_F(PartitionImport, ReconfigurablePartitionsImportOnlyTheSameModule) {
   ReadElement(source, R"(State="implement" Reconfigurable="true" ReconfigModuleName="red")");
   SetFile(source, ZavU::QHV, "/old/x.qhv");
   CapturingSink sink;
-
   // Not reconfigurable here: no check, whatever the source is.
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
-  EXPECT_TRUE(sink.All().empty());
   EXPECT_EQ(Files(p)[ZavU::QHV], "/exp/x.qhv");
 
   ReadElement(p, R"(State="import" ImportLocation="/exp" Reconfigurable="true" )"
                  R"(ReconfigModuleName="Red")");
   SetFile(p, ZavU::QHV, "kept");
   EXPECT_FALSE(X(p)->ImportPreviousImplementation(source.get(), true));
-  EXPECT_EQ(sink.All(), Strings{"ERROR: The reconfigurable module name \"Red\" of imported "
-                                "Partition \"p1\" does not match the reconfigurable module name "
-                                "\"red\" for the same Partition in the import location.  You may "
-                                "only import from a project that implemented the same "
-                                "reconfigurable module.  Please change your import location to "
-                                "point to an exported project that implemented the same "
-                                "reconfigurable module\n"});
-
-  sink.Clear();
   source->SetReconfigurable(false);
   EXPECT_FALSE(X(p)->ImportPreviousImplementation(source.get(), true));
   EXPECT_EQ(sink.All(),
-            Strings{"ERROR: Partition 'p1' is specified as 'Reconfigurable=true' however it is "
-                    "illegally trying to import from a Partition implementation located at '/exp' "
-                    "that is not specified 'Reconfigurable=true'.  Please verify consistent "
-                    "settings between this configuration and the configuration referenced "
-                    "above.\n"});
+            (Strings{"ERROR: The reconfigurable module name \"Red\" of imported Partition \"p1\" "
+                     "does not match the reconfigurable module name \"red\" for the same "
+                     "Partition in the import location.  You may only import from a project that "
+                     "implemented the same reconfigurable module.  Please change your import "
+                     "location to point to an exported project that implemented the same "
+                     "reconfigurable module\n",
+                     "ERROR: Partition 'p1' is specified as 'Reconfigurable=true' however it is "
+                     "illegally trying to import from a Partition implementation located at "
+                     "'/exp' that is not specified 'Reconfigurable=true'.  Please verify "
+                     "consistent settings between this configuration and the configuration "
+                     "referenced above.\n"}));
   EXPECT_EQ(Files(p)[ZavU::QHV], "kept");
 
   sink.Clear();
   ReadElement(source, R"(State="implement" Reconfigurable="true" ReconfigModuleName="")");
-  ReadElement(p, R"(State="import" ImportLocation="/exp" Reconfigurable="true" )"
-                 R"(ReconfigModuleName="")");
+  ReadElement(p, R"(State="import" ImportLocation="/exp" Reconfigurable="true")");
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
   EXPECT_TRUE(sink.All().empty());
   EXPECT_EQ(Files(p)[ZavU::QHV], "/exp/x.qhv");
-
   EXPECT_FALSE(X(p)->ImportPreviousImplementation(nullptr, false));
   EXPECT_FALSE(X(p)->ImportPartitionPins(nullptr));
 }
@@ -119,98 +115,77 @@ TEST_F(PartitionImport, ResultsAreFoundInTheLocationAndMissingOnesReported) {
   Touch("a_prev_built.qdb");
   Touch("b_prev_built.qdb");  // only the first match counts
   Touch("a_prev_routed.qpr.bak");
-  PartitionRef p = Importer(m_dir.path());
-  for (int i = 0; i < 6; ++i) SetFile(p, i, "old");
-  PartitionRef source = NewPartition();
-  SetFile(source, ZavU::QNL, "/elsewhere/deep/n.qnl");
-  CapturingSink sink;
-
-  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
-  const std::string& dir = m_dir.path();
-  EXPECT_EQ(Files(p), (Strings{dir + "/a_prev_built.qdb", "", "", "", "", dir + "/n.qnl"}));
-  EXPECT_EQ(sink.Texts(Port_Severity::Error),
-            (Strings{Missing("*_prev_mapped.qmp", dir), Missing("*_prev_mapped.qpr", dir),
-                     Missing("*_prev_routed.qpr", dir)}));
-  EXPECT_EQ(sink.All().size(), 3u);
-
-  // Implementing, not importing: the same entries, nothing reported.
-  sink.Clear();
-  ReadElement(p, "State=\"implement\" ImportLocation=\"" + dir + "\"");
-  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
-  EXPECT_EQ(Files(p), (Strings{dir + "/a_prev_built.qdb", "", "", "", "", dir + "/n.qnl"}));
-  EXPECT_TRUE(sink.All().empty());
-}
-
-TEST_F(PartitionImport, OnlyQhvChangesWhenAskedForIt) {
-  PartitionRef p = Importer(m_dir.path());
+  PartitionRef p = Importer(m_at);
   for (int i = 0; i < 6; ++i) SetFile(p, i, "old");
   PartitionRef source = NewPartition();
   SetFile(source, ZavU::QHV, "/x/h.qhv");
-  SetFile(source, ZavU::QNL, "/x/n.qnl");
+  SetFile(source, ZavU::QNL, "/elsewhere/deep/n.qnl");
   CapturingSink sink;
+  // Asked for the QHV only, only that changes.
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
-  EXPECT_EQ(Files(p), (Strings{"old", "old", "old", "old", m_dir / "h.qhv", "old"}));
+  EXPECT_EQ(Files(p), (Strings{"old", "old", "old", "old", m_at + "/h.qhv", "old"}));
+  EXPECT_TRUE(sink.All().empty());
+
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
+  const Strings found = {m_at + "/a_prev_built.qdb", "", "", "", m_at + "/h.qhv", m_at + "/n.qnl"};
+  EXPECT_EQ(Files(p), found);
+  EXPECT_EQ(sink.All(),
+            (Strings{Missing("*_prev_mapped.qmp", m_at), Missing("*_prev_mapped.qpr", m_at),
+                     Missing("*_prev_routed.qpr", m_at)}));
+  // Implementing, not importing: the same entries, nothing reported.
+  sink.Clear();
+  ReadElement(p, "State=\"implement\" ImportLocation=\"" + m_at + "\"");
+  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
+  EXPECT_EQ(Files(p), found);
   EXPECT_TRUE(sink.All().empty());
 }
 
 TEST_F(PartitionImport, PersistentSwitchTakesTheSourceRecords) {
   porttest::ScopedEnv persistent(kPersistent, "");  // set, even empty
   Touch("a_prev_built.qdb");                        // ignored
-  PartitionRef p = Importer(m_dir.path());
+  PartitionRef p = Importer(m_at);
   PartitionRef source = NewPartition();
   SetFile(source, ZavU::Routed_QPR, "/run/out/r_prev_routed.qpr");
   SetFile(source, ZavU::QHV, "/run/out/h.qhv");
   CapturingSink sink;
-
   // An implemented source: its paths are moved into the location.
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
-  const std::string& dir = m_dir.path();
-  EXPECT_EQ(Files(p), (Strings{"", "", "", dir + "/r_prev_routed.qpr", dir + "/h.qhv", ""}));
-  EXPECT_EQ(sink.Texts(Port_Severity::Error),
-            (Strings{Missing("*_prev_built.qdb", dir), Missing("*_prev_mapped.qmp", dir),
-                     Missing("*_prev_mapped.qpr", dir)}));
-
+  EXPECT_EQ(Files(p), (Strings{"", "", "", m_at + "/r_prev_routed.qpr", m_at + "/h.qhv", ""}));
+  EXPECT_EQ(sink.All(),
+            (Strings{Missing("*_prev_built.qdb", m_at), Missing("*_prev_mapped.qmp", m_at),
+                     Missing("*_prev_mapped.qpr", m_at)}));
   // An imported source: its paths are kept as recorded.
   ReadElement(source, R"(State="import")");
   EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
   EXPECT_EQ(Files(p), (Strings{"", "", "", "/run/out/r_prev_routed.qpr", "/run/out/h.qhv", ""}));
-
   // Without the switch an imported source's paths are moved all the same.
   unsetenv(kPersistent);
   X(p)->ImportPreviousImplementation(source.get(), false);
-  EXPECT_EQ(Files(p)[ZavU::QHV], dir + "/h.qhv");
-  EXPECT_EQ(Files(p)[ZavU::QDB], dir + "/a_prev_built.qdb");
+  EXPECT_EQ(Files(p)[ZavU::QHV], m_at + "/h.qhv");
+  EXPECT_EQ(Files(p)[ZavU::QDB], m_at + "/a_prev_built.qdb");
 }
 
 /// In a fresh process: two imports with one missing result each, the switch
 /// set (or cleared) between them. Exit code: 10 * (first was a warning) +
 /// (second was a warning).
 int SeveritiesAcrossASwitchChange(bool setFirst) {
-  if (setFirst) {
-    setenv(kAllowIncomplete, "1", 1);
-  } else {
-    unsetenv(kAllowIncomplete);
-  }
+  auto setSwitch = [](bool set) {
+    set ? setenv(kAllowIncomplete, "1", 1) : unsetenv(kAllowIncomplete);
+  };
+  setSwitch(setFirst);
   porttest::ScopedTempDir dir;
   for (const char* f : {"a_prev_built.qdb", "a_prev_mapped.qmp", "a_prev_mapped.qpr"}) {
     porttest::WriteFile(dir / f, "");
   }
-  PartitionRef p = NewPartition();
-  ZoreTest::XmlDoc doc("<Partition State=\"import\" ImportLocation=\"" + dir.path() + "\"/>");
-  CitI::QueryAs<ZavU::IXPartition>(p.get())->ReadXmlElement(doc.Root(), 1, 2);
+  PartitionRef p = Importer(dir.path());
   PartitionRef source = NewPartition();
   CapturingSink sink;
-  CitI::QueryAs<ZavU::IXPartition>(p.get())->ImportPreviousImplementation(source.get(), false);
+  X(p)->ImportPreviousImplementation(source.get(), false);
   const bool firstWarned = sink.Texts(Port_Severity::Warning).size() == 1;
-  if (setFirst) {
-    unsetenv(kAllowIncomplete);
-  } else {
-    setenv(kAllowIncomplete, "1", 1);
-  }
+  setSwitch(!setFirst);
   sink.Clear();
-  CitI::QueryAs<ZavU::IXPartition>(p.get())->ImportPreviousImplementation(source.get(), false);
-  const bool secondWarned = sink.Texts(Port_Severity::Warning).size() == 1;
-  return 10 * firstWarned + secondWarned;
+  X(p)->ImportPreviousImplementation(source.get(), false);
+  return 10 * firstWarned + (sink.Texts(Port_Severity::Warning).size() == 1);
 }
 
 // The answer about incomplete imports is kept for the life of the process,
@@ -231,16 +206,15 @@ TEST_F(PartitionImport, PinsMissingHereAreAddedByName) {
   p->AddPartitionPin("b");
   ZavU::IPartitionPin* b = p->FindPartitionPin("b").get();
   const int sourceRefs = ZoreTest::RefCount(source.get());
-
-  EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
-  ASSERT_EQ(ZoreTest::PartitionProbe(p).Pins().size(), 2u);
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).Pins()[0].get(), b);  // the pin it had is kept
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).Pins()[1]->GetName().str(), "a");
-  EXPECT_NE(ZoreTest::PartitionProbe(p).Pins()[1].get(), source->FindPartitionPin("a").get());
-
-  EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).Pins().size(), 2u);
-  EXPECT_EQ(ZoreTest::RefCount(source.get()), sourceRefs);  // the pin list was let go
+  const auto& pins = ZoreTest::PartitionProbe(p).Pins();
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
+    ASSERT_EQ(pins.size(), 2u);
+    EXPECT_EQ(pins[0].get(), b);  // the pin it had is kept
+    EXPECT_EQ(pins[1]->GetName().str(), "a");
+    EXPECT_NE(pins[1].get(), source->FindPartitionPin("a").get());
+    EXPECT_EQ(ZoreTest::RefCount(source.get()), sourceRefs);  // the pin list was let go
+  }
 }
 
 }  // namespace
