@@ -65,8 +65,12 @@ TEST_F(PartitionHierarchy, ParentComesFromTheLinkElseFromTheProject) {
   // A linked project is asked instead; the partition keeps the pointer and
   // no reference of its own.
   linked.parent = parent;
-  ZoreTest::LinkProject(child.get(), &linked);
-  EXPECT_EQ(linked.refs, 0);
+  {
+    Prjrep::AutoRelease<Dpm::IHDProject> held;  // the caller's reference, handed by reference
+    held.Share(&linked);
+    EXPECT_EQ(settable->SetHDProject(held), 1);
+    EXPECT_EQ(linked.refs, 1) << "only the caller's";
+  }
   EXPECT_EQ(hierarchy->GetParentPartition().get(), parent.get());
   EXPECT_EQ(linked.refs, 0) << "the lookup's reference was dropped";
   EXPECT_EQ(current.parentAskedFor.size() + linked.parentAskedFor.size(), 2u);
