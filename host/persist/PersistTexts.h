@@ -16,21 +16,25 @@ inline constexpr const char* kFirstHasParent =
 inline constexpr const char* kNoPersist = "partition %zu (\"%s\") has no record interface";
 inline constexpr const char* kRecordNotWritten =
     "the record of partition %zu (\"%s\") was not written (see the messages above)";
-inline constexpr const char* kSaveFailed =
-    "cannot save project file \"%s\": %s; the previous file is unchanged";
+inline constexpr const char* kSaveFailed = "cannot save %s \"%s\": %s; %s";
+inline constexpr const char* kPreviousUnchanged = "the previous file is unchanged";
+inline constexpr const char* kNothingWritten = "nothing was written";
+inline constexpr const char* kIsTheInput = "it is the file being read";
 inline constexpr const char* kTempNotCreated = "cannot create a temporary file in \"%s\": %s";
-inline constexpr const char* kStepFailed = "%s \"%s\" failed: %s";
+inline constexpr const char* kStepFailed = "%s failed: %s";
 inline constexpr const char* kDirectoryNotSynced =
-    "project file \"%s\" was replaced, but syncing its directory \"%s\" failed: %s; the new "
-    "contents may not survive a crash";
-inline constexpr const char* kStepPermissions = "setting the permissions of";
-inline constexpr const char* kStepWrite = "writing";
-inline constexpr const char* kStepSync = "flushing";
-inline constexpr const char* kStepClose = "closing";
-inline constexpr const char* kStepRename = "renaming over the project file";
+    "%s \"%s\" was replaced, but syncing its directory \"%s\" failed: %s; the new contents "
+    "may not survive a crash";
+inline constexpr const char* kStepPermissions = "setting the permissions of the temporary file";
+inline constexpr const char* kStepWrite = "writing the temporary file";
+inline constexpr const char* kStepSync = "flushing the temporary file";
+inline constexpr const char* kStepName = "naming the temporary file";
+inline constexpr const char* kStepClose = "closing the temporary file";
+inline constexpr const char* kStepRename = "renaming the temporary file over the old";
 
 // ---- loading and listing ----
-inline constexpr const char* kCannotRead = "project file \"%s\" cannot be read: %s";
+inline constexpr const char* kCannotRead = "cannot read \"%s\": %s";
+inline constexpr const char* kNotRegularFile = "not a regular file";
 inline constexpr const char* kShorterThanHeader =
     "project file \"%s\" is truncated: it holds %zu bytes, less than its %zu-byte header";
 inline constexpr const char* kBadMagic =

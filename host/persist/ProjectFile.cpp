@@ -2,15 +2,12 @@
 // format number, length and checksum around the project's contents.
 #include "ProjectFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 
 #include "Checksum.h"
 #include "ItemListing.h"
 #include "PersistTexts.h"
+#include "RegularFile.h"
 
 namespace HostPersist {
 
@@ -45,33 +42,10 @@ void SealProjectFile(std::string& bytes) {
 
 namespace {
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = ombform(Texts::kCannotRead, path.c_str(), std::strerror(errno));
-    return false;
-  }
-  bytes.clear();
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      error = ombform(Texts::kCannotRead, path.c_str(), std::strerror(errno));
-      ::close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return true;
-}
-
 /// Reads the file and checks its header and checksum; nothing of the
 /// contents is interpreted before this passed.
 bool ReadCheckedFile(const std::string& path, std::string& bytes, std::string& error) {
-  if (!ReadWholeFile(path, bytes, error)) return false;
+  if (!ReadRegularFile(path, bytes, error)) return false;
   const char* file = path.c_str();
   if (bytes.size() < kProjectFileHeaderSize) {
     error = ombform(Texts::kShorterThanHeader, file, bytes.size(), kProjectFileHeaderSize);
@@ -107,10 +81,15 @@ bool ReadCheckedFile(const std::string& path, std::string& bytes, std::string& e
 }  // namespace
 
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, std::string& error) {
-  return SaveProjectFile(path, project, FileCalls::System(), error);
+  return SaveProjectFile(path, project, Replacement{}, error);
 }
 
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const FileCalls& calls,
+                     std::string& error) {
+  return SaveProjectFile(path, project, Replacement{kProjectFileKind, std::nullopt, calls}, error);
+}
+
+bool SaveProjectFile(const std::string& path, const ProjectImage& project, const Replacement& how,
                      std::string& error) {
   // The whole file is built in memory first: a record that cannot be
   // written leaves the file on disk untouched.
@@ -118,7 +97,7 @@ bool SaveProjectFile(const std::string& path, const ProjectImage& project, const
   if (!WriteProject(project, stream, path, error)) return false;
   std::string bytes = stream.TakeBytes();
   SealProjectFile(bytes);
-  return ReplaceFileAtomically(path, bytes, calls, error);
+  return ReplaceFileAtomically(path, bytes, how, error);
 }
 
 bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error) {

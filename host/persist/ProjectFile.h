@@ -88,6 +88,8 @@ bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& ou
 void SealProjectFile(std::string& bytes);
 
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, std::string& error);
+bool SaveProjectFile(const std::string& path, const ProjectImage& project, const Replacement& how,
+                     std::string& error);
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const FileCalls& calls,
                      std::string& error);
 bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error);

@@ -31,7 +31,8 @@ bool Session::Save(const std::string& path) const {
     image.partitions.push_back(std::move(entry));
   }
   std::string error;
-  if (!HostPersist::SaveProjectFile(path, image, error)) {
+  const HostPersist::Replacement how{HostPersist::kProjectFileKind, m_design->input};
+  if (!HostPersist::SaveProjectFile(path, image, how, error)) {
     SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
     return false;
   }

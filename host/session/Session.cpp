@@ -12,6 +12,7 @@
 #include "Port/MsgMan.h"
 #include "persist/AtomicFile.h"
 #include "persist/ProjectFile.h"
+#include "persist/RegularFile.h"
 #include "project/CurrentProject.h"
 #include "project/Registration.h"
 #include "session/SessionDesign.h"
@@ -78,6 +79,7 @@ void Session::NewDesign(const std::string& path, std::string name) {
   Close();
   m_design = std::make_unique<Design>();
   m_design->name = std::move(name);
+  m_design->input = HostPersist::FileId::Of(path);
   m_design->project = HostProject::DesignProject::Create(Port::StringBase(LocationOf(path)));
   HostProject::SetCurrentProject(m_design->project->AsHDProject());
 }
@@ -93,7 +95,7 @@ bool Session::Open(const std::string& path, const OpenOptions& options) {
   // description, so a file that is neither gets the XML parser's message.
   std::string head;
   std::string error;
-  if (!HostXml::ReadFileHead(path, sizeof HostPersist::kProjectFileMark, head, error)) {
+  if (!HostPersist::ReadRegularFile(path, head, error, sizeof HostPersist::kProjectFileMark)) {
     SESSION_MSG(m_frontEnd.c_str()).issueError(kMsgFileFault, error.c_str());
     return false;
   }
@@ -140,9 +142,9 @@ bool Session::WriteDescription(const std::string& path) const {
   std::string text;
   if (!DescriptionText(text)) return false;
   std::string error;
-  if (!HostPersist::ReplaceFileAtomically(path, text, HostPersist::FileCalls::System(), error)) {
-    const char* me = m_frontEnd.c_str();
-    SESSION_MSG(me).issueError(kMsgCannotWrite, me, path.c_str(), error.c_str());
+  const HostPersist::Replacement how{HostPersist::kDescriptionKind, m_design->input};
+  if (!HostPersist::ReplaceFileAtomically(path, text, how, error)) {
+    SESSION_MSG(m_frontEnd.c_str()).issueError(kMsgFileFault, error.c_str());
     return false;
   }
   return true;

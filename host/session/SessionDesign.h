@@ -3,8 +3,10 @@
 // name). Private to the session's source units.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "persist/AtomicFile.h"
 #include "project/DesignProject.h"
 #include "session/Session.h"
 #include "xml/DescriptionWriter.h"
@@ -19,6 +21,8 @@ struct Session::Xerces {
 struct Session::Design {
   decltype(HostProject::DesignProject::Create(Port::StringBase())) project;
   std::string name;
+  /// The file the design was opened from: a save never replaces it.
+  std::optional<HostPersist::FileId> input;
 
   /// The partitions with their parents, root first, depth first in the
   /// order they were added: what the description writer takes.

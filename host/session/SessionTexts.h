@@ -22,11 +22,13 @@ inline constexpr const char* kMsgCannotAddPartition =
     "%s: cannot add partition \"%s\" to the project.\n";
 inline constexpr const char* kMsgPartitionNotRead = "%s: partition \"%s\" was not read.\n";
 inline constexpr const char* kMsgNothingOpen = "%s: no design is open.\n";
-inline constexpr const char* kMsgCannotWrite = "%s: cannot write %s: %s\n";
 /// The library's own text, as it threw or reported it.
 inline constexpr const char* kMsgLibraryText = "%s";
 
 // ---- the front end's boundary ----
+inline constexpr const char* kMsgStandardOutput = "%s: cannot write to standard output: %s\n";
+/// The reason given when an earlier write failed and the flush did not.
+inline constexpr const char* kUnknownWriteFault = "a write failed";
 inline constexpr const char* kMsgOutOfMemory = "%s: out of memory.\n";
 
 }  // namespace HostSession

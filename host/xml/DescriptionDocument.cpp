@@ -1,11 +1,7 @@
 // Parsing description files with Xerces-C's DOM parser under safe settings.
 #include "xml/DescriptionDocument.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <xercesc/dom/DOMDocument.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
@@ -19,6 +15,7 @@
 #include <xercesc/validators/DTD/DTDEntityDecl.hpp>
 
 #include "Port/StringBase.h"
+#include "persist/RegularFile.h"
 #include "xml/Transcode.h"
 
 namespace HostXml {
@@ -28,8 +25,8 @@ namespace {
 namespace xc = XERCES_CPP_NAMESPACE;
 
 // ---- messages ----
-constexpr const char* kCannotRead = "cannot read %s: %s";
-constexpr const char* kNotRegularFile = "not a regular file";
+constexpr const char* kNulCharacter =
+    "description \"%s\" holds a NUL character at byte %zu; a description holds none";
 constexpr const char* kUnknownFault = "the parser failed";
 constexpr const char* kOutOfMemory = "out of memory";
 constexpr const char* kEntityDeclared =
@@ -75,7 +72,47 @@ class FirstFault : public xc::ErrorHandler {
   std::string m_text;
 };
 
+/// The width in bytes of the document's characters, told by its first bytes
+/// as an XML parser tells the encoding: UTF-16 and UCS-4 by their byte-order
+/// mark or by how "<" is laid out; anything else is read a byte at a time.
+std::size_t CharacterWidth(const std::string& text) {
+  struct Layout {
+    const char* start;
+    std::size_t length;
+    std::size_t width;
+  };
+  static constexpr Layout kLayouts[] = {
+      {"\x00\x00\xFE\xFF", 4, 4},
+      {"\xFF\xFE\x00\x00", 4, 4},
+      {"\x00\x00\x00<", 4, 4},
+      {"<\x00\x00\x00", 4, 4},
+      {"\xFE\xFF", 2, 2},
+      {"\xFF\xFE", 2, 2},
+      {"\x00<", 2, 2},
+      {"<\x00", 2, 2},
+  };
+  for (const Layout& layout : kLayouts) {
+    if (text.compare(0, layout.length, layout.start, layout.length) == 0) return layout.width;
+  }
+  return 1;
+}
+
 }  // namespace
+
+std::size_t FindNulCharacter(const std::string& text) {
+  const std::size_t width = CharacterWidth(text);
+  if (width == 1) {
+    const void* nul = std::memchr(text.data(), '\0', text.size());
+    return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text.data())
+               : std::string::npos;
+  }
+  for (std::size_t at = 0; at + width <= text.size(); at += width) {
+    std::size_t zeros = 0;
+    while (zeros < width && text[at + zeros] == '\0') ++zeros;
+    if (zeros == width) return at;
+  }
+  return std::string::npos;
+}
 
 DescriptionDocument::DescriptionDocument() : m_parser(new DescriptionParser) {}
 DescriptionDocument::~DescriptionDocument() = default;
@@ -88,6 +125,13 @@ const xc::DOMElement* DescriptionDocument::Root() const {
 std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseText(const std::string& text,
                                                                     const std::string& name,
                                                                     std::string& error) {
+  // The parser takes a NUL character for the end of the document and would
+  // accept whatever follows it unread.
+  const std::size_t nul = FindNulCharacter(text);
+  if (nul != std::string::npos) {
+    error = ombform(kNulCharacter, name.c_str(), nul);
+    return nullptr;
+  }
   std::unique_ptr<DescriptionDocument> doc(new DescriptionDocument);
   xc::XercesDOMParser& parser = *doc->m_parser;
   // A description is plain markup: nothing is validated, no DTD or entity
@@ -136,54 +180,8 @@ std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseText(const std::s
 std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseFile(const std::string& path,
                                                                     std::string& error) {
   std::string text;
-  if (!ReadFileText(path, text, error)) return nullptr;
+  if (!HostPersist::ReadRegularFile(path, text, error)) return nullptr;
   return ParseText(text, path, error);
-}
-
-namespace {
-
-/// Opens `path` for reading when it is a regular file (a device or a pipe
-/// could feed a reader forever).
-bool OpenRegular(const std::string& path, std::ifstream& in, std::string& error) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0) {
-    error = ombform(kCannotRead, path.c_str(), std::strerror(errno));
-    return false;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    error = ombform(kCannotRead, path.c_str(), kNotRegularFile);
-    return false;
-  }
-  in.open(path, std::ios::binary);
-  if (!in) {
-    error = ombform(kCannotRead, path.c_str(), std::strerror(errno ? errno : EIO));
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
-
-bool ReadFileText(const std::string& path, std::string& out, std::string& error) {
-  std::ifstream in;
-  if (!OpenRegular(path, in, error)) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) {
-    error = ombform(kCannotRead, path.c_str(), std::strerror(errno ? errno : EIO));
-    return false;
-  }
-  out = buffer.str();
-  return true;
-}
-
-bool ReadFileHead(const std::string& path, std::size_t size, std::string& out, std::string& error) {
-  std::ifstream in;
-  if (!OpenRegular(path, in, error)) return false;
-  out.assign(size, '\0');
-  in.read(out.data(), static_cast<std::streamsize>(size));
-  out.resize(static_cast<std::size_t>(in.gcount()));
-  return true;
 }
 
 }  // namespace HostXml

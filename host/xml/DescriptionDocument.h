@@ -46,11 +46,8 @@ class DescriptionDocument {
   std::unique_ptr<XERCES_CPP_NAMESPACE::XercesDOMParser> m_parser;
 };
 
-/// Reads the whole regular file at `path` into `out`; false with `error`
-/// ("cannot read <path>: <reason>") otherwise.
-bool ReadFileText(const std::string& path, std::string& out, std::string& error);
-/// Reads at most `size` bytes from the start of the regular file at `path`,
-/// with the same checks and errors.
-bool ReadFileHead(const std::string& path, std::size_t size, std::string& out, std::string& error);
+/// The byte offset of the first NUL character of a document, or npos; the
+/// characters are one, two or four bytes wide as the document's start says.
+std::size_t FindNulCharacter(const std::string& text);
 
 }  // namespace HostXml

@@ -182,7 +182,9 @@ TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreated) {
   }
   std::filesystem::remove(m_path);
   EXPECT_FALSE(LoadProjectFile(m_path, out, error));
-  EXPECT_NE(error.find("cannot be read: No such file or directory"), std::string::npos) << error;
+  EXPECT_NE(error.find("cannot read \"" + m_path + "\": No such file or directory"),
+            std::string::npos)
+      << error;
 }
 
 TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {

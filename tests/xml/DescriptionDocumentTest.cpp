@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "persist/RegularFile.h"
 #include "xml/DescriptionDocument.h"
 #include "xml/XercesSession.h"
 
@@ -46,13 +47,13 @@ TEST_F(DescriptionDocumentTest, FaultsNameFileLineAndColumn) {
   }
   std::string error;
   EXPECT_FALSE(DescriptionDocument::ParseFile(m_dir + "/missing.pxml", error));
-  EXPECT_EQ(error, "cannot read " + m_dir + "/missing.pxml: No such file or directory");
+  EXPECT_EQ(error, "cannot read \"" + m_dir + "/missing.pxml\": No such file or directory");
   EXPECT_FALSE(DescriptionDocument::ParseFile(m_dir, error));
-  EXPECT_EQ(error, "cannot read " + m_dir + ": not a regular file");
+  EXPECT_EQ(error, "cannot read \"" + m_dir + "\": not a regular file");
   EXPECT_FALSE(DescriptionDocument::ParseFile("/dev/zero", error)) << "a device is never read";
   const std::string good = Write("good.pxml", "<Project/>");
   std::string head;
-  ASSERT_TRUE(HostXml::ReadFileHead(good, 4, head, error)) << error;
+  ASSERT_TRUE(HostPersist::ReadRegularFile(good, head, error, 4)) << error;
   EXPECT_EQ(head, "<Pro");
   EXPECT_TRUE(DescriptionDocument::ParseFile(good, error)) << error;
 }

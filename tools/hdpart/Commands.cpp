@@ -38,7 +38,9 @@ const Command kCommands[] = {
     {"save", "DESC", "read a description and save it as a project file",
      "Reads the description DESC and saves its partitions to the project file\n"
      "given with -o. The file is replaced atomically: a save that fails leaves\n"
-     "the previous file as it was.\n"
+     "the previous file as it was. A symbolic link is followed and stays; other\n"
+     "hard links to the file keep its previous contents, as after an editor's\n"
+     "save. The input itself, or an output that is no regular file, is refused.\n"
      "\n"
      "  -o, --output PROJECT  the project file to write (required)\n",
      OutputOption::Required, RunSave},

@@ -11,7 +11,6 @@ namespace hdpart {
 bool RunInspect(const Invocation& invocation) {
   std::string error;
   const bool listed = HostPersist::ListProjectFile(invocation.operand, std::cout, error);
-  std::cout.flush();
   if (!listed) HDPART_MSG().issueError(HostSession::kMsgFileFault, error.c_str());
   return listed;
 }

@@ -29,6 +29,6 @@ inline constexpr const char* kMsgOutputRequired = "hdpart %s: -o PROJECT is requ
 
 // ---- running ----
 inline constexpr const char* kMsgNotWritten =
-    "hdpart: %s was not written: the input drew errors.\n";
+    "hdpart: \"%s\" was not written: the input drew errors.\n";
 
 }  // namespace hdpart

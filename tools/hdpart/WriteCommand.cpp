@@ -15,8 +15,9 @@ bool RunWrite(const Invocation& invocation) {
   if (invocation.output.empty()) {
     std::string text;
     if (!session.DescriptionText(text)) return false;
+    // A failed write is seen, and reported, when standard output is flushed.
     std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0;
+    return true;
   }
   // A description that drew errors is not written into a file.
   if (invocation.messages && invocation.messages->Errors() > 0) {

@@ -8,6 +8,7 @@
 #include "MessageCounter.h"
 #include "ToolMessages.h"
 #include "session/Session.h"
+#include "session/StandardStreams.h"
 
 namespace {
 
@@ -15,11 +16,7 @@ constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsageOrFatal = 2;
 
-int Run(int argc, char** argv) {
-  // The registry lets go of the library's factories when the command is done,
-  // while the library is still loaded, not among the statics at exit.
-  CitP::RegistryScope registry;
-  hdpart::MessageCounter counter;
+int Run(int argc, char** argv, hdpart::MessageCounter& counter) {
   hdpart::Invocation invocation;
   invocation.messages = &counter;
   switch (hdpart::ParseArguments(argc - 1, argv + 1, invocation)) {
@@ -42,11 +39,20 @@ int Run(int argc, char** argv) {
   // message, before the command has written anything.
   const bool ok = HostSession::Guarded(
       hdpart::kToolName, [&invocation] { return invocation.command->run(invocation); });
-  if (counter.Fatals() > 0) return kExitUsageOrFatal;
-  if (!ok || counter.Errors() > 0) return kExitFailure;
-  return kExitSuccess;
+  return ok ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) { return Run(argc, argv); }
+int main(int argc, char** argv) {
+  HostSession::HoldStandardStreams();
+  // The registry lets go of the library's factories when the command is done,
+  // while the library is still loaded, not among the statics at exit.
+  CitP::RegistryScope registry;
+  hdpart::MessageCounter counter;
+  int status = Run(argc, argv, counter);
+  const bool printed = HostSession::FlushStandardOutput(hdpart::kToolName);
+  if (counter.Fatals() > 0) return kExitUsageOrFatal;
+  if (status == kExitSuccess && (!printed || counter.Errors() > 0)) status = kExitFailure;
+  return status;
+}

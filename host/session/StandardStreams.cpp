@@ -1,0 +1,38 @@
+// Holding and checking the standard streams (see StandardStreams.h).
+#include "session/StandardStreams.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "Port/MsgMan.h"
+#include "session/SessionTexts.h"
+
+namespace HostSession {
+
+void HoldStandardStreams() {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    // The lowest free descriptor is the one just found closed.
+    const int held = ::open("/dev/null", O_RDONLY);
+    if (held >= 0 && held != fd) ::close(held);
+  }
+}
+
+bool FlushStandardOutput(const std::string& frontEnd) {
+  std::cout.flush();
+  errno = 0;
+  const bool flushed = std::fflush(stdout) == 0;
+  const int cause = errno;
+  if (flushed && !std::ferror(stdout) && !std::cout.fail()) return true;
+  const char* me = frontEnd.c_str();
+  SESSION_MSG(me).issueError(kMsgStandardOutput, me,
+                             cause != 0 ? std::strerror(cause) : kUnknownWriteFault);
+  return false;
+}
+
+}  // namespace HostSession

@@ -1,0 +1,25 @@
+// A front end's standard streams: output that could not be written is an
+// error, not a silent success, and a stream closed by the caller never lends
+// its descriptor to a file the front end opens (a save could otherwise
+// receive what was meant for standard output).
+//
+//   int main() {
+//     HostSession::HoldStandardStreams();
+//     ... run the command ...
+//     if (!HostSession::FlushStandardOutput("hdpart")) status = 1;
+//   }
+#pragma once
+
+#include <string>
+
+namespace HostSession {
+
+/// Opens /dev/null, for reading only, on each of descriptors 0, 1 and 2 that
+/// is closed: the descriptor stays taken, and a write to it fails.
+void HoldStandardStreams();
+
+/// Flushes standard output (C and C++ streams); false, reported under
+/// `frontEnd` with the system's reason, when it or an earlier write failed.
+bool FlushStandardOutput(const std::string& frontEnd);
+
+}  // namespace HostSession
