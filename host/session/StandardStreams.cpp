@@ -24,8 +24,9 @@ void HoldStandardStreams() {
 }
 
 bool FlushStandardOutput(const std::string& frontEnd) {
-  std::cout.flush();
+  // std::cout writes through stdout; its flush may be the one that fails.
   errno = 0;
+  std::cout.flush();
   const bool flushed = std::fflush(stdout) == 0;
   const int cause = errno;
   if (flushed && !std::ferror(stdout) && !std::cout.fail()) return true;
