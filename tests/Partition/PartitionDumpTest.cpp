@@ -82,9 +82,8 @@ TEST_F(PartitionDump, EveryFieldInOrder) {
 }
 
 TEST_F(PartitionDump, ParentFoundThroughTheCurrentProjectIsShownAndReleased) {
-  auto parent = NewPartition();
+  auto parent = NewPartition(), p = NewPartition();
   parent->SetHierarchicalName("/top");
-  auto p = NewPartition();
   FakeServices::Project current;
   current.parent = parent;
   FakeServices::Settings().currentProjectCreatable = true;

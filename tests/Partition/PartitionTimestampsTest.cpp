@@ -68,9 +68,10 @@ TEST_F(PartitionTimestamps, ForcedTasksAndWhichViewClearsThem) {
   EXPECT_TRUE(own.ForceFlags().empty()) << "an unforced task keeps no entry";
 }
 
-TEST_F(PartitionTimestamps, RecordsKeepWhatTheyAreGivenPerView) {
+TEST_F(PartitionTimestamps, RecordsKeepWhatTheyAreGivenAndFilesAreMadeAbsolute) {
   auto p = NewPartition();
   auto times = p.As<IPartitionTimeTracking>();
+  auto files = p.As<IPartitionFileTracking>();
   ZoreTest::PartitionProbe own(p);
   EXPECT_EQ(p->ClearChildModifiedTimestamp(), 1) << "clearing what is not set";
   EXPECT_EQ(p->GetChildModifiedTimestamp(), -1);
@@ -88,6 +89,18 @@ TEST_F(PartitionTimestamps, RecordsKeepWhatTheyAreGivenPerView) {
   EXPECT_EQ(own.InterfaceChange(), (Times{50, -1, -1, -1, 54}));
   EXPECT_EQ(times->SetTimestamp(PACKED, 9), 1);
   EXPECT_EQ(p->GetTimestamp(PACKED), 9) << "the same timestamps as IPartition's";
+  // Previous design files are made absolute unless empty or from the description.
+  char cwd[4096];
+  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+  EXPECT_EQ(files->SetPreviousDesignFile(QDB, "prev/top.qdb"), 1);
+  EXPECT_EQ(files->GetPreviousDesignFile(QDB).str(), std::string(cwd) + "/prev/top.qdb");
+  EXPECT_EQ(files->SetPreviousDesignFile(QHV, ""), 1);
+  EXPECT_EQ(files->GetPreviousDesignFile(QHV).str(), "");
+  EXPECT_EQ(files->SetPreviousDesignFile(QNL, "../x.qnl"), 1);
+  EXPECT_EQ(p->GetQnlFile(), files->GetPreviousDesignFile(QNL)) << "entry 5 is the QNL file";
+  p.As<ZavU::IXPartition>()->SetXmlDefined(true);
+  EXPECT_EQ(files->SetPreviousDesignFile(Routed_QPR, "prev/./top.qpr"), 1);
+  EXPECT_EQ(files->GetPreviousDesignFile(Routed_QPR).str(), "prev/./top.qpr");
 }
 
 TEST_F(PartitionTimestamps, BadViewsTasksAndStatesAreReportedAndTouchNothing) {
@@ -140,22 +153,6 @@ TEST_F(PartitionTimestamps, BadViewsTasksAndStatesAreReportedAndTouchNothing) {
   EXPECT_EQ(own.Processed(), (Times{-1, -1, -1, -1, -1}));
   EXPECT_EQ(own.InterfaceChange(), own.Processed());
   EXPECT_EQ(own.PreviousFiles(), (std::array<Port::StringBase, 6>{}));
-}
-
-TEST_F(PartitionTimestamps, PreviousDesignFilesAreAbsoluteUnlessFromTheDescription) {
-  auto p = NewPartition();
-  auto files = p.As<IPartitionFileTracking>();
-  char cwd[4096];
-  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-  EXPECT_EQ(files->SetPreviousDesignFile(QDB, "prev/top.qdb"), 1);
-  EXPECT_EQ(files->GetPreviousDesignFile(QDB).str(), std::string(cwd) + "/prev/top.qdb");
-  EXPECT_EQ(files->SetPreviousDesignFile(QHV, ""), 1);
-  EXPECT_EQ(files->GetPreviousDesignFile(QHV).str(), "");
-  EXPECT_EQ(files->SetPreviousDesignFile(QNL, "../x.qnl"), 1);
-  EXPECT_EQ(p->GetQnlFile(), files->GetPreviousDesignFile(QNL)) << "entry 5 is the QNL file";
-  p.As<ZavU::IXPartition>()->SetXmlDefined(true);
-  EXPECT_EQ(files->SetPreviousDesignFile(Routed_QPR, "prev/./top.qpr"), 1);
-  EXPECT_EQ(files->GetPreviousDesignFile(Routed_QPR).str(), "prev/./top.qpr");
 }
 
 }  // namespace
