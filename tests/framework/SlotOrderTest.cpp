@@ -1,11 +1,9 @@
 // The host calls every operation by its slot, so an operation that moves
-// breaks every host. Each run below lists operations in declaration order
-// with the slot of the first: the table index of each, read from the Itanium
-// C++ ABI's pointer to a virtual member function (1 + byte offset into the
-// table), must follow on. The virtual destructor (slot 1) fills two table
-// entries, so slot n >= 2 of an interface sits at index n + 1; the
-// components' own tables (runs from slot 0) have no destructor, so there
-// slot n is index n.
+// breaks every host. Each run lists operations in declaration order from the
+// slot of the first; the table index of each is read from the Itanium C++
+// ABI's pointer to a virtual member function (1 + byte offset into the
+// table). An interface's destructor (slot 1) fills two entries, so its slot
+// n >= 2 is index n + 1; the components' own tables have none.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -42,10 +40,7 @@ void ExpectRun(int slot, First first, Rest... rest) {
 }
 
 TEST(SlotOrder, InterfacesHostServicesAndComponentsOwnTables) {
-  using II = CitI::IInterface;
-  using IF = CitI::IFactory;
   using CR = CommonI::IRefCount;
-  using PR = Prjrep::IRefCount;
   using P = ZavU::IPartition;
   using X = ZavU::IXPartition;
   using H = ZavU::IPartitionHierarchy;
@@ -57,17 +52,16 @@ TEST(SlotOrder, InterfacesHostServicesAndComponentsOwnTables) {
   using C = UtilI::ITclCollectable;
   using Pin = ZavU::IPartitionPin;
   using PX = ZavU::IPPXPartition;
-  using Str = Dpm::IString;
   using SL = Dpm::IStringIterator;
   using PL = ZavU::IPartitionPinIterator;
   using PS = Prjrep::IPersistStream;
   using HP = Dpm::IHDProject;
   using ZP = ZorE::Partition;
   using ZPin = ZorE::PartitionPin;
-  ExpectRun(0, &II::QueryInterface);
-  ExpectRun(2, &IF::CreateInstance);
+  ExpectRun(0, &CitI::IInterface::QueryInterface);
+  ExpectRun(2, &CitI::IFactory::CreateInstance);
   ExpectRun(2, &CR::AddRef, &CR::Release, &CR::GetRefCount);
-  ExpectRun(2, &PR::AddRef, &PR::Release);
+  ExpectRun(2, &Prjrep::IRefCount::AddRef, &Prjrep::IRefCount::Release);
   ExpectRun(2, &P::SetRoot, &P::IsRoot, &P::GetName, &P::GetHierarchicalName,
             &P::SetHierarchicalName, &P::SetTrait, &P::GetTrait, &P::GetTraitNames,
             &P::GetTraitDefault, &P::GetTraitValues, &P::SetTimestamp, &P::GetTimestamp,
@@ -94,7 +88,7 @@ TEST(SlotOrder, InterfacesHostServicesAndComponentsOwnTables) {
             &Pin::GetPartitionPinBel, &Pin::SetPartitionPinSite, &Pin::GetPartitionPinSite,
             &Pin::ClearPartitionPinBelAndSite, &Pin::GetVersion);
   ExpectRun(2, &PX::ReadXmlAttributes, &PX::NoOperation);
-  ExpectRun(2, &Str::SetText, &Str::GetText);
+  ExpectRun(2, &Dpm::IString::SetText, &Dpm::IString::GetText);
   ExpectRun(2, &SL::CurrentItem, &SL::First, &SL::Next, &SL::IsDone);
   ExpectRun(2, &PL::CurrentItem, &PL::First, &PL::Next, &PL::IsDone);
   ExpectRun(16, &PS::ReadInt, &PS::WriteInt, &PS::ReadTime, &PS::WriteTime, &PS::ReadBool,
