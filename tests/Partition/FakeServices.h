@@ -84,12 +84,6 @@ class PartitionIterator final : public Dpm::IPartitionIterator, public HeapCount
   std::size_t m_at = 0;
 };
 
-/// A new enumeration of `items` from the first, holding one reference for
-/// the caller.
-inline Dpm::IPartitionIterator* NewPartitionIterator(const std::vector<PartitionRef>& items) {
-  return new PartitionIterator(items);
-}
-
 /// Answers only the root interfaces: a component of another kind that a
 /// registry hands back for the pin class. Freed by its last reference.
 class NotAPin final : public ZoreTest::SelfCounted {
@@ -141,11 +135,17 @@ class ModuleManager final : public Dpm::IPRModuleManager, public StackCounted {
   std::vector<Dpm::IPRModule*> released;
 };
 
-class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public StackCounted {
+class Project final : public Dpm::IHDProject,
+                      public Dpm::IPRProject,
+                      public Dpm::IUpToDate,
+                      public Dpm::IHDProjectData,
+                      public StackCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     if (iid == Dpm::IPRProject::kIID)
       return answersPR ? static_cast<Dpm::IPRProject*>(this) : nullptr;
+    if (iid == Dpm::IUpToDate::kIID) return upToDate ? static_cast<Dpm::IUpToDate*>(this) : nullptr;
+    if (iid == Dpm::IHDProjectData::kIID) return static_cast<Dpm::IHDProjectData*>(this);
     return ZoreTest::AnswerAs<Dpm::IHDProject>(this, iid);
   }
   Port::StringBase GetLocation() override { return location.c_str(); }
@@ -153,21 +153,30 @@ class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public Sta
     Prjrep::AddRefTo(helper);
     return helper;
   }
-  CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase&) override {
-    return HandOut(out, static_cast<CitI::IInterface*>(nullptr));
+  CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase& name) override {
+    entriesAsked.push_back(name.str());
+    return HandOut(out, entry);
   }
   CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override {
-    out = enumerates ? NewPartitionIterator(partitions) : nullptr;
+    out = enumerates ? new PartitionIterator(partitions) : nullptr;
     return out ? 1 : 0;
   }
   CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition* partition) override {
     parentAskedFor.push_back(partition);
     return Answer(out, PartitionRef(parent).Detach());
   }
-  CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out, ZavU::IPartition*) override {
-    return HandOut(out, static_cast<Dpm::IPartitionIterator*>(nullptr));
+  CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out,
+                                  ZavU::IPartition* partition) override {
+    childrenAskedFor = partition;
+    return Answer(out, new PartitionIterator(children));
   }
   bool IsPartialReconfigFlow() override { return inPRFlow; }
+  std::int32_t IsUpToDate(const Port::StringBase& name, std::int32_t synthesis,
+                          Port::StringBase& reason) override {
+    upToDateAsked.push_back(name.str() + "/" + std::to_string(synthesis));
+    reason = "sources changed";
+    return upToDateStatus;
+  }
 
   std::string location = "/fake/project";
   CitI::IInterface* helper = nullptr;  // what operation 3 yields
@@ -177,6 +186,15 @@ class Project final : public Dpm::IHDProject, public Dpm::IPRProject, public Sta
   std::vector<PartitionRef> partitions;
   PartitionRef parent;  // what operation 24 answers
   std::vector<ZavU::IPartition*> parentAskedFor;
+  // What the Tcl view asks: the partition's entry, its children, whether it
+  // is up to date (status 2: yes).
+  CitI::IInterface* entry = nullptr;
+  std::vector<std::string> entriesAsked;
+  std::vector<PartitionRef> children;
+  ZavU::IPartition* childrenAskedFor = nullptr;
+  bool upToDate = true;  // answers Dpm::IUpToDate
+  std::int32_t upToDateStatus = 2;
+  std::vector<std::string> upToDateAsked;
 };
 
 /// What the registered fake service classes do; reset before every test.
@@ -247,14 +265,6 @@ class ServiceFactory final : public CitI::IFactory, public ZoreTest::SelfCounted
   }
 };
 
-/// Registers the two fake service classes (once per registry) and resets
-/// the settings.
-inline void Install() {
-  if (!CitP::Factory::IsRegistered(Port::XUID(Xuids::Class_CurrentProject))) {
-    ServiceFactory::Register();
-  }
-  Settings() = ServiceSettings();
-}
 /// Empties the registry, then registers the library's classes and the fake
 /// services again.
 inline void RestoreRegistry() {
@@ -269,7 +279,10 @@ class FakeServicesTest : public ZoreTest::LeakCheckedTest {
  protected:
   void SetUp() override {
     LeakCheckedTest::SetUp();
-    Install();
+    if (!CitP::Factory::IsRegistered(Port::XUID(Xuids::Class_CurrentProject))) {
+      ServiceFactory::Register();  // once per registry
+    }
+    Settings() = ServiceSettings();
   }
   void TearDown() override {
     Settings() = ServiceSettings();
