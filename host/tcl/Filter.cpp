@@ -13,7 +13,10 @@ namespace HostTcl {
 
 namespace {
 
-constexpr const char* kOperators[] = {"==", "!=", "=~", "!~"};
+constexpr const char* kSymbols[] = {kFilterAnd,      kFilterOr,    kFilterEqual,
+                                    kFilterNotEqual, kFilterMatch, kFilterNoMatch};
+
+bool Is(const std::string& symbol, const char* text) { return symbol == text; }
 
 /// Reads words and operators from an expression.
 class Lexer {
@@ -26,7 +29,7 @@ class Lexer {
   /// "&&", "||" or an operator when one stands next; else empty.
   std::string Symbol() {
     SkipBlanks();
-    for (const char* symbol : {"&&", "||", "==", "!=", "=~", "!~"}) {
+    for (const char* symbol : kSymbols) {
       if (m_text.compare(m_at, 2, symbol) == 0) {
         m_at += 2;
         return symbol;
@@ -56,8 +59,9 @@ class Lexer {
   }
   bool Bang() {
     SkipBlanks();
-    if (m_at < m_text.size() && m_text[m_at] == '!' && m_text.compare(m_at, 2, "!=") != 0 &&
-        m_text.compare(m_at, 2, "!~") != 0) {
+    if (m_at < m_text.size() && m_text[m_at] == '!' &&
+        m_text.compare(m_at, 2, kFilterNotEqual) != 0 &&
+        m_text.compare(m_at, 2, kFilterNoMatch) != 0) {
       ++m_at;
       return true;
     }
@@ -98,7 +102,7 @@ bool Filter::Parse(Context& context, const std::string& expression) {
       return context.Error(kErrBadFilter, expression.c_str(), kFilterNoName), false;
     }
     std::string symbol = lexer.Symbol();
-    if (!symbol.empty() && symbol != "&&" && symbol != "||") {
+    if (!symbol.empty() && !Is(symbol, kFilterAnd) && !Is(symbol, kFilterOr)) {
       term.op = symbol;
       if (!lexer.Word(term.value)) {
         const std::string why = Format(kFilterNoValue, symbol.c_str());
@@ -107,7 +111,7 @@ bool Filter::Parse(Context& context, const std::string& expression) {
       symbol = lexer.Symbol();
     }
     m_anyOf.back().push_back(term);
-    if (symbol == "||") m_anyOf.emplace_back();
+    if (Is(symbol, kFilterOr)) m_anyOf.emplace_back();
     if (symbol.empty()) {
       if (lexer.AtEnd()) return true;
       std::string stray;
@@ -132,12 +136,12 @@ bool Filter::Holds(Context& context, ZavU::IPartition& partition, const Term& te
   }
   const char* text = Tcl_GetString(value);
   bool result;
-  if (term.op == kOperators[0] || term.op == kOperators[1]) {
+  if (Is(term.op, kFilterEqual) || Is(term.op, kFilterNotEqual)) {
     const bool equal = mode.nocase ? strcasecmp(text, term.value.c_str()) == 0 : term.value == text;
-    result = term.op == kOperators[0] ? equal : !equal;
+    result = Is(term.op, kFilterEqual) ? equal : !equal;
   } else {
     const bool matched = Matches(context, text, term.value.c_str(), mode, error);
-    result = term.op == kOperators[2] ? matched : !matched;
+    result = Is(term.op, kFilterMatch) ? matched : !matched;
   }
   return term.negated ? !result : result;
 }

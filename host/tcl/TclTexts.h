@@ -42,6 +42,12 @@ inline constexpr const char* kPropertyHeader[] = {"Property", "Type", "Value"};
 // ---- finding ----
 inline constexpr const char* kWarnNoMatch = "%s: no %s matched \"%s\"\n";
 inline constexpr const char* kPartitionsNoun = "partition";
+inline constexpr const char* kFilterAnd = "&&";
+inline constexpr const char* kFilterOr = "||";
+inline constexpr const char* kFilterEqual = "==";
+inline constexpr const char* kFilterNotEqual = "!=";
+inline constexpr const char* kFilterMatch = "=~";
+inline constexpr const char* kFilterNoMatch = "!~";
 inline constexpr const char* kErrBadFilter = "bad -filter expression \"%s\": %s";
 inline constexpr const char* kFilterNoName = "a property name is missing";
 inline constexpr const char* kFilterNoValue = "a value is missing after %s";

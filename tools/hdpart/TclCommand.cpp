@@ -5,6 +5,7 @@
 #include <readline/history.h>
 #include <readline/readline.h>
 #include <tcl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,11 +47,27 @@ void ShowResult(Tcl_Interp* interp, int code) {
   Tcl_Flush(channel);
 }
 
+/// The next line of input, without its end; false at the end of input. A
+/// terminal gets the prompt and readline's editing; other input is read
+/// plainly, as tclsh reads it, with no prompt.
+bool ReadLine(const char* prompt, std::string& out) {
+  if (!isatty(STDIN_FILENO)) {
+    out.clear();
+    int c;
+    while ((c = std::getchar()) != EOF && c != '\n') out += static_cast<char>(c);
+    return c != EOF || !out.empty();
+  }
+  char* line = readline(prompt);
+  if (!line) return false;
+  out = line;
+  std::free(line);
+  return true;
+}
+
 void Interact(Tcl_Interp* interp) {
-  std::string command;
-  while (char* line = readline(command.empty() ? kTclPrompt : kTclContinuation)) {
+  std::string command, line;
+  while (ReadLine(command.empty() ? kTclPrompt : kTclContinuation, line)) {
     command += line;
-    std::free(line);
     command += '\n';
     if (!Tcl_CommandComplete(command.c_str())) continue;
     if (command.find_first_not_of(" \t\n") != std::string::npos) {
