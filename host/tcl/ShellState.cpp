@@ -20,7 +20,8 @@ void CopyHandle(Tcl_Obj* from, Tcl_Obj* to) {
   to->typePtr = from->typePtr;
 }
 
-// A handle keeps its text; its internal form is the design it came from.
+// A handle keeps its text; its internal form is the design it came from and
+// the partition itself, which that design keeps alive while it is open.
 const Tcl_ObjType kHandleType = {"hdpartition-handle", nullptr, CopyHandle, nullptr, nullptr};
 
 std::uintptr_t DesignOf(Tcl_Obj* handle) {
@@ -42,7 +43,7 @@ Tcl_Obj* ShellState::NewHandle(ZavU::IPartition& partition) const {
                                        : kHandlePrefix + partition.GetHierarchicalName().str();
   Tcl_Obj* handle = Tcl_NewStringObj(text.data(), static_cast<int>(text.size()));
   handle->internalRep.twoPtrValue.ptr1 = reinterpret_cast<void*>(m_generation);
-  handle->internalRep.twoPtrValue.ptr2 = nullptr;
+  handle->internalRep.twoPtrValue.ptr2 = &partition;
   handle->typePtr = &kHandleType;
   return handle;
 }
@@ -63,7 +64,10 @@ PartitionRef ShellState::Resolve(Context& context, Tcl_Obj* handle) const {
     handle = items[0];
   }
   const char* text = Tcl_GetString(handle);
-  if (handle->typePtr == &kHandleType && DesignOf(handle) != m_generation) {
+  if (handle->typePtr == &kHandleType) {
+    if (DesignOf(handle) == m_generation) {
+      return PartitionRef(static_cast<ZavU::IPartition*>(handle->internalRep.twoPtrValue.ptr2));
+    }
     context.Error(kErrStaleObject, text);
     return PartitionRef();
   }

@@ -4,8 +4,9 @@
 // A handle is the partition's collectable identifier ("partition:/top/u1").
 // Handles the layer hands out remember the design they came from; once the
 // design is closed or read again they are stale, and using one is an error
-// that names it. A handle typed as text is looked up by name in the open
-// design, through the design project's hashed index, never by a walk.
+// that names it. A handle the layer handed out also holds its partition, so
+// using it costs no lookup; one typed as text is looked up by name in the
+// open design, through the design project's hashed index, never by a walk.
 #pragma once
 
 #include <cstdint>
