@@ -14,7 +14,9 @@
 //
 // Its up-to-date query follows the rule in project/UpToDate.h; the query
 // names a partition by its simple name, and where several share one, the
-// first added answers.
+// first added answers. The project also answers Dpm::IHDProjectData: the
+// partition library hands that on to the partition helper, which asks it
+// for parents (operation 24).
 //
 //   auto project = HostProject::DesignProject::Create("/work/demo");
 //   project->AddPartition(root.get(), nullptr);
