@@ -12,13 +12,12 @@ namespace {
 using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 
 PartitionRef ParentOf(ZavU::IPartition* partition, Dpm::IHDProject* project) {
-  if (project) {
-    ZavU::IPartition* parent = nullptr;
-    project->GetParentPartition(parent, partition);
-    return PartitionRef::Adopt(parent);
+  if (auto* hierarchy = CitI::QueryAs<ZavU::IPartitionHierarchy>(partition)) {
+    return hierarchy->GetParentPartition();
   }
-  auto* hierarchy = CitI::QueryAs<ZavU::IPartitionHierarchy>(partition);
-  return hierarchy ? hierarchy->GetParentPartition() : PartitionRef();
+  ZavU::IPartition* parent = nullptr;
+  if (project) project->GetParentPartition(parent, partition);
+  return PartitionRef::Adopt(parent);
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 // a parent (the root) that still reads "inherit" (a record may hold it)
 // takes its default, which for the root is the trait's root default.
 //
-// The parent comes from the design project handed in (its operation 24),
-// or from the partition's own hierarchy links when no project is given.
+// The parent comes from the partition's own hierarchy links (which the
+// design project sets when it adds the partition: no lookup in the
+// project), or, for a partition without them, from the design project
+// handed in (its operation 24).
 // Resolution climbs the hierarchy in a loop: a deep one costs no stack.
 #pragma once
 
