@@ -11,3 +11,4 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/hdpart-example.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 build/bin/hdpart save examples/xpartition.pxml -o "$work/video_pipeline.prj"
 build/bin/hdpart show "$work/video_pipeline.prj"
+build/bin/hdpart tcl examples/report.tcl examples/xpartition.pxml

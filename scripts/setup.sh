@@ -3,7 +3,8 @@
 # Idempotent: a machine that has everything is left alone and no root is needed.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev libxerces-c-dev tcl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev libxerces-c-dev tcl-dev libgtest-dev libgmock-dev
+          libbenchmark-dev libreadline-dev tmux)
 
 missing=()
 for p in "${packages[@]}"; do

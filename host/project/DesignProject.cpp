@@ -5,6 +5,8 @@
 #include "ZavU/IPartitionHierarchy.h"
 #include "project/PRSolution.h"
 #include "project/PartitionIterator.h"
+#include "project/UpToDate.h"
+#include "project/UpToDateTexts.h"
 
 namespace HostProject {
 
@@ -58,6 +60,7 @@ bool DesignProject::AddPartition(ZavU::IPartition* partition, ZavU::IPartition* 
   if (!m_byName.emplace(name.str(), m_entries.size()).second) return false;
 
   m_byPartition.emplace(partition, m_entries.size());
+  m_bySimpleName.emplace(partition->GetName().str(), m_entries.size());
   if (parentAt != kNone) m_entries[parentAt].children.push_back(m_entries.size());
   m_entries.push_back(Entry{PartitionRef(partition), name, parentAt, {}});
   Link(partition, parent, this);
@@ -135,6 +138,16 @@ bool DesignProject::IsPartialReconfigFlow() {
     if (entry.partition->IsReconfigurable()) return true;
   }
   return false;
+}
+
+std::int32_t DesignProject::IsUpToDate(const Port::StringBase& name, std::int32_t synthesis,
+                                       Port::StringBase& reason) {
+  auto found = m_bySimpleName.find(name.str());
+  if (found == m_bySimpleName.end()) {
+    reason.Format(kUpToDateNoPartition, name.c_str());
+    return kUnknownPartition;
+  }
+  return UpToDateStatus(*m_entries[found->second].partition.get(), synthesis == 1, reason);
 }
 
 }  // namespace HostProject

@@ -12,6 +12,12 @@
 // partitions is marked reconfigurable, unless the host has said otherwise
 // with SetPartialReconfigFlow.
 //
+// Its up-to-date query follows the rule in project/UpToDate.h; the query
+// names a partition by its simple name, and where several share one, the
+// first added answers. The project also answers Dpm::IHDProjectData: the
+// partition library hands that on to the partition helper, which asks it
+// for parents (operation 24).
+//
 //   auto project = HostProject::DesignProject::Create("/work/demo");
 //   project->AddPartition(root.get(), nullptr);
 //   project->AddPartition(child.get(), root.get());
@@ -32,7 +38,8 @@ namespace HostProject {
 
 class PRModuleManager;
 
-class DesignProject final : public TServiceObject<Dpm::IHDProject, Dpm::IPRProject> {
+class DesignProject final
+    : public TServiceObject<Dpm::IHDProject, Dpm::IPRProject, Dpm::IUpToDate, Dpm::IHDProjectData> {
  public:
   using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 
@@ -81,6 +88,12 @@ class DesignProject final : public TServiceObject<Dpm::IHDProject, Dpm::IPRProje
   // ---- Dpm::IPRProject ----
   bool IsPartialReconfigFlow() override;
 
+  // ---- Dpm::IUpToDate ----
+  /// 2 up to date, 1 not (`reason` says which condition failed), 0 for a
+  /// name no partition of the project has.
+  std::int32_t IsUpToDate(const Port::StringBase& name, std::int32_t synthesis,
+                          Port::StringBase& reason) override;
+
  private:
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   struct Entry {
@@ -100,6 +113,7 @@ class DesignProject final : public TServiceObject<Dpm::IHDProject, Dpm::IPRProje
   std::vector<Entry> m_entries;  // in the order added
   std::unordered_map<std::string, std::size_t> m_byName;
   std::unordered_map<ZavU::IPartition*, std::size_t> m_byPartition;
+  std::unordered_map<std::string, std::size_t> m_bySimpleName;  // the first added
   std::optional<bool> m_prFlow;
   Prjrep::AutoRelease<PRModuleManager> m_moduleManager;
 };

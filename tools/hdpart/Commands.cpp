@@ -54,6 +54,18 @@ const Command kCommands[] = {
     {"inspect", "PROJECT", "list the items of a project file",
      "Lists the items stored in the project file PROJECT, one a line.\n", OutputOption::None,
      RunInspect},
+    {"tree", "FILE", "print the partition tree",
+     "Prints the partition tree of FILE (a description or a project file), as the\n"
+     "Tcl command report_hierarchy does: one line per partition, indented by depth,\n"
+     "with its state, effective preserve, reconfigurable association and module\n"
+     "name (or \"static\") and pin count.\n",
+     OutputOption::None, RunTree},
+    {"tcl", "[SCRIPT [ARG...]]", "run a Tcl script, or an interactive Tcl shell",
+     "Runs the Tcl script SCRIPT with the partition commands (argv, argc and argv0\n"
+     "set as tclsh sets them; the arguments after SCRIPT are the script's), or,\n"
+     "without SCRIPT, an interactive shell with line editing and history; 'exit'\n"
+     "or the end of input ends it. 'help' lists the commands.\n",
+     OutputOption::None, RunTcl, Operands::Script},
 };
 
 constexpr const char* kOutputEquals = "--output=";
@@ -63,6 +75,11 @@ const Command* FindCommand(const char* name) {
     if (std::strcmp(command.name, name) == 0) return &command;
   }
   return nullptr;
+}
+
+bool IsScriptCommand(const char* name) {
+  const Command* command = FindCommand(name);
+  return command && command->operands == Operands::Script;
 }
 
 bool IsHelp(const char* arg) {
@@ -79,6 +96,10 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
   std::vector<const char*> words;
   for (int i = 0; i < argc; ++i) {
     const char* arg = argv[i];
+    if (words.size() == 2 && IsScriptCommand(words[0])) {
+      out.scriptArgs.assign(argv + i, argv + argc);  // the script's own, as they stand
+      break;
+    }
     if (optionsEnded || arg[0] != '-' || arg[1] == '\0') {
       words.push_back(arg);
       continue;
@@ -131,15 +152,17 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
   if (help) return Request::CommandHelp;
   if (version) return Request::Version;
   const Command& command = *out.command;
-  if (words.size() < 2) {
+  if (command.operands == Operands::Script) {
+    if (words.size() > 1) out.operand = words[1];
+  } else if (words.size() < 2) {
     HDPART_MSG().issueError(kMsgMissingOperand, command.name, command.operand);
     return Request::UsageError;
-  }
-  if (words.size() > 2) {
+  } else if (words.size() > 2) {
     HDPART_MSG().issueError(kMsgExtraOperand, command.name, words[2]);
     return Request::UsageError;
+  } else {
+    out.operand = words[1];
   }
-  out.operand = words[1];
   if (command.output == OutputOption::None && outputGiven) {
     HDPART_MSG().issueError(kMsgNoOutputOption, command.name);
     return Request::UsageError;

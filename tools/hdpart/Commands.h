@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace hdpart {
 
@@ -15,6 +16,9 @@ struct Invocation;
 class MessageCounter;
 
 enum class OutputOption { None, Optional, Required };
+/// How many operands a command takes: one, or (a script command) none or a
+/// script followed by the script's own arguments, taken as they stand.
+enum class Operands { One, Script };
 
 struct Command {
   const char* name;
@@ -24,11 +28,14 @@ struct Command {
   OutputOption output;
   /// Runs the command; false when it failed (beyond what messages counted).
   bool (*run)(const Invocation& invocation);
+  Operands operands = Operands::One;
 };
 
 struct Invocation {
   const Command* command = nullptr;
   std::string operand;
+  /// A script command's arguments after the script.
+  std::vector<std::string> scriptArgs;
   std::string output;  // -o, empty when not given
   bool pinCheck = true;
   bool debug = false;
@@ -53,5 +60,8 @@ bool RunShow(const Invocation& invocation);
 bool RunSave(const Invocation& invocation);
 bool RunWrite(const Invocation& invocation);
 bool RunInspect(const Invocation& invocation);
+bool RunTree(const Invocation& invocation);
+/// False when the script ended in an error; "exit N" ends the process.
+bool RunTcl(const Invocation& invocation);
 
 }  // namespace hdpart

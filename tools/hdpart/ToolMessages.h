@@ -27,6 +27,11 @@ inline constexpr const char* kMsgExtraOperand = "hdpart %s: unexpected operand \
 inline constexpr const char* kMsgNoOutputOption = "hdpart %s: takes no -o option.\n";
 inline constexpr const char* kMsgOutputRequired = "hdpart %s: -o PROJECT is required.\n";
 
+// ---- the Tcl shell ----
+inline constexpr const char* kTclPrompt = "hdpart% ";
+inline constexpr const char* kTclContinuation = "> ";
+inline constexpr const char* kTclErrorPrefix = "Error: ";
+
 // ---- running ----
 inline constexpr const char* kMsgNotWritten =
     "hdpart: \"%s\" was not written: the input drew errors.\n";

@@ -1,0 +1,80 @@
+// The partition tree report.
+#include "session/HierarchyReport.h"
+
+#include <unordered_map>
+
+#include "CitP/Factory.h"
+#include "ZavU/IPartitionHierarchy.h"
+#include "ZavU/IReconfigAssocInfo.h"
+#include "ZavU/IXPartition.h"
+#include "session/ReportTexts.h"
+
+namespace HostSession {
+
+namespace {
+
+using HelperRef = CommonI::RefCountPtr<ZavU::IPartitionHelper>;
+
+HelperRef NewPartitionHelper() {
+  const Port::XUID helperClass(Xuids::Class_PartitionHelper);
+  HelperRef helper = CitP::Factory::CreateInstanceRef(helperClass).As<ZavU::IPartitionHelper>();
+  if (!helper && CitP::Factory::LoadLibraryFactory(kPartitionHelperLibrary)) {
+    helper = CitP::Factory::CreateInstanceRef(helperClass).As<ZavU::IPartitionHelper>();
+  }
+  return helper;
+}
+
+std::string Association(ZavU::IPartition& partition) {
+  auto* info = CitI::QueryAs<ZavU::IReconfigAssocInfo>(&partition);
+  CitI::IInterface* assoc = nullptr;
+  if (!info || !info->IsReconfigurableLogic() || !info->GetReconfigAssociation(assoc)) {
+    CommonI::ReleaseFrom(assoc);
+    return kTreeStatic;
+  }
+  auto decider = CommonI::RefCountPtr<CitI::IInterface>::Adopt(assoc);
+  auto* deciding = CitI::QueryAs<ZavU::IPartition>(decider.get());
+  auto* deciderInfo = CitI::QueryAs<ZavU::IReconfigAssocInfo>(decider.get());
+  Port::StringBase module;
+  if (deciderInfo) deciderInfo->GetReconfigModuleName(&module);
+  return Port::StringBase::doFormat(kTreeReconfigurable,
+                                    deciding ? deciding->GetHierarchicalName().c_str() : "",
+                                    module.c_str())
+      .str();
+}
+
+int PinCount(ZavU::IPartition& partition) {
+  int count = 0;
+  auto pins = partition.GetPartitionPins();
+  if (!pins) return 0;
+  for (pins->First(); !pins->IsDone(); pins->Next()) ++count;
+  return count;
+}
+
+}  // namespace
+
+std::string HierarchyReport(const Session& session, int maxDepth) {
+  HelperRef helper = NewPartitionHelper();
+  std::unordered_map<ZavU::IPartition*, int> depths;  // parents come first
+  std::string report;
+  for (const PartitionRef& partition : session.HierarchyOrder()) {
+    auto* hierarchy = CitI::QueryAs<ZavU::IPartitionHierarchy>(partition.get());
+    PartitionRef parent = hierarchy ? hierarchy->GetParentPartition() : PartitionRef();
+    auto known = depths.find(CitI::QueryAs<ZavU::IPartition>(parent.get()));
+    const int depth = known != depths.end() ? known->second + 1 : 0;
+    depths[CitI::QueryAs<ZavU::IPartition>(partition.get())] = depth;
+    if (maxDepth >= 0 && depth > maxDepth) continue;
+
+    auto* xml = CitI::QueryAs<ZavU::IXPartition>(partition.get());
+    const std::string preserve =
+        helper ? helper->GetEffectiveTraitValue(kTreePreserve, partition.get(), nullptr).str()
+               : partition->GetTrait(kTreePreserve).str();
+    report += Port::StringBase::doFormat(
+                  kTreeLine, 2 * depth, "", partition->GetHierarchicalName().c_str(),
+                  xml && xml->IsImport() ? kTreeImport : kTreeImplement, preserve.c_str(),
+                  Association(*partition.get()).c_str(), PinCount(*partition.get()))
+                  .str();
+  }
+  return report;
+}
+
+}  // namespace HostSession

@@ -1,0 +1,106 @@
+// The command table: every command of the Tcl layer, declared once.
+#include "TclCommands.h"
+
+namespace HostTcl {
+
+const std::vector<CommandSpec>& CommandTable() {
+  using K = ArgKind;
+  static const std::vector<CommandSpec> table = {
+      {"read_xpartition",
+       {{"FILE", K::Required}},
+       "read a partition description",
+       "Reads the partition description FILE (xpartition.pxml) in place of the open\n"
+       "design; every object handle of the design before turns stale. A project file\n"
+       "is recognised by its mark and opened as open_project does.\n",
+       ReadXpartition},
+      {"open_project",
+       {{"FILE", K::Required}},
+       "open a saved project file",
+       "Opens the project file FILE (written by save_project or 'hdpart save') in\n"
+       "place of the open design; object handles of the design before turn stale.\n",
+       OpenProject},
+      {"save_project",
+       {{"FILE", K::Optional}},
+       "save the design to a project file",
+       "Saves the open design to the project file FILE, atomically; without FILE, to\n"
+       "the file it was last saved to. The file the design was opened from is never\n"
+       "replaced.\n",
+       SaveProject},
+      {"write_xpartition",
+       {{"FILE", K::Required}},
+       "write the design's description",
+       "Writes the partition description of the open design to FILE, atomically.\n",
+       WriteXpartition},
+      {"get_partitions",
+       {{"-filter", K::Option, "EXPR"},
+        {"-regexp", K::Flag},
+        {"-nocase", K::Flag},
+        {"-quiet", K::Flag},
+        {"PATTERN", K::Rest}},
+       "find partitions by hierarchical name",
+       "Returns the handles of the partitions whose hierarchical names match a\n"
+       "PATTERN (glob patterns; every partition without one), root first, then depth\n"
+       "first. A pattern that matches nothing draws a warning, none with -quiet.\n"
+       "  -regexp   patterns and =~ values are regular expressions matching whole names\n"
+       "  -nocase   matching ignores letter case\n"
+       "  -filter   keeps partitions whose properties satisfy EXPR: terms joined by\n"
+       "            && and || (&& binds closer), each PROPERTY OP VALUE with OP one of\n"
+       "            == != =~ !~ (=~ a glob pattern), or a PROPERTY alone (a true boolean):\n"
+       "            -filter {preserve_effective == routing && !reconfigurable}\n",
+       GetPartitions},
+      {"get_pins",
+       {{"OBJECT", K::Required}, {"PATTERN", K::Optional}},
+       "list a partition's pins",
+       "Returns the names of OBJECT's pins matching the glob PATTERN (every pin\n"
+       "without one), in the order the partition keeps them.\n",
+       GetPins},
+      {"get_property",
+       {{"NAME", K::Required}, {"OBJECT", K::Required}},
+       "a property's value",
+       "Returns the value of property NAME of OBJECT: a string, a boolean, or a list\n"
+       "of object handles (parent, children). Effective values resolve \"inherit\"\n"
+       "from the parent.\n",
+       GetProperty},
+      {"set_property",
+       {{"NAME", K::Required}, {"VALUE", K::Required}, {"OBJECTS", K::Required}},
+       "set a trait of partitions",
+       "Sets the trait NAME to VALUE on every partition of the list OBJECTS; the\n"
+       "handles are all checked before any is changed. Traits: guide, preserve,\n"
+       "dependency_management_mode, fleetmatch, reconfigurable.\n",
+       SetProperty},
+      {"list_property",
+       {{"OBJECT", K::Required}},
+       "the names of an object's properties",
+       "Returns the names of OBJECT's properties, in the order the object keeps them.\n",
+       ListProperty},
+      {"report_property",
+       {{"OBJECT", K::Required}},
+       "print an object's properties",
+       "Prints every property of OBJECT: its name, type and value.\n",
+       ReportProperty},
+      {"report_partition",
+       {{"OBJECTS", K::Optional}},
+       "print partitions' dumps",
+       "Prints the dump of every partition of the list OBJECTS, or of every\n"
+       "partition, root first, then depth first.\n",
+       ReportPartition},
+      {"report_hierarchy",
+       {{"-depth", K::Option, "N"}},
+       "print the partition tree",
+       "Prints the partition tree, one line per partition indented by its depth:\n"
+       "hierarchical name, state, effective preserve, reconfigurable association\n"
+       "and module name (or \"static\"), and pin count. -depth N stops below depth N\n"
+       "(0: the root alone).\n",
+       ReportHierarchy},
+      {"help",
+       {{"PATTERN", K::Optional}},
+       "list commands, or show their help",
+       "Without PATTERN lists every command with its one-line help; with it, prints\n"
+       "the usage and help of each command matching the glob PATTERN. Every command\n"
+       "also takes -help.\n",
+       Help},
+  };
+  return table;
+}
+
+}  // namespace HostTcl

@@ -1,0 +1,37 @@
+// read_xpartition, open_project, save_project, write_xpartition: the design
+// in and out of files, through the host session.
+#include "ShellState.h"
+#include "TclTexts.h"
+
+namespace HostTcl {
+
+namespace {
+
+std::string PathOf(const Args& args, std::size_t at) { return Tcl_GetString(args.Positional(at)); }
+
+int Open(Context& context, const Args& args) {
+  return context.state.Open(PathOf(args, 0)) ? TCL_OK : context.Failed();
+}
+
+}  // namespace
+
+int ReadXpartition(Context& context, const Args& args) { return Open(context, args); }
+
+int OpenProject(Context& context, const Args& args) { return Open(context, args); }
+
+int SaveProject(Context& context, const Args& args) {
+  if (!context.state.RequireDesign(context)) return TCL_ERROR;
+  std::string& savePath = context.state.SavePath();
+  const std::string path = args.Positional(0) ? PathOf(args, 0) : savePath;
+  if (path.empty()) return context.Error("%s", kErrNoSaveFile);
+  if (!context.state.Session().Save(path)) return context.Failed();
+  savePath = path;
+  return TCL_OK;
+}
+
+int WriteXpartition(Context& context, const Args& args) {
+  if (!context.state.RequireDesign(context)) return TCL_ERROR;
+  return context.state.Session().WriteDescription(PathOf(args, 0)) ? TCL_OK : context.Failed();
+}
+
+}  // namespace HostTcl

@@ -1,0 +1,131 @@
+// Where every command runs: its arguments parsed, its handler called, and
+// every failure turned into the command's Tcl error in one place: an error
+// the handler sets, an error or fatal message the host session issues
+// meanwhile (which is not printed then), and what the library throws
+// (HostSession::Guarded makes it a fatal message).
+#include <cstdarg>
+#include <cstdio>
+
+#include "Port/MsgMan.h"
+#include "ShellState.h"
+#include "TclTexts.h"
+#include "session/Session.h"
+
+namespace HostTcl {
+
+namespace {
+
+/// Keeps the errors issued while a command runs; passes the rest on.
+class ErrorCapture final : public Port_MsgSink {
+ public:
+  ErrorCapture() : m_next(Port_MsgManData::SetSink(this)) {}
+  ~ErrorCapture() override { Port_MsgManData::SetSink(m_next); }
+  ErrorCapture(const ErrorCapture&) = delete;
+  ErrorCapture& operator=(const ErrorCapture&) = delete;
+
+  void Deliver(const Port_Message& message) override {
+    const Port_Severity severity = message.severity;
+    if (severity == Port_Severity::Error || severity == Port_Severity::Fatal ||
+        severity == Port_Severity::Internal) {
+      m_errors += message.text;
+      return;
+    }
+    (m_next ? *m_next : Port_MsgManData::DefaultSink()).Deliver(message);
+  }
+  /// The errors, without the last line end.
+  std::string Errors() const {
+    std::string text = m_errors;
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    return text;
+  }
+
+ private:
+  Port_MsgSink* m_next;
+  std::string m_errors;
+};
+
+std::string VFormat(const char* fmt, va_list args) {
+  va_list copy;
+  va_copy(copy, args);
+  const int length = std::vsnprintf(nullptr, 0, fmt, copy);
+  va_end(copy);
+  std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+  std::vsnprintf(text.data(), text.size() + 1, fmt, args);
+  return text;
+}
+
+void SetError(Tcl_Interp* interp, const char* command, const std::string& text) {
+  const std::string message = std::string(command) + ": " + text;
+  Tcl_SetObjResult(interp, Tcl_NewStringObj(message.data(), static_cast<int>(message.size())));
+}
+
+}  // namespace
+
+std::string Format(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  std::string text = VFormat(fmt, args);
+  va_end(args);
+  return text;
+}
+
+int Context::Error(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  SetError(interp, command.name, VFormat(fmt, args));
+  va_end(args);
+  return TCL_ERROR;
+}
+
+int Context::UsageError(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  std::string text = VFormat(fmt, args);
+  va_end(args);
+  SetError(interp, command.name, text + Format(kUsageLine, UsageOf(command).c_str()));
+  return TCL_ERROR;
+}
+
+void Context::Print(const std::string& text) const {
+  Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT);
+  if (out) Tcl_WriteChars(out, text.data(), static_cast<int>(text.size()));
+}
+
+bool Context::WholeOption(const Args& args, const char* option, int fallback, int& out) {
+  Tcl_Obj* value = args.Option(option);
+  out = fallback;
+  if (!value) return true;
+  if (Tcl_GetIntFromObj(nullptr, value, &out) == TCL_OK && out >= 0) return true;
+  UsageError(kErrNotWhole, option, Tcl_GetString(value));
+  return false;
+}
+
+int Dispatch(ClientData spec, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]) {
+  const auto& command = *static_cast<const CommandSpec*>(spec);
+  auto* state = static_cast<ShellState*>(Tcl_GetAssocData(interp, kPackageName, nullptr));
+  Context context{interp, *state, command};
+  Tcl_ResetResult(interp);
+  Args args;
+  const int parsed = ParseArgs(context, objc - 1, objv + 1, args);
+  if (parsed == TCL_BREAK) return TCL_OK;
+  if (parsed != TCL_OK) return parsed;
+
+  ErrorCapture capture;
+  int code = TCL_ERROR;
+  bool finished = false;
+  HostSession::Guarded(kFrontEnd, [&] {
+    code = command.handler(context, args);
+    finished = true;
+    return code == TCL_OK;
+  });
+  if (!finished) Tcl_ResetResult(interp);
+  const std::string reported = capture.Errors();
+  if (code == TCL_OK && reported.empty()) return TCL_OK;
+  // A result the handler set says what failed; otherwise the messages do.
+  const char* result = Tcl_GetString(Tcl_GetObjResult(interp));
+  if (code != TCL_OK && *result) return TCL_ERROR;
+  SetError(interp, command.name, reported.empty() ? kErrFailed : reported);
+  return TCL_ERROR;
+}
+
+}  // namespace HostTcl

@@ -1,0 +1,163 @@
+// Matching of names and values, and the -filter expressions.
+#include "Filter.h"
+
+#include <strings.h>
+
+#include <cctype>
+#include <cstring>
+
+#include "Properties.h"
+#include "TclTexts.h"
+
+namespace HostTcl {
+
+namespace {
+
+constexpr const char* kSymbols[] = {kFilterAnd,      kFilterOr,    kFilterEqual,
+                                    kFilterNotEqual, kFilterMatch, kFilterNoMatch};
+
+bool Is(const std::string& symbol, const char* text) { return symbol == text; }
+
+/// Reads words and operators from an expression.
+class Lexer {
+ public:
+  explicit Lexer(const std::string& text) : m_text(text) {}
+  bool AtEnd() {
+    SkipBlanks();
+    return m_at >= m_text.size();
+  }
+  /// "&&", "||" or an operator when one stands next; else empty.
+  std::string Symbol() {
+    SkipBlanks();
+    for (const char* symbol : kSymbols) {
+      if (m_text.compare(m_at, 2, symbol) == 0) {
+        m_at += 2;
+        return symbol;
+      }
+    }
+    return std::string();
+  }
+  /// A bare word (up to a blank or operator character), or a quoted one.
+  bool Word(std::string& out) {
+    SkipBlanks();
+    out.clear();
+    if (m_at >= m_text.size()) return false;
+    const char open = m_text[m_at];
+    if (open == '"' || open == '{') {
+      const char close = open == '"' ? '"' : '}';
+      const std::size_t end = m_text.find(close, m_at + 1);
+      if (end == std::string::npos) return false;
+      out = m_text.substr(m_at + 1, end - m_at - 1);
+      m_at = end + 1;
+      return true;
+    }
+    while (m_at < m_text.size() && !std::isspace(static_cast<unsigned char>(m_text[m_at])) &&
+           !std::strchr("=!&|", m_text[m_at])) {
+      out += m_text[m_at++];
+    }
+    return !out.empty();
+  }
+  bool Bang() {
+    SkipBlanks();
+    if (m_at < m_text.size() && m_text[m_at] == '!' &&
+        m_text.compare(m_at, 2, kFilterNotEqual) != 0 &&
+        m_text.compare(m_at, 2, kFilterNoMatch) != 0) {
+      ++m_at;
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  void SkipBlanks() {
+    while (m_at < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_at]))) ++m_at;
+  }
+  const std::string& m_text;
+  std::size_t m_at = 0;
+};
+
+}  // namespace
+
+bool Matches(Context& context, const char* text, const char* pattern, const MatchMode& mode,
+             bool& error) {
+  if (!mode.regexp) return Tcl_StringCaseMatch(text, pattern, mode.nocase ? TCL_MATCH_NOCASE : 0);
+  const std::string whole = std::string(mode.nocase ? "(?i)" : "") + "^(?:" + pattern + ")$";
+  Tcl_RegExp re = Tcl_RegExpCompile(context.interp, whole.c_str());
+  const int matched = re ? Tcl_RegExpExec(context.interp, re, text, text) : -1;
+  if (matched < 0) {
+    error = true;
+    const std::string why = Tcl_GetStringResult(context.interp);
+    context.Error("%s", why.c_str());
+  }
+  return matched == 1;
+}
+
+bool Filter::Parse(Context& context, const std::string& expression) {
+  Lexer lexer(expression);
+  m_anyOf.assign(1, {});
+  while (true) {
+    Term term;
+    term.negated = lexer.Bang();
+    if (!lexer.Word(term.property)) {
+      return context.Error(kErrBadFilter, expression.c_str(), kFilterNoName), false;
+    }
+    std::string symbol = lexer.Symbol();
+    if (!symbol.empty() && !Is(symbol, kFilterAnd) && !Is(symbol, kFilterOr)) {
+      term.op = symbol;
+      if (!lexer.Word(term.value)) {
+        const std::string why = Format(kFilterNoValue, symbol.c_str());
+        return context.Error(kErrBadFilter, expression.c_str(), why.c_str()), false;
+      }
+      symbol = lexer.Symbol();
+    }
+    m_anyOf.back().push_back(term);
+    if (Is(symbol, kFilterOr)) m_anyOf.emplace_back();
+    if (symbol.empty()) {
+      if (lexer.AtEnd()) return true;
+      std::string stray;
+      lexer.Word(stray);
+      const std::string why = Format(kFilterBadOperator, stray.c_str());
+      return context.Error(kErrBadFilter, expression.c_str(), why.c_str()), false;
+    }
+  }
+}
+
+bool Filter::Holds(Context& context, ZavU::IPartition& partition, const Term& term,
+                   const MatchMode& mode, bool& error) const {
+  Tcl_Obj* value = PropertyValue(context, partition, term.property.c_str());
+  if (!value) {
+    error = true;
+    return false;
+  }
+  if (term.op.empty()) {
+    int truth = 0;
+    if (Tcl_GetBooleanFromObj(nullptr, value, &truth) != TCL_OK) truth = 0;
+    return term.negated ? !truth : truth;
+  }
+  const char* text = Tcl_GetString(value);
+  bool result;
+  if (Is(term.op, kFilterEqual) || Is(term.op, kFilterNotEqual)) {
+    const bool equal = mode.nocase ? strcasecmp(text, term.value.c_str()) == 0 : term.value == text;
+    result = Is(term.op, kFilterEqual) ? equal : !equal;
+  } else {
+    const bool matched = Matches(context, text, term.value.c_str(), mode, error);
+    result = Is(term.op, kFilterMatch) ? matched : !matched;
+  }
+  return term.negated ? !result : result;
+}
+
+bool Filter::Accepts(Context& context, ZavU::IPartition& partition, const MatchMode& mode,
+                     bool& error) const {
+  for (const std::vector<Term>& group : m_anyOf) {
+    bool all = true;
+    for (const Term& term : group) {
+      all = Holds(context, partition, term, mode, error);
+      if (error) return false;
+      if (!all) break;
+    }
+    if (all) return true;
+  }
+  return false;
+}
+
+}  // namespace HostTcl

@@ -1,0 +1,49 @@
+// report_partition, report_hierarchy and help.
+#include <cstdio>
+
+#include "ShellState.h"
+#include "TclTexts.h"
+#include "session/HierarchyReport.h"
+
+namespace HostTcl {
+
+int ReportPartition(Context& context, const Args& args) {
+  std::vector<PartitionRef> partitions;
+  if (args.Positional(0)) {
+    if (!context.state.ResolveList(context, args.Positional(0), partitions)) return TCL_ERROR;
+  } else {
+    if (!context.state.RequireDesign(context)) return TCL_ERROR;
+    partitions = context.state.Session().HierarchyOrder();
+  }
+  // The dump goes through the message manager to the C streams: what the
+  // interpreter printed before goes out first.
+  if (Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT)) Tcl_Flush(out);
+  for (const PartitionRef& partition : partitions) partition->Dump();
+  std::fflush(stdout);
+  return TCL_OK;
+}
+
+int ReportHierarchy(Context& context, const Args& args) {
+  int depth = -1;
+  if (!context.WholeOption(args, "-depth", -1, depth)) return TCL_ERROR;
+  if (!context.state.RequireDesign(context)) return TCL_ERROR;
+  context.Print(HostSession::HierarchyReport(context.state.Session(), depth));
+  return TCL_OK;
+}
+
+int Help(Context& context, const Args& args) {
+  std::string text;
+  const char* pattern = args.Positional(0) ? Tcl_GetString(args.Positional(0)) : nullptr;
+  for (const CommandSpec& command : CommandTable()) {
+    if (!pattern) {
+      text += Format(kHelpRow, command.name, command.summary);
+    } else if (Tcl_StringMatch(command.name, pattern)) {
+      text += (text.empty() ? "" : "\n") + UsageOf(command) + "\n\n" + command.help;
+    }
+  }
+  if (text.empty()) return context.Error(kErrNoCommand, pattern);
+  context.Print(text);
+  return TCL_OK;
+}
+
+}  // namespace HostTcl

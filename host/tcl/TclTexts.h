@@ -1,0 +1,60 @@
+// Every fixed text of the Tcl command layer: errors, usage, report labels.
+#pragma once
+
+namespace HostTcl {
+
+/// The package name ("package require hdpartition") and its version.
+inline constexpr const char* kPackageName = "hdpartition";
+inline constexpr const char* kPackageVersion = "1.0";
+/// The name the layer's session reports under.
+inline constexpr const char* kFrontEnd = "hdpartition";
+/// An object handle: this prefix and the partition's hierarchical name.
+inline constexpr const char* kHandlePrefix = "partition:";
+
+inline constexpr const char* kErrNoLibrary = "hdpartition: the partition library cannot be loaded";
+
+// ---- arguments ----
+inline constexpr const char* kErrUnknownOption = "unknown option \"%s\"";
+inline constexpr const char* kErrOptionValue = "option \"%s\" needs a value %s";
+inline constexpr const char* kErrMissingArgument = "missing argument %s";
+inline constexpr const char* kErrExtraArgument = "unexpected argument \"%s\"";
+inline constexpr const char* kErrNotWhole = "option \"%s\" needs a whole number >= 0, not \"%s\"";
+inline constexpr const char* kUsageLine = "\nusage: %s";
+
+// ---- objects and design ----
+inline constexpr const char* kErrNoDesign =
+    "no design is open; use read_xpartition or open_project first";
+inline constexpr const char* kErrUnknownObject = "unknown object \"%s\"";
+inline constexpr const char* kErrStaleObject =
+    "stale object \"%s\": its design was closed or read again";
+inline constexpr const char* kErrNoSaveFile = "no project file to save to; give FILE";
+inline constexpr const char* kErrFailed = "failed";
+
+// ---- properties ----
+inline constexpr const char* kErrUnknownProperty =
+    "unknown property \"%s\" of %s; see list_property";
+inline constexpr const char* kErrNoValue = "property \"%s\" of %s has no value";
+inline constexpr const char* kErrNotSet = "could not set %s of %s";
+inline constexpr const char* kErrNoHelpers = "the Tcl helper library cannot be loaded";
+inline constexpr const char* kPropertyRow = "%-37s %-11s %s\n";
+inline constexpr const char* kPropertyHeader[] = {"Property", "Type", "Value"};
+
+// ---- finding ----
+inline constexpr const char* kWarnNoMatch = "%s: no %s matched \"%s\"\n";
+inline constexpr const char* kPartitionsNoun = "partition";
+inline constexpr const char* kFilterAnd = "&&";
+inline constexpr const char* kFilterOr = "||";
+inline constexpr const char* kFilterEqual = "==";
+inline constexpr const char* kFilterNotEqual = "!=";
+inline constexpr const char* kFilterMatch = "=~";
+inline constexpr const char* kFilterNoMatch = "!~";
+inline constexpr const char* kErrBadFilter = "bad -filter expression \"%s\": %s";
+inline constexpr const char* kFilterNoName = "a property name is missing";
+inline constexpr const char* kFilterNoValue = "a value is missing after %s";
+inline constexpr const char* kFilterBadOperator = "\"%s\" is no operator (==, !=, =~, !~)";
+
+// ---- help ----
+inline constexpr const char* kHelpRow = "  %-18s %s\n";
+inline constexpr const char* kErrNoCommand = "no command matches \"%s\"";
+
+}  // namespace HostTcl
