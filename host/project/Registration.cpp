@@ -4,6 +4,7 @@
 #include "CitP/Factory.h"
 #include "CitP/TFactory.h"
 #include "project/CurrentProject.h"
+#include "project/Naming.h"
 #include "project/PRSolution.h"
 
 namespace HostProject {
@@ -25,6 +26,8 @@ bool Register() {
 bool RegisterClasses() {
   bool known = Register<CurrentProjectService>();
   known = Register<PRSolutionHelper>() && known;
+  known = Register<AutonymLookup>() && known;
+  known = Register<Autonym>() && known;
   return known;
 }
 
