@@ -15,8 +15,7 @@ namespace {
 std::atomic<int> entries{0};
 }  // namespace
 
-CitI::Status AutonymSaver::GetConfiguration(CitI::IInterface* repository,
-                                            CitI::IInterface*& out) {
+CitI::Status AutonymSaver::GetConfiguration(CitI::IInterface* repository, CitI::IInterface*& out) {
   out = nullptr;
   const HostProject::ProjectRepository* own =
       HostProject::ProjectRepository::FromInterface(repository);
@@ -39,7 +38,7 @@ extern "C" __attribute__((visibility("default"))) int DesignDataEntryCount() { r
 /// Registers the autonym saver; the registry keeps the factory alive.
 extern "C" __attribute__((visibility("default"))) void InstFactoryEntry() {
   ++DesignData::entries;
-  CommonI::RefCountPtr<CitI::IFactory> factory = CommonI::RefCountPtr<CitI::IFactory>::Adopt(
-      new CitP::TFactory<DesignData::AutonymSaver>());
+  CommonI::RefCountPtr<CitI::IFactory> factory =
+      CommonI::RefCountPtr<CitI::IFactory>::Adopt(new CitP::TFactory<DesignData::AutonymSaver>());
   CitP::Factory::RegisterFactory(DesignData::AutonymSaver::ClassXuid(), factory.get());
 }

@@ -92,7 +92,8 @@ bool ReadConfiguration(MemoryStream& stream, const std::string& path, Configurat
     return false;
   };
   std::int32_t count = 0;
-  if (stream.ReadInt(count) != 1) return corrupt(ombform(Texts::kConfigurationUnreadable, std::size_t{0}));
+  if (stream.ReadInt(count) != 1)
+    return corrupt(ombform(Texts::kConfigurationUnreadable, std::size_t{0}));
   if (count < 0) return corrupt(ombform(Texts::kModuleCountNegative, count));
   Configuration configuration;
   for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {

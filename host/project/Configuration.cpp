@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "Prjrep/IAutonym.h"
-
 #include "project/PRSolution.h"
 #include "project/ProjectTexts.h"
 

@@ -46,8 +46,7 @@ void ForgetRepository(const std::string& location) {
 }
 
 ProjectRepository* ProjectRepository::FromInterface(CitI::IInterface* object) {
-  return dynamic_cast<ProjectRepository*>(
-      CitI::QueryAs<Prjrep::IProjectRepository>(object));
+  return dynamic_cast<ProjectRepository*>(CitI::QueryAs<Prjrep::IProjectRepository>(object));
 }
 
 CitI::Status AutonymLookup::Find(Prjrep::IAutonym* autonym, CitI::IInterface*& out) {

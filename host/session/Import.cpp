@@ -49,8 +49,8 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, const char*
   auto* description = CitI::QueryAs<ZavU::IXPartition>(&partition);
   HostPersist::DescriptionAttributes kept = KeptAttributesOf(partition);
   const std::string location = WithoutTrailingSlash(kept.importLocation.str());
-  if (location.empty() || kept.importLocation.Compare(ZavU::XPartitionNames::kNone,
-                                                      Port::kCompareKeyword) == 0) {
+  if (location.empty() ||
+      kept.importLocation.Compare(ZavU::XPartitionNames::kNone, Port::kCompareKeyword) == 0) {
     SESSION_MSG(me).issueError(kMsgNoImportLocation, me, name.c_str());
     return false;
   }

@@ -1,0 +1,148 @@
+// The configuration as the partition library finds it in our host: by the
+// project helper for a design read from a description, by the project
+// repository and the autonym saver for a design opened from a project file,
+// both giving the same modules and locations; and the saver's library
+// loaded once, at the first lookup that needs it.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "CitP/Factory.h"
+#include "Dpm/IConfiguration.h"
+#include "ZavU/IReconfigAssocInfo.h"
+#include "project/CurrentProject.h"
+#include "project/DesignProject.h"
+#include "session/Session.h"
+
+namespace {
+
+constexpr const char* kDescription = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Project FileVersion="2" Name="services">
+  <Partition Name="/top" State="implement" ImportLocation="NONE">
+    <Partition Name="/top/here" State="implement" ImportLocation="NONE" Reconfigurable="true"
+               ReconfigModuleName="alpha"/>
+    <Partition Name="/top/away" State="implement" ImportLocation="NONE" Reconfigurable="true"
+               ReconfigModuleName="beta" ReconfigModuleLocation="/elsewhere/beta_impl"/>
+    <Partition Name="/top/plain" State="implement" ImportLocation="NONE"/>
+  </Partition>
+</Project>
+)";
+
+/// What a partition under `parent`, not read from a description (so its
+/// module name comes from the configuration too), answers. An empty
+/// location stands for the design's own directory.
+struct Row {
+  const char* parent;
+  const char* moduleName;
+  const char* location;
+};
+constexpr Row kRows[] = {
+    {"/top/here", "alpha", ""},                     // a module of this project
+    {"/top/away", "beta", "/elsewhere/beta_impl"},  // a module of another project
+    {"/top/plain", "", ""},                         // static logic
+    {"/top", "", ""},
+};
+
+/// The saver library's entry count; 0 while it is not loaded.
+int SaverEntries() {
+  void* handle = dlopen("libDpm_DesignData.so", RTLD_NOW | RTLD_NOLOAD);
+  if (!handle) return 0;
+  auto* count = reinterpret_cast<int (*)()>(dlsym(handle, "DesignDataEntryCount"));
+  const int entries = count ? count() : -1;
+  dlclose(handle);
+  return entries;
+}
+
+bool SaverRegistered() {
+  return CitP::Factory::IsRegistered(Port::XUID(Xuids::Class_AutonymSaver));
+}
+
+class HostServices : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/host-services.XXXXXX";
+    ASSERT_TRUE(mkdtemp(name));
+    m_dir = name;
+    std::ofstream(m_dir + "/design.pxml") << kDescription;
+  }
+  void TearDown() override {
+    EXPECT_EQ(HostProject::LiveObjects(), 0) << "a host object leaked";
+    CitP::Factory::Shutdown();  // the next test starts with an empty registry
+    std::filesystem::remove_all(m_dir);
+  }
+  /// A new partition named `name`, added under `parent` in the open design.
+  static CommonI::RefCountPtr<ZavU::IPartition> Probe(HostSession::Session& session,
+                                                      const std::string& parent) {
+    auto probe =
+        CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
+    probe->SetHierarchicalName(Port::StringBase(parent + "/probe"));
+    auto* project = HostProject::DesignProject::FromInterface(HostProject::CurrentProject());
+    EXPECT_TRUE(project && project->AddPartition(probe.get(), session.Find(parent).get()));
+    return probe;
+  }
+  /// Checks every row's answers in the open design.
+  void ExpectRows(HostSession::Session& session, const std::string& route) {
+    for (const Row& row : kRows) {
+      SCOPED_TRACE(route + ", under " + row.parent);
+      auto info = Probe(session, row.parent).As<ZavU::IReconfigAssocInfo>();
+      Port::StringBase name, location;
+      EXPECT_TRUE(info->GetReconfigModuleName(&name));
+      EXPECT_EQ(name.str(), row.moduleName);
+      EXPECT_TRUE(info->GetReconfigModuleProjectLocation(&location));
+      EXPECT_EQ(location.str(), *row.location ? row.location : m_dir);
+    }
+  }
+  std::string m_dir;
+};
+
+TEST_F(HostServices, BothRoutesGiveTheSameModulesAndLocations) {
+  HostSession::Session session("test");
+  ASSERT_TRUE(session.Start());
+  ASSERT_TRUE(session.Open(m_dir + "/design.pxml"));
+  // The description's design answers a project helper: route 1.
+  Prjrep::AutoRelease<CitI::IInterface> helper;
+  helper.Adopt(HostProject::CurrentProject()->GetHelper());
+  EXPECT_TRUE(CitI::QueryAs<Dpm::IProjectHelper>(helper.get()));
+  helper.Reset();
+  ExpectRows(session, "description");
+  EXPECT_FALSE(SaverRegistered()) << "route 1 never needs the saver";
+
+  ASSERT_TRUE(session.Open(m_dir + "/design.pxml"));
+  ASSERT_TRUE(session.Save(m_dir + "/design.prj"));
+  ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
+  // The project file's design answers none: route 2, through the repository.
+  EXPECT_EQ(HostProject::CurrentProject()->GetHelper(), nullptr);
+  ExpectRows(session, "project file");
+  EXPECT_TRUE(SaverRegistered());
+
+  // The module's location is written back with the description.
+  std::string text;
+  ASSERT_TRUE(session.DescriptionText(text));
+  EXPECT_NE(text.find(R"(ReconfigModuleLocation="/elsewhere/beta_impl" )"), std::string::npos)
+      << text;
+}
+
+TEST_F(HostServices, SaverLibraryIsLoadedOnceAtTheFirstLookup) {
+  HostSession::Session session("test");
+  ASSERT_TRUE(session.Start());
+  {
+    HostSession::Session saving("test");
+    ASSERT_TRUE(saving.Open(m_dir + "/design.pxml") && saving.Save(m_dir + "/design.prj"));
+  }
+  ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
+  EXPECT_FALSE(SaverRegistered()) << "not loaded at start-up";
+  const int before = SaverEntries();
+  Port::StringBase location;
+  for (int lookup = 1; lookup <= 3; ++lookup) {
+    auto info = session.Find("/top/here").As<ZavU::IReconfigAssocInfo>();
+    EXPECT_TRUE(info->GetReconfigModuleProjectLocation(&location));
+    EXPECT_EQ(location.str(), m_dir);
+    EXPECT_TRUE(SaverRegistered());
+    EXPECT_EQ(SaverEntries(), before + 1) << "lookup " << lookup;
+  }
+}
+
+}  // namespace
