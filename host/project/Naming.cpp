@@ -40,9 +40,10 @@ void KnowRepository(const std::string& location, const std::string& file) {
   Known().byLocation[location] = file;
 }
 
-void ForgetRepository(const std::string& location) {
+void ForgetRepository(const std::string& location, const std::string& file) {
   std::lock_guard<std::mutex> lock(Known().mutex);
-  Known().byLocation.erase(location);
+  const auto found = Known().byLocation.find(location);
+  if (found != Known().byLocation.end() && found->second == file) Known().byLocation.erase(found);
 }
 
 ProjectRepository* ProjectRepository::FromInterface(CitI::IInterface* object) {

@@ -20,8 +20,9 @@ namespace HostProject {
 
 /// The project file at `location` is `file` from now on.
 void KnowRepository(const std::string& location, const std::string& file);
-/// Forgets the file at `location`.
-void ForgetRepository(const std::string& location);
+/// Forgets the file at `location`, unless another file was made known there
+/// since.
+void ForgetRepository(const std::string& location, const std::string& file);
 
 class ProjectRepository final : public TServiceObject<Prjrep::IProjectRepository> {
  public:

@@ -6,6 +6,7 @@
 //   HostSession::Session session("hdpart");
 //   if (!session.Start() || !session.Open("xpartition.pxml")) return fail;
 //   for (auto& partition : session.HierarchyOrder()) partition->Dump();
+//   session.Import();                             // previous implementations
 //   session.Save("demo.prj");                     // a project file
 //   session.WriteDescription("back.pxml");         // a description
 //

@@ -9,10 +9,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "CitP/Factory.h"
 #include "Dpm/IConfiguration.h"
 #include "ZavU/IReconfigAssocInfo.h"
+#include "persist/Checksum.h"
+#include "persist/ProjectFile.h"
 #include "project/CurrentProject.h"
 #include "project/DesignProject.h"
 #include "session/Session.h"
@@ -33,18 +36,41 @@ constexpr const char* kDescription = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 /// What a partition under `parent`, not read from a description (so its
 /// module name comes from the configuration too), answers. An empty
-/// location stands for the design's own directory.
+/// location stands for the design's own directory. A format 1 project file
+/// kept no module locations: every module is this project's.
 struct Row {
   const char* parent;
   const char* moduleName;
   const char* location;
+  const char* formatOneLocation;
 };
 constexpr Row kRows[] = {
-    {"/top/here", "alpha", ""},                     // a module of this project
-    {"/top/away", "beta", "/elsewhere/beta_impl"},  // a module of another project
-    {"/top/plain", "", ""},                         // static logic
-    {"/top", "", ""},
+    {"/top/here", "alpha", "", ""},                     // a module of this project
+    {"/top/away", "beta", "/elsewhere/beta_impl", ""},  // a module of another project
+    {"/top/plain", "", "", ""},                         // static logic
+    {"/top", "", "", ""},
 };
+
+/// The project file at `path` made a format 1 file: its configuration
+/// section taken out, its header sealed again.
+void MakeFormatOne(const std::string& path) {
+  std::ostringstream read;
+  read << std::ifstream(path, std::ios::binary).rdbuf();
+  std::string bytes = read.str();
+  HostPersist::MemoryStream stream(bytes, HostPersist::kProjectFileHeaderSize);
+  Port::StringBase name;
+  HostPersist::Configuration modules;
+  std::string error;
+  ASSERT_EQ(stream.ReadString(name), 1);
+  const std::size_t sectionAt = stream.ReadPosition();
+  ASSERT_TRUE(HostPersist::ReadConfiguration(stream, path, modules, error)) << error;
+  bytes.erase(sectionAt, stream.ReadPosition() - sectionAt);
+  HostPersist::SealProjectFile(bytes);
+  bytes[16] = 1;  // the format, then the checksum over everything after it
+  const std::uint64_t sum = HostPersist::Checksum(bytes.data() + 16, bytes.size() - 16);
+  for (int i = 0; i < 8; ++i) bytes[8 + i] = static_cast<char>(sum >> (8 * i));
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 /// The saver library's entry count; 0 while it is not loaded.
 int SaverEntries() {
@@ -84,15 +110,16 @@ class HostServices : public ::testing::Test {
     return probe;
   }
   /// Checks every row's answers in the open design.
-  void ExpectRows(HostSession::Session& session, const std::string& route) {
+  void ExpectRows(HostSession::Session& session, const std::string& route, bool formatOne = false) {
     for (const Row& row : kRows) {
+      const char* expected = formatOne ? row.formatOneLocation : row.location;
       SCOPED_TRACE(route + ", under " + row.parent);
       auto info = Probe(session, row.parent).As<ZavU::IReconfigAssocInfo>();
       Port::StringBase name, location;
       EXPECT_TRUE(info->GetReconfigModuleName(&name));
       EXPECT_EQ(name.str(), row.moduleName);
       EXPECT_TRUE(info->GetReconfigModuleProjectLocation(&location));
-      EXPECT_EQ(location.str(), *row.location ? row.location : m_dir);
+      EXPECT_EQ(location.str(), *expected ? expected : m_dir);
     }
   }
   std::string m_dir;
@@ -123,6 +150,15 @@ TEST_F(HostServices, BothRoutesGiveTheSameModulesAndLocations) {
   ASSERT_TRUE(session.DescriptionText(text));
   EXPECT_NE(text.find(R"(ReconfigModuleLocation="/elsewhere/beta_impl" )"), std::string::npos)
       << text;
+}
+
+TEST_F(HostServices, FormatOneFileGivesItsReconfigurablePartitionsAsModules) {
+  HostSession::Session session("test");
+  ASSERT_TRUE(session.Start());
+  ASSERT_TRUE(session.Open(m_dir + "/design.pxml") && session.Save(m_dir + "/design.prj"));
+  MakeFormatOne(m_dir + "/design.prj");
+  ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
+  ExpectRows(session, "format 1", true);
 }
 
 TEST_F(HostServices, SaverLibraryIsLoadedOnceAtTheFirstLookup) {
