@@ -66,7 +66,7 @@ CitI::Status AutonymLookup::Create(Prjrep::IAutonym* autonym, CitI::IInterface*,
   if (Find(autonym, out) == 1) return 1;
   const std::string location = NameOf(autonym);
   if (location.empty()) return 0;
-  out = NewRepository(location, location + "/" + kDefaultProjectFile);
+  out = NewRepository(location, location + "/" + kExportedProjectFile);
   return 1;
 }
 

@@ -5,8 +5,9 @@ namespace HostProject {
 
 /// The configuration's name among the design data.
 inline constexpr const char* kConfigurationName = "Configuration";
-/// The project file of a project repository created for a location the host
-/// did not open: the file an exported project keeps at its location.
-inline constexpr const char* kDefaultProjectFile = "project.hdproj";
+/// The project file an exported project keeps at its location: what a
+/// project repository created for a location the host did not open stands
+/// for, and what an import opens.
+inline constexpr const char* kExportedProjectFile = "project.hdproj";
 
 }  // namespace HostProject

@@ -12,6 +12,7 @@
 #include "ZavU/IXPartition.h"
 #include "ZavU/XPartitionNames.h"
 #include "persist/ProjectFile.h"
+#include "project/ProjectTexts.h"
 #include "session/KeptAttributes.h"
 #include "session/SessionDesign.h"
 #include "session/SessionTexts.h"
@@ -29,9 +30,9 @@ std::string WithoutTrailingSlash(std::string location) {
 /// The exported project at `location`, in a design project of its own.
 /// Empty (reported) when its file cannot be loaded.
 Prjrep::AutoRelease<HostProject::DesignProject> OpenExport(const std::string& location,
+                                                           const std::string& path,
                                                            const std::string& partition,
                                                            const char* me) {
-  const std::string path = location + "/" + kExportedProjectFile;
   HostPersist::ProjectImage image;
   std::string error;
   if (!HostPersist::LoadProjectFile(path, image, error)) {
@@ -59,11 +60,11 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, const char*
     if (!RestoreKeptAttributes(partition, kept, file, me)) return false;
   }
 
-  auto exported = OpenExport(location, name, me);
+  const std::string path = location + "/" + HostProject::kExportedProjectFile;
+  auto exported = OpenExport(location, path, name, me);
   if (!exported) return false;
   PartitionRef source = exported->Find(Port::StringBase(name));
   if (!source) {
-    const std::string path = location + "/" + kExportedProjectFile;
     SESSION_MSG(me).issueError(kMsgNotInExport, me, name.c_str(), path.c_str());
     return false;
   }

@@ -26,8 +26,6 @@ inline constexpr const char* kMsgNothingOpen = "%s: no design is open.\n";
 inline constexpr const char* kMsgLibraryText = "%s";
 
 // ---- importing ----
-/// The file an exported project keeps at its location.
-inline constexpr const char* kExportedProjectFile = "project.hdproj";
 inline constexpr const char* kMsgNoImportLocation =
     "%s: partition \"%s\" is in state import but names no import location; it is not "
     "imported.\n";
