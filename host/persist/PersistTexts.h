@@ -40,7 +40,7 @@ inline constexpr const char* kShorterThanHeader =
 inline constexpr const char* kBadMagic =
     "project file \"%s\" is not a project file: it does not start with the project file mark";
 inline constexpr const char* kBadFormat =
-    "project file \"%s\" has format %u; this host reads format %u";
+    "project file \"%s\" has format %u; this host reads formats %u to %u";
 inline constexpr const char* kTruncated =
     "project file \"%s\" is truncated: its header announces %llu bytes of contents, the file "
     "holds %zu";
@@ -52,6 +52,9 @@ inline constexpr const char* kCorrupt = "project file \"%s\" is corrupt: %s";
 inline constexpr const char* kNameUnreadable = "the project name cannot be read";
 inline constexpr const char* kCountUnreadable = "the partition count cannot be read";
 inline constexpr const char* kCountNegative = "the partition count %d is negative";
+inline constexpr const char* kConfigurationUnreadable =
+    "the configuration cannot be read (module %zu)";
+inline constexpr const char* kModuleCountNegative = "the module count %d is negative";
 inline constexpr const char* kEntryUnreadable =
     "what the host keeps beside partition %zu cannot be read";
 inline constexpr const char* kUnknownClass =

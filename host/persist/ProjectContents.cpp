@@ -1,6 +1,6 @@
 // The project's contents inside a project file: the project name, the
-// partitions in hierarchy order, what the host keeps beside each, and each
-// partition's own record (layout in ProjectFile.h).
+// configuration, the partitions in hierarchy order, what the host keeps
+// beside each, and each partition's own record (layout in ProjectFile.h).
 #include <set>
 
 #include "CitP/Factory.h"
@@ -52,7 +52,61 @@ bool ReadAttributes(MemoryStream& s, DescriptionAttributes& a) {
          s.ReadBool(a.isIsolated) == 1 && s.ReadString(a.reconfigModuleName) == 1;
 }
 
+void WriteConfiguration(MemoryStream& s, const Configuration& configuration) {
+  s.WriteInt(static_cast<std::int32_t>(configuration.size()));
+  for (const ModuleAssignment& module : configuration) {
+    s.WriteString(module.partition);
+    s.WriteString(module.moduleName);
+    s.WriteFileName(module.location);
+  }
+}
+
+/// A format 1 file's configuration: one module for each reconfigurable
+/// partition, under the name its description gave, in this project.
+Configuration ConfigurationOfPartitions(const std::vector<PartitionEntry>& entries) {
+  Configuration configuration;
+  for (const PartitionEntry& entry : entries) {
+    if (!entry.partition->IsReconfigurable()) continue;
+    configuration.push_back(
+        {entry.partition->GetHierarchicalName(), entry.attrs.reconfigModuleName, {}});
+  }
+  return configuration;
+}
+
 }  // namespace
+
+bool ReadProjectConfiguration(MemoryStream& stream, const std::string& path, Configuration& out,
+                              std::string& error) {
+  Port::StringBase name;
+  if (stream.ReadString(name) != 1) {
+    error = ombform(Texts::kCorrupt, path.c_str(), Texts::kNameUnreadable);
+    return false;
+  }
+  return ReadConfiguration(stream, path, out, error);
+}
+
+bool ReadConfiguration(MemoryStream& stream, const std::string& path, Configuration& out,
+                       std::string& error) {
+  auto corrupt = [&](const std::string& problem) {
+    error = ombform(Texts::kCorrupt, path.c_str(), problem.c_str());
+    return false;
+  };
+  std::int32_t count = 0;
+  if (stream.ReadInt(count) != 1)
+    return corrupt(ombform(Texts::kConfigurationUnreadable, std::size_t{0}));
+  if (count < 0) return corrupt(ombform(Texts::kModuleCountNegative, count));
+  Configuration configuration;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+    ModuleAssignment module;
+    if (stream.ReadString(module.partition) != 1 || stream.ReadString(module.moduleName) != 1 ||
+        stream.ReadFileName(module.location) != 1) {
+      return corrupt(ombform(Texts::kConfigurationUnreadable, i));
+    }
+    configuration.push_back(std::move(module));
+  }
+  out = std::move(configuration);
+  return true;
+}
 
 bool WriteProject(const ProjectImage& project, MemoryStream& stream, const std::string& what,
                   std::string& error) {
@@ -64,6 +118,7 @@ bool WriteProject(const ProjectImage& project, MemoryStream& stream, const std::
   if (!CheckHierarchyOrder(project.partitions, problem)) return refuse(problem);
 
   stream.WriteString(project.name);
+  WriteConfiguration(stream, project.configuration);
   stream.WriteInt(static_cast<std::int32_t>(project.partitions.size()));
   for (std::size_t i = 0; i < project.partitions.size(); ++i) {
     const PartitionEntry& entry = project.partitions[i];
@@ -85,7 +140,7 @@ bool WriteProject(const ProjectImage& project, MemoryStream& stream, const std::
 }
 
 bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& out,
-                 std::string& error) {
+                 std::string& error, std::uint32_t format) {
   auto corrupt = [&](const std::string& problem) {
     error = ombform(Texts::kCorrupt, path.c_str(), problem.c_str());
     return false;
@@ -94,7 +149,11 @@ bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& ou
   // partition made before a failure is released with `image`.
   ProjectImage image;
   std::int32_t count = 0;
+  const bool keepsConfiguration = format >= kProjectFileFormat;
   if (stream.ReadString(image.name) != 1) return corrupt(Texts::kNameUnreadable);
+  if (keepsConfiguration && !ReadConfiguration(stream, path, image.configuration, error)) {
+    return false;
+  }
   if (stream.ReadInt(count) != 1) return corrupt(Texts::kCountUnreadable);
   if (count < 0) return corrupt(ombform(Texts::kCountNegative, count));
 
@@ -124,6 +183,7 @@ bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& ou
   }
   std::string problem;
   if (!CheckHierarchyOrder(image.partitions, problem)) return corrupt(problem);
+  if (!keepsConfiguration) image.configuration = ConfigurationOfPartitions(image.partitions);
   out = std::move(image);
   return true;
 }

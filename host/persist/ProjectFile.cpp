@@ -44,7 +44,8 @@ namespace {
 
 /// Reads the file and checks its header and checksum; nothing of the
 /// contents is interpreted before this passed.
-bool ReadCheckedFile(const std::string& path, std::string& bytes, std::string& error) {
+bool ReadCheckedFile(const std::string& path, std::string& bytes, std::uint32_t& format,
+                     std::string& error) {
   if (!ReadRegularFile(path, bytes, error)) return false;
   const char* file = path.c_str();
   if (bytes.size() < kProjectFileHeaderSize) {
@@ -55,9 +56,9 @@ bool ReadCheckedFile(const std::string& path, std::string& bytes, std::string& e
     error = ombform(Texts::kBadMagic, file);
     return false;
   }
-  const auto format = static_cast<unsigned>(GetWord(bytes, kFormatAt, 4));
-  if (format != kProjectFileFormat) {
-    error = ombform(Texts::kBadFormat, file, format, static_cast<unsigned>(kProjectFileFormat));
+  format = static_cast<std::uint32_t>(GetWord(bytes, kFormatAt, 4));
+  if (format < kFirstProjectFileFormat || format > kProjectFileFormat) {
+    error = ombform(Texts::kBadFormat, file, format, kFirstProjectFileFormat, kProjectFileFormat);
     return false;
   }
   const std::uint64_t length = GetWord(bytes, kLengthAt, 8);
@@ -102,15 +103,31 @@ bool SaveProjectFile(const std::string& path, const ProjectImage& project, const
 
 bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error) {
   std::string bytes;
-  if (!ReadCheckedFile(path, bytes, error)) return false;
+  std::uint32_t format = 0;
+  if (!ReadCheckedFile(path, bytes, format, error)) return false;
   MemoryStream stream(std::move(bytes), kProjectFileHeaderSize);
-  return ReadProject(stream, path, out, error);
+  return ReadProject(stream, path, out, error, format);
+}
+
+bool LoadProjectConfiguration(const std::string& path, Configuration& out, std::string& error) {
+  std::string bytes;
+  std::uint32_t format = 0;
+  if (!ReadCheckedFile(path, bytes, format, error)) return false;
+  if (format < kProjectFileFormat) {
+    ProjectImage image;
+    if (!LoadProjectFile(path, image, error)) return false;
+    out = std::move(image.configuration);
+    return true;
+  }
+  MemoryStream stream(std::move(bytes), kProjectFileHeaderSize);
+  return ReadProjectConfiguration(stream, path, out, error);
 }
 
 bool ListProjectFile(const std::string& path, std::ostream& out, std::string& error) {
   std::string bytes;
-  if (!ReadCheckedFile(path, bytes, error)) return false;
-  out << ombform(Texts::kListingHeader, path.c_str(), static_cast<unsigned>(kProjectFileFormat),
+  std::uint32_t format = 0;
+  if (!ReadCheckedFile(path, bytes, format, error)) return false;
+  out << ombform(Texts::kListingHeader, path.c_str(), static_cast<unsigned>(format),
                  static_cast<unsigned long long>(bytes.size() - kProjectFileHeaderSize))
       << '\n';
   MemoryStream stream(std::move(bytes), kProjectFileHeaderSize);

@@ -6,11 +6,14 @@
 //
 //   bytes 0-7 mark, 8-15 checksum, 16-19 format, 20-23 zero, 24-31 length
 //
-// The contents are items of a MemoryStream: the project name, the partition
-// count, and for each partition in hierarchy order (the root first, then
-// depth first in document order) the hierarchical name of its parent (empty
-// for the root), its class XUID, the description attributes the host keeps
-// beside it, and the partition's own record written by its IPersist:
+// The contents are items of a MemoryStream: the project name, the project's
+// configuration (its section: the module count, and for each reconfigurable
+// module the hierarchical name of its partition, the module's name and the
+// location of the project implementing it, empty for this project), the
+// partition count, and for each partition in hierarchy order (the root first,
+// then depth first in document order) the hierarchical name of its parent
+// (empty for the root), its class XUID, the description attributes the host
+// keeps beside it, and the partition's own record written by its IPersist:
 //
 //   parent name, class XUID, import state (bool), import location (file
 //   name), boundary option, import tag, isolation (bool), reconfigurable
@@ -18,6 +21,11 @@
 //
 // The record does not hold the description attributes; keeping them here
 // lets a project file alone give back the description it came from.
+//
+// Format 1 files, written before the configuration had a section, are still
+// read: their configuration is made from the partitions, one module for each
+// reconfigurable partition, named as its description named it, implemented
+// in this project.
 //
 // Saving replaces the file atomically (AtomicFile.h). Loading checks the
 // header and the checksum before it creates anything, and hands the caller
@@ -40,7 +48,10 @@
 namespace HostPersist {
 
 inline constexpr char kProjectFileMark[8] = {'Z', 'O', 'R', 'E', '-', 'P', 'R', 'J'};
-inline constexpr std::uint32_t kProjectFileFormat = 1;
+/// The format written.
+inline constexpr std::uint32_t kProjectFileFormat = 2;
+/// The oldest format read: it has no configuration section.
+inline constexpr std::uint32_t kFirstProjectFileFormat = 1;
 inline constexpr std::size_t kProjectFileHeaderSize = 32;
 
 /// What the partition description says of a partition that its record does
@@ -60,6 +71,23 @@ struct DescriptionAttributes {
   }
 };
 
+/// One reconfigurable module of the project's configuration.
+struct ModuleAssignment {
+  /// The hierarchical name of the partition the module implements (its PR
+  /// module's name).
+  Port::StringBase partition;
+  /// The module's name (the partition's ReconfigModuleName).
+  Port::StringBase moduleName;
+  /// The location of the project implementing the module; empty for this
+  /// project.
+  Port::StringBase location;
+
+  friend bool operator==(const ModuleAssignment& a, const ModuleAssignment& b) {
+    return a.partition == b.partition && a.moduleName == b.moduleName && a.location == b.location;
+  }
+};
+using Configuration = std::vector<ModuleAssignment>;
+
 struct PartitionEntry {
   CommonI::RefCountPtr<ZavU::IPartition> partition;
   /// The parent's hierarchical name; empty for the root.
@@ -71,6 +99,8 @@ struct ProjectImage {
   Port::StringBase name;
   /// In hierarchy order: every parent before its children.
   std::vector<PartitionEntry> partitions;
+  /// The reconfigurable modules, kept in a section of their own.
+  Configuration configuration = {};
 };
 
 /// Writes the project's contents (no header) to `stream`. False, with
@@ -78,10 +108,19 @@ struct ProjectImage {
 /// cannot be written; `what` names the project's destination in the error.
 bool WriteProject(const ProjectImage& project, MemoryStream& stream, const std::string& what,
                   std::string& error);
-/// Reads a project's contents from `stream` into `out`, creating the
-/// partitions through the registry. `out` is touched only on success.
+/// Reads a project's contents of file format `format` from `stream` into
+/// `out`, creating the partitions through the registry. `out` is touched only
+/// on success.
 bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& out,
-                 std::string& error);
+                 std::string& error, std::uint32_t format = kProjectFileFormat);
+
+/// Reads the configuration section of a project's contents from `stream`:
+/// ReadConfiguration from where the section starts, ReadProjectConfiguration
+/// from the start of the contents (the project name is passed over).
+bool ReadConfiguration(MemoryStream& stream, const std::string& path, Configuration& out,
+                       std::string& error);
+bool ReadProjectConfiguration(MemoryStream& stream, const std::string& path, Configuration& out,
+                              std::string& error);
 
 /// Fills the header of a project file whose first kProjectFileHeaderSize
 /// bytes were left for it and whose contents follow.
@@ -93,6 +132,9 @@ bool SaveProjectFile(const std::string& path, const ProjectImage& project, const
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const FileCalls& calls,
                      std::string& error);
 bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error);
+/// The configuration kept in the project file at `path`, without loading
+/// its partitions (except from a format 1 file, which keeps none).
+bool LoadProjectConfiguration(const std::string& path, Configuration& out, std::string& error);
 /// Writes a header line, then every item of the file one a line, e.g.
 /// `string "2"`, `xuid {...}`, `int 3`, `time 1700000000`.
 bool ListProjectFile(const std::string& path, std::ostream& out, std::string& error);

@@ -3,6 +3,7 @@
 #include "project/DesignProject.h"
 
 #include "ZavU/IPartitionHierarchy.h"
+#include "project/Configuration.h"
 #include "project/PRSolution.h"
 #include "project/PartitionIterator.h"
 #include "project/UpToDate.h"
@@ -130,6 +131,11 @@ CitI::Status DesignProject::GetChildPartitions(Dpm::IPartitionIterator*& out,
   for (std::size_t child : m_entries[at].children) items.push_back(m_entries[child].partition);
   out = PartitionIterator::HandOut(std::move(items));
   return 1;
+}
+
+CitI::IInterface* DesignProject::GetHelper() {
+  if (!m_designData) return nullptr;
+  return static_cast<Dpm::IProjectHelper*>(DesignData::Create(m_location, *m_designData).Detach());
 }
 
 bool DesignProject::IsPartialReconfigFlow() {

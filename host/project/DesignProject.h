@@ -17,6 +17,11 @@
 // first added answers. The project also answers Dpm::IHDProjectData: the
 // partition library hands that on to the partition helper, which asks it
 // for parents (operation 24).
+// A project given its design data (SetDesignData: the configuration's
+// modules) answers a project helper, through which the library finds the
+// configuration; one without answers none, and the library reaches the
+// configuration through the project repository at the project's location
+// (Configuration.h).
 //
 //   auto project = HostProject::DesignProject::Create("/work/demo");
 //   project->AddPartition(root.get(), nullptr);
@@ -32,6 +37,7 @@
 
 #include "Dpm/IHDProject.h"
 #include "ZavU/IPartition.h"
+#include "persist/ProjectFile.h"
 #include "project/HostObject.h"
 
 namespace HostProject {
@@ -65,12 +71,15 @@ class DesignProject final
   /// The project's module manager (reached by the library through the
   /// partial-reconfiguration solution helper).
   PRModuleManager& ModuleManager() const { return *m_moduleManager.get(); }
+  /// Gives the project design data holding a configuration of `modules`.
+  void SetDesignData(const HostPersist::Configuration& modules) { m_designData = modules; }
   Dpm::IHDProject* AsHDProject() { return this; }
 
   // ---- Dpm::IHDProject ----
   Port::StringBase GetLocation() override { return m_location; }
-  /// Our host has no project helper.
-  CitI::IInterface* GetHelper() override { return nullptr; }
+  /// The project helper of a project with design data, with a reference;
+  /// null for a project without.
+  CitI::IInterface* GetHelper() override;
   /// The partition itself is its entry: status 1 and the partition with a
   /// reference, or 0 and null.
   CitI::Status GetPartitionEntry(CitI::IInterface*& out,
@@ -115,6 +124,7 @@ class DesignProject final
   std::unordered_map<ZavU::IPartition*, std::size_t> m_byPartition;
   std::unordered_map<std::string, std::size_t> m_bySimpleName;  // the first added
   std::optional<bool> m_prFlow;
+  std::optional<HostPersist::Configuration> m_designData;
   Prjrep::AutoRelease<PRModuleManager> m_moduleManager;
 };
 

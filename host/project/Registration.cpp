@@ -2,6 +2,7 @@
 #include "project/Registration.h"
 
 #include "project/CurrentProject.h"
+#include "project/Naming.h"
 #include "project/PRSolution.h"
 
 namespace HostProject {
@@ -9,6 +10,8 @@ namespace HostProject {
 bool RegisterClasses() {
   bool known = RegisterClass<CurrentProjectService>();
   known = RegisterClass<PRSolutionHelper>() && known;
+  known = RegisterClass<AutonymLookup>() && known;
+  known = RegisterClass<Autonym>() && known;
   return known;
 }
 

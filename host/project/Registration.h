@@ -1,6 +1,8 @@
 // Start-up of the host's project services: registers the classes the
 // partition library creates through the registry (the current-project
-// service and the partial-reconfiguration solution helper).
+// service, the partial-reconfiguration solution helper, the autonym lookup
+// service and the autonym). The autonym saver is not among them: its library,
+// libDpm_DesignData, is loaded by name when it is first asked for.
 #pragma once
 
 #include "CitP/Factory.h"

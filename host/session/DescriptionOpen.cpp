@@ -1,8 +1,10 @@
 // Opening a description: its partitions built, linked and read, parents
-// first.
+// first, then the configuration of its reconfigurable partitions given to
+// the project as its design data.
 #include "CitP/Factory.h"
 #include "Port/Exception.h"
 #include "Port/MsgMan.h"
+#include "ZavU/IReconfigAssocInfo.h"
 #include "ZavU/IXPartition.h"
 #include "session/SessionDesign.h"
 #include "session/SessionTexts.h"
@@ -63,6 +65,19 @@ bool Session::OpenDescription(const std::string& path, const OpenOptions& option
       return false;
     }
   }
+  // One module per reconfigurable partition, named as its element named it,
+  // implemented where ReconfigModuleLocation says (absent: this project).
+  for (std::size_t i = 0; i < layout.partitions.size(); ++i) {
+    if (!created[i]->IsReconfigurable()) continue;
+    HostPersist::ModuleAssignment module{created[i]->GetHierarchicalName(),
+                                         {},
+                                         Port::StringBase(layout.partitions[i].moduleLocation)};
+    if (auto* info = CitI::QueryAs<ZavU::IReconfigAssocInfo>(created[i].get())) {
+      info->GetReconfigModuleName(&module.moduleName);
+    }
+    m_design->configuration.push_back(std::move(module));
+  }
+  m_design->project->SetDesignData(m_design->configuration);
   return true;
 }
 

@@ -3,9 +3,12 @@
 //
 // Opening rebuilds the hierarchy from the parent names kept beside the
 // records (every parent comes before its children), then gives each
-// partition the description attributes kept beside its record.
+// partition the description attributes kept beside its record. The
+// configuration a save keeps in the file is read back by the autonym saver
+// when the library asks (Configuration.h), not handed to the project.
 #include "Port/MsgMan.h"
 #include "persist/ProjectFile.h"
+#include "project/Naming.h"
 #include "session/KeptAttributes.h"
 #include "session/SessionDesign.h"
 #include "session/SessionTexts.h"
@@ -20,6 +23,7 @@ bool Session::Save(const std::string& path) const {
   }
   HostPersist::ProjectImage image;
   image.name = Port::StringBase(m_design->name);
+  image.configuration = m_design->configuration;
   const HostXml::DescriptionContent content = m_design->Content();
   for (const HostXml::DescribedPartition& described : content.partitions) {
     HostPersist::PartitionEntry entry;
@@ -48,7 +52,16 @@ bool Session::OpenProjectFile(const std::string& path) {
     return false;
   }
   NewDesign(path, image.name.str());
-  HostProject::DesignProject& project = *m_design->project.get();
+  m_design->configuration = image.configuration;
+  // No design data: the library reads the configuration through the
+  // repository at the project's location, which stands for this file.
+  m_design->projectFile = path;
+  HostProject::KnowRepository(m_design->project->GetLocation().str(), path);
+  return FillFromImage(*m_design->project.get(), image, path, me);
+}
+
+bool FillFromImage(HostProject::DesignProject& project, const HostPersist::ProjectImage& image,
+                   const std::string& path, const char* me) {
   for (const HostPersist::PartitionEntry& entry : image.partitions) {
     const PartitionRef parent =
         entry.parentName.IsEmpty() ? PartitionRef() : project.Find(entry.parentName);

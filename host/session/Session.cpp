@@ -14,6 +14,7 @@
 #include "persist/ProjectFile.h"
 #include "persist/RegularFile.h"
 #include "project/CurrentProject.h"
+#include "project/Naming.h"
 #include "project/Registration.h"
 #include "session/SessionDesign.h"
 #include "session/SessionTexts.h"
@@ -47,9 +48,17 @@ HostXml::DescriptionContent Session::Design::Content() const {
     const auto found = index.find(parent.get());
     const int parentAt = found == index.end() ? -1 : found->second;
     index[partition.get()] = static_cast<int>(content.partitions.size());
-    content.partitions.push_back({partition, parentAt});
+    content.partitions.push_back(
+        {partition, parentAt, ModuleLocation(partition->GetHierarchicalName()).str()});
   }
   return content;
+}
+
+Port::StringBase Session::Design::ModuleLocation(const Port::StringBase& partition) const {
+  for (const HostPersist::ModuleAssignment& module : configuration) {
+    if (module.partition == partition) return module.location;
+  }
+  return {};
 }
 
 Session::Session(std::string frontEnd)
@@ -79,6 +88,7 @@ void Session::NewDesign(const std::string& path, std::string name) {
   Close();
   m_design = std::make_unique<Design>();
   m_design->name = std::move(name);
+  m_design->path = path;
   m_design->input = HostPersist::FileId::Of(path);
   m_design->project = HostProject::DesignProject::Create(Port::StringBase(LocationOf(path)));
   HostProject::SetCurrentProject(m_design->project->AsHDProject());
@@ -86,6 +96,9 @@ void Session::NewDesign(const std::string& path, std::string name) {
 
 void Session::Close() {
   HostProject::SetCurrentProject(nullptr);
+  if (m_design && !m_design->projectFile.empty()) {
+    HostProject::ForgetRepository(m_design->project->GetLocation().str(), m_design->projectFile);
+  }
   m_design.reset();
 }
 

@@ -6,6 +6,7 @@
 //   HostSession::Session session("hdpart");
 //   if (!session.Start() || !session.Open("xpartition.pxml")) return fail;
 //   for (auto& partition : session.HierarchyOrder()) partition->Dump();
+//   session.Import();                             // previous implementations
 //   session.Save("demo.prj");                     // a project file
 //   session.WriteDescription("back.pxml");         // a description
 //
@@ -68,6 +69,13 @@ class Session {
   PartitionRef Find(const std::string& hierarchicalName) const;
   /// Every partition, the root first, then depth first in document order.
   std::vector<PartitionRef> HierarchyOrder() const;
+
+  /// Takes over the previous implementation of every partition in state
+  /// import, in hierarchy order, from the same partition of the exported
+  /// project at its import location (Import.cpp). A partition that cannot be
+  /// imported is reported and skipped; the others go on. False when any was
+  /// skipped or refused.
+  bool Import();
 
   /// Saves the design to the project file at `path`, atomically.
   bool Save(const std::string& path) const;

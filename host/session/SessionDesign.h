@@ -1,6 +1,6 @@
 // What a session holds inside: Xerces-C set up for as long as the session
-// lives, and the open design (the host's design project and the project's
-// name). Private to the session's source units.
+// lives, and the open design (the host's design project, the project's name
+// and its configuration). Private to the session's source units.
 #pragma once
 
 #include <optional>
@@ -21,12 +21,30 @@ struct Session::Xerces {
 struct Session::Design {
   decltype(HostProject::DesignProject::Create(Port::StringBase())) project;
   std::string name;
+  /// The path the design was opened from, as given.
+  std::string path;
   /// The file the design was opened from: a save never replaces it.
   std::optional<HostPersist::FileId> input;
+  /// The reconfigurable modules: what the project's design data holds for a
+  /// description, what the project file kept for a project file. A save
+  /// keeps it in the project file.
+  HostPersist::Configuration configuration;
+  /// The project file opened, known to the naming services by the project's
+  /// location until the design is closed; empty for a description.
+  std::string projectFile;
 
   /// The partitions with their parents, root first, depth first in the
   /// order they were added: what the description writer takes.
   HostXml::DescriptionContent Content() const;
+  /// The location of the project implementing `partition`'s module, as the
+  /// configuration holds it; empty for this project.
+  Port::StringBase ModuleLocation(const Port::StringBase& partition) const;
 };
+
+/// Fills `project` from a loaded project file at `path`: every partition
+/// added under its parent and given its kept description attributes back.
+/// False (reported under `frontEnd`) when a partition is refused.
+bool FillFromImage(HostProject::DesignProject& project, const HostPersist::ProjectImage& image,
+                   const std::string& path, const char* frontEnd);
 
 }  // namespace HostSession

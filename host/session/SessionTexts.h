@@ -25,6 +25,15 @@ inline constexpr const char* kMsgNothingOpen = "%s: no design is open.\n";
 /// The library's own text, as it threw or reported it.
 inline constexpr const char* kMsgLibraryText = "%s";
 
+// ---- importing ----
+inline constexpr const char* kMsgNoImportLocation =
+    "%s: partition \"%s\" is in state import but names no import location; it is not "
+    "imported.\n";
+inline constexpr const char* kMsgExportNotOpened = "%s: partition \"%s\" is not imported: %s\n";
+inline constexpr const char* kMsgNotInExport =
+    "%s: partition \"%s\" is not imported: the exported project \"%s\" holds no partition of "
+    "that name.\n";
+
 // ---- the front end's boundary ----
 inline constexpr const char* kMsgStandardOutput = "%s: cannot write to standard output: %s\n";
 /// The reason given when an earlier write failed and the flush did not.

@@ -52,7 +52,7 @@ bool ReadLayout(const xc::DOMElement* root, const std::string& file, Description
     return false;
   };
   const DomString project(Layout::kProject), partition(Layout::kPartition), name(Layout::kName),
-      fileVersion(Layout::kFileVersion);
+      fileVersion(Layout::kFileVersion), moduleLocation(Layout::kReconfigModuleLocation);
   if (!root) return fail(kNoPartition);
   if (!xc::XMLString::equals(root->getNodeName(), project.get())) {
     return fail(ombform(kNotAProject, Transcoded(root->getNodeName()).c_str()));
@@ -100,7 +100,8 @@ bool ReadLayout(const xc::DOMElement* root, const std::string& file, Description
     if (!names.insert(partitionName).second) {
       return fail(ombform(kDuplicateName, partitionName.c_str()));
     }
-    out.partitions.push_back({element, std::move(partitionName), parent});
+    out.partitions.push_back({element, std::move(partitionName), parent,
+                              Transcoded(element->getAttribute(moduleLocation.get()))});
     levels.push_back({element->getFirstChild(), static_cast<int>(out.partitions.size()) - 1});
   }
   if (out.partitions.empty()) return fail(kNoPartition);

@@ -12,7 +12,10 @@
 // The root element is Project; partitions are Partition elements nested as
 // the hierarchy is, the outermost one being the root partition, each named by
 // its hierarchical name. Everything else inside a Partition element (its
-// other attributes, its Pins) is the partition's own to read.
+// other attributes, its Pins) is the partition's own to read, except one
+// attribute of the host's: ReconfigModuleLocation, on a reconfigurable
+// partition, names the location of the project that implements its module
+// (absent or empty: this project).
 #pragma once
 
 #include <cstdint>
@@ -32,12 +35,16 @@ using namespace ZavU::XPartitionNames;
 inline constexpr std::uint32_t kDefaultFileVersion = 1;
 /// The format version the writer writes.
 inline constexpr std::uint32_t kCurrentFileVersion = 2;
+/// The host's own attribute: where the partition's module is implemented.
+inline constexpr const char* kReconfigModuleLocation = "ReconfigModuleLocation";
 }  // namespace Layout
 
 struct PartitionElement {
   const XERCES_CPP_NAMESPACE::DOMElement* element;
   std::string name;  // hierarchical name
   int parent;        // index of the parent's entry; -1 for the root partition
+  /// ReconfigModuleLocation; empty when absent.
+  std::string moduleLocation;
 };
 
 struct DescriptionLayout {

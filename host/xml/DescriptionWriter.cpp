@@ -17,6 +17,7 @@ constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>
 constexpr const char* kProjectStart = "<Project FileVersion=\"%u\" Name=\"%s\">\n";
 constexpr const char* kProjectEnd = "</Project>\n";
 constexpr const char* kPartitionStart = "<Partition Name=\"%s\" ";
+constexpr const char* kHostAttribute = "%s=\"%s\" ";
 constexpr const char* kPartitionEnd = "</Partition>\n";
 constexpr const char* kPinsStart = "<Pins>\n";
 constexpr const char* kPin = "<Pin Name=\"%s\"/>\n";
@@ -74,8 +75,9 @@ bool CheckAttributes(const std::string& text, const std::string& partition, std:
 }
 
 /// The start tag, pins and nothing else of one partition at `depth`.
-bool WriteOpening(std::string& out, ZavU::IPartition& partition, std::size_t depth,
+bool WriteOpening(std::string& out, const DescribedPartition& described, std::size_t depth,
                   std::string& error) {
+  ZavU::IPartition& partition = *described.partition.get();
   const std::string name = partition.GetHierarchicalName().str();
   const std::size_t badName = FindUncarried(name);
   if (badName != std::string::npos) {
@@ -88,10 +90,16 @@ bool WriteOpening(std::string& out, ZavU::IPartition& partition, std::size_t dep
   } else {
     attributes.Append(">\n");
   }
-  if (!CheckAttributes(attributes.str(), name, error)) return false;
+  std::string text = attributes.str();
+  const std::size_t close = text.rfind('>');
+  if (!described.moduleLocation.empty() && close != std::string::npos) {
+    text.insert(close, ombform(kHostAttribute, Layout::kReconfigModuleLocation,
+                               Escaped(described.moduleLocation).c_str()));
+  }
+  if (!CheckAttributes(text, name, error)) return false;
   Indent(out, depth);
   out += ombform(kPartitionStart, Escaped(name).c_str());
-  out += attributes.str();
+  out += text;
   const std::vector<std::string> pins = PinNames(partition);
   if (pins.empty()) return true;
   Indent(out, depth + 1);
@@ -140,7 +148,7 @@ bool WriteDescription(const DescriptionContent& content, std::string& text, std:
   };
   for (int root : roots) {
     if (!all[root].partition) continue;
-    if (!WriteOpening(out, *all[root].partition.get(), 1, error)) return false;
+    if (!WriteOpening(out, all[root], 1, error)) return false;
     std::vector<Level> levels{{root, 0}};
     while (!levels.empty()) {
       Level& level = levels.back();
@@ -153,7 +161,7 @@ bool WriteDescription(const DescriptionContent& content, std::string& text, std:
       }
       const int child = kids[level.nextChild++];
       if (!all[child].partition) continue;
-      if (!WriteOpening(out, *all[child].partition.get(), levels.size() + 1, error)) return false;
+      if (!WriteOpening(out, all[child], levels.size() + 1, error)) return false;
       levels.push_back({child, 0});
     }
   }

@@ -161,7 +161,7 @@ TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreated) {
   };
   std::string wrongMark = good, wrongFormat = good;
   wrongMark[0] = 'X';
-  wrongFormat[16] = 2;
+  wrongFormat[16] = 3;
   const std::pair<std::string, const char*> cases[] = {
       {flipped(8), "is corrupt: checksum mismatch"},
       {flipped(good.size() - 1), "is corrupt: checksum mismatch"},
@@ -169,7 +169,7 @@ TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreated) {
       {good.substr(0, 31), "is truncated"},
       {good + "x", "is corrupt"},
       {wrongMark, "is not a project file"},
-      {wrongFormat, "has format 2"},
+      {wrongFormat, "has format 3"},
   };
   ProjectImage out{"untouched", {}};
   const int liveBefore = ZorE::LiveComponents();
@@ -195,6 +195,7 @@ TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
     MemoryStream s{std::string(kProjectFileHeaderSize, '\0')};
     Contents(std::int32_t count) {
       s.WriteString("p");  // the header is sealed over the bytes left for it
+      s.WriteInt(0);       // no reconfigurable module
       s.WriteInt(count);
     }
     Contents& Entry(const char* parent, const Port::XUID& cls) {

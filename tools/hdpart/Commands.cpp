@@ -44,6 +44,29 @@ const Command kCommands[] = {
      "\n"
      "  -o, --output PROJECT  the project file to write (required)\n",
      OutputOption::Required, RunSave},
+    {"import", "DESC", "take over the previous implementations, then save",
+     "Reads the description DESC and, for every partition in state import, in\n"
+     "hierarchy order, opens the exported project at its import location (the\n"
+     "directory holding the exported project file project.hdproj, as 'hdpart\n"
+     "save' writes it, and the previous implementation files), finds the\n"
+     "partition of the same name there and takes over its previous design files\n"
+     "and the pins this partition lacks. A partition that cannot be imported is\n"
+     "reported and skipped; the others go on. Then the project is saved to\n"
+     "PROJECT as 'save' does; nothing is written once an error was reported.\n"
+     "\n"
+     "The implementation results are found in the import location by name:\n"
+     "*_prev_built.qdb, *_prev_mapped.qmp, *_prev_mapped.qpr, *_prev_routed.qpr.\n"
+     "\n"
+     "Environment, each counting as set whatever its value:\n"
+     "  OMB_PR_PERSISTENT_PIF        take the implementation results from the\n"
+     "                               exported partition's records instead of the\n"
+     "                               import location, and keep its paths as they\n"
+     "                               are when that partition was itself imported\n"
+     "  OMB_PR_ALLOW_INCOMPLETE_PIF  report a missing implementation result as a\n"
+     "                               warning, not an error, so the project is saved\n"
+     "\n"
+     "  -o, --output PROJECT  the project file to write (required)\n",
+     OutputOption::Required, RunImport},
     {"write", "FILE", "write the description of a description or a project file",
      "Writes the partition description of FILE (a description or a saved\n"
      "project) to standard output, or to DESC with -o. Writing a saved project\n"

@@ -58,6 +58,7 @@ void PrintVersion();
 // The commands, one source unit each.
 bool RunShow(const Invocation& invocation);
 bool RunSave(const Invocation& invocation);
+bool RunImport(const Invocation& invocation);
 bool RunWrite(const Invocation& invocation);
 bool RunInspect(const Invocation& invocation);
 bool RunTree(const Invocation& invocation);

@@ -1,0 +1,243 @@
+// The configuration as the partition library finds it in our host: by the
+// project helper for a design read from a description, by the project
+// repository and the autonym saver for a design opened from a project file,
+// both giving the same modules and locations; and the saver's library
+// loaded once, at the first lookup that needs it.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "CitP/Factory.h"
+#include "Dpm/IConfiguration.h"
+#include "Prjrep/IAutonym.h"
+#include "ZavU/IReconfigAssocInfo.h"
+#include "persist/Checksum.h"
+#include "persist/ProjectFile.h"
+#include "project/Configuration.h"
+#include "project/CurrentProject.h"
+#include "project/DesignProject.h"
+#include "session/Session.h"
+
+namespace {
+
+constexpr const char* kDescription = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Project FileVersion="2" Name="services">
+  <Partition Name="/top" State="implement" ImportLocation="NONE">
+    <Partition Name="/top/here" State="implement" ImportLocation="NONE" Reconfigurable="true"
+               ReconfigModuleName="alpha"/>
+    <Partition Name="/top/away" State="implement" ImportLocation="NONE" Reconfigurable="true"
+               ReconfigModuleName="beta" ReconfigModuleLocation="/elsewhere/beta_impl"/>
+    <Partition Name="/top/plain" State="implement" ImportLocation="NONE"/>
+  </Partition>
+</Project>
+)";
+
+/// What a partition under `parent`, not read from a description (so its
+/// module name comes from the configuration too), answers. An empty
+/// location stands for the design's own directory. A format 1 project file
+/// kept no module locations: every module is this project's.
+struct Row {
+  const char* parent;
+  const char* moduleName;
+  const char* location;
+  const char* formatOneLocation;
+};
+constexpr Row kRows[] = {
+    {"/top/here", "alpha", "", ""},                     // a module of this project
+    {"/top/away", "beta", "/elsewhere/beta_impl", ""},  // a module of another project
+    {"/top/plain", "", "", ""},                         // static logic
+    {"/top", "", "", ""},
+};
+
+/// The project file at `path` made a format 1 file: its configuration
+/// section taken out, its header sealed again.
+void MakeFormatOne(const std::string& path) {
+  std::ostringstream read;
+  read << std::ifstream(path, std::ios::binary).rdbuf();
+  std::string bytes = read.str();
+  HostPersist::MemoryStream stream(bytes, HostPersist::kProjectFileHeaderSize);
+  Port::StringBase name;
+  HostPersist::Configuration modules;
+  std::string error;
+  ASSERT_EQ(stream.ReadString(name), 1);
+  const std::size_t sectionAt = stream.ReadPosition();
+  ASSERT_TRUE(HostPersist::ReadConfiguration(stream, path, modules, error)) << error;
+  bytes.erase(sectionAt, stream.ReadPosition() - sectionAt);
+  HostPersist::SealProjectFile(bytes);
+  bytes[16] = 1;  // the format, then the checksum over everything after it
+  const std::uint64_t sum = HostPersist::Checksum(bytes.data() + 16, bytes.size() - 16);
+  for (int i = 0; i < 8; ++i) bytes[8 + i] = static_cast<char>(sum >> (8 * i));
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+/// The saver library's entry count; 0 while it is not loaded.
+int SaverEntries() {
+  void* handle = dlopen("libDpm_DesignData.so", RTLD_NOW | RTLD_NOLOAD);
+  if (!handle) return 0;
+  auto* count = reinterpret_cast<int (*)()>(dlsym(handle, "DesignDataEntryCount"));
+  const int entries = count ? count() : -1;
+  dlclose(handle);
+  return entries;
+}
+
+bool SaverRegistered() {
+  return CitP::Factory::IsRegistered(Port::XUID(Xuids::Class_AutonymSaver));
+}
+
+class HostServices : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/host-services.XXXXXX";
+    ASSERT_TRUE(mkdtemp(name));
+    m_dir = name;
+    std::ofstream(m_dir + "/design.pxml") << kDescription;
+  }
+  void TearDown() override {
+    EXPECT_EQ(HostProject::LiveObjects(), 0) << "a host object leaked";
+    CitP::Factory::Shutdown();  // the next test starts with an empty registry
+    std::filesystem::remove_all(m_dir);
+  }
+  /// A new partition named `name`, added under `parent` in the open design.
+  static CommonI::RefCountPtr<ZavU::IPartition> Probe(HostSession::Session& session,
+                                                      const std::string& parent) {
+    auto probe =
+        CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
+    probe->SetHierarchicalName(Port::StringBase(parent + "/probe"));
+    auto* project = HostProject::DesignProject::FromInterface(HostProject::CurrentProject());
+    EXPECT_TRUE(project && project->AddPartition(probe.get(), session.Find(parent).get()));
+    return probe;
+  }
+  /// Checks every row's answers in the open design.
+  void ExpectRows(HostSession::Session& session, const std::string& route, bool formatOne = false) {
+    for (const Row& row : kRows) {
+      const char* expected = formatOne ? row.formatOneLocation : row.location;
+      SCOPED_TRACE(route + ", under " + row.parent);
+      auto info = Probe(session, row.parent).As<ZavU::IReconfigAssocInfo>();
+      Port::StringBase name, location;
+      EXPECT_TRUE(info->GetReconfigModuleName(&name));
+      EXPECT_EQ(name.str(), row.moduleName);
+      EXPECT_TRUE(info->GetReconfigModuleProjectLocation(&location));
+      EXPECT_EQ(location.str(), *expected ? expected : m_dir);
+    }
+  }
+  std::string m_dir;
+};
+
+TEST_F(HostServices, BothRoutesGiveTheSameModulesAndLocations) {
+  HostSession::Session session("test");
+  ASSERT_TRUE(session.Start());
+  ASSERT_TRUE(session.Open(m_dir + "/design.pxml"));
+  // The description's design answers a project helper: route 1.
+  Prjrep::AutoRelease<CitI::IInterface> helper;
+  helper.Adopt(HostProject::CurrentProject()->GetHelper());
+  EXPECT_TRUE(CitI::QueryAs<Dpm::IProjectHelper>(helper.get()));
+  helper.Reset();
+  ExpectRows(session, "description");
+  EXPECT_FALSE(SaverRegistered()) << "route 1 never needs the saver";
+
+  ASSERT_TRUE(session.Open(m_dir + "/design.pxml"));
+  ASSERT_TRUE(session.Save(m_dir + "/design.prj"));
+  ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
+  // The project file's design answers none: route 2, through the repository.
+  EXPECT_EQ(HostProject::CurrentProject()->GetHelper(), nullptr);
+  ExpectRows(session, "project file");
+  EXPECT_TRUE(SaverRegistered());
+
+  // The module's location is written back with the description.
+  std::string text;
+  ASSERT_TRUE(session.DescriptionText(text));
+  EXPECT_NE(text.find(R"(ReconfigModuleLocation="/elsewhere/beta_impl" )"), std::string::npos)
+      << text;
+}
+
+TEST_F(HostServices, FormatOneFileGivesItsReconfigurablePartitionsAsModules) {
+  HostSession::Session session("test");
+  ASSERT_TRUE(session.Start());
+  ASSERT_TRUE(session.Open(m_dir + "/design.pxml") && session.Save(m_dir + "/design.prj"));
+  MakeFormatOne(m_dir + "/design.prj");
+  ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
+  ExpectRows(session, "format 1", true);
+}
+
+TEST_F(HostServices, DesignDataHandsOutTheConfigurationAndItsElements) {
+  auto data = HostProject::DesignData::Create(
+      "/work/p", {{"/top/a", "alpha", ""}, {"/top/b", "beta", "/other"}});
+  CitI::IInterface* none = static_cast<IDesignDataLookup*>(data.get());
+  EXPECT_EQ(data->Lookup("configuration", none), 0) << "the name is exact";
+  EXPECT_EQ(none, nullptr);
+  Prjrep::AutoRelease<CitI::IInterface> object;
+  ASSERT_EQ(data->Lookup("Configuration", object.Out()), 1);
+  Prjrep::AutoRelease<Dpm::IConfigurationElementIterator> elements;
+  ASSERT_EQ(CitI::QueryAs<Dpm::IConfiguration>(object.get())->GetElements(elements.Out()), 1);
+  // static flag, PR module, module name, project location (and its status)
+  std::vector<std::string> seen;
+  for (elements->First(); !elements->IsDone(); elements->Next()) {
+    Dpm::IConfigurationElement* element = elements->GetCurrent();
+    bool isStatic = false;
+    Prjrep::AutoRelease<Dpm::IPRModule> prModule;
+    Prjrep::AutoRelease<CitI::IInterface> module;
+    element->GetStaticLogic(isStatic);
+    Port::StringBase prName, name, location;
+    if (element->GetPRModule(prModule.Out()) == 1) prModule->GetName(prName);
+    ASSERT_EQ(element->GetModule(module.Out()), 1);
+    CitI::QueryAs<Prjrep::IName>(module.get())->GetName(name);
+    Prjrep::AutoRelease<Dpm::IProject> project;
+    if (auto* reference = CitI::QueryAs<Dpm::IProjectCompReference>(module.get())) {
+      EXPECT_EQ(reference->GetProject(project.Out()), 1);
+    } else {
+      project.Share(CitI::QueryAs<Dpm::IProject>(module.get()));
+    }
+    const bool located = project && project->GetLocation(location) == 1;
+    seen.push_back(std::string(isStatic ? "static " : "") + prName.str() + " " + name.str() + " " +
+                   location.str() + (located ? "" : " (no project)"));
+  }
+  EXPECT_EQ(elements->Next(), 0) << "past the end";
+  EXPECT_EQ(seen, (std::vector<std::string>{"static   /work/p", "/top/a alpha /work/p",
+                                            "/top/b beta /other"}));
+}
+
+TEST_F(HostServices, DamagedConfigurationSectionRefusesTheFile) {
+  const std::string path = m_dir + "/damaged.prj";
+  for (const std::int32_t count : {-1, 1}) {  // negative; one module, none stored
+    HostPersist::MemoryStream stream(std::string(HostPersist::kProjectFileHeaderSize, '\0'));
+    stream.WriteString("p");
+    stream.WriteInt(count);
+    stream.WriteInt(0);  // no partition
+    std::string bytes = stream.TakeBytes();
+    HostPersist::SealProjectFile(bytes);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    HostPersist::ProjectImage image;
+    std::string error;
+    EXPECT_FALSE(HostPersist::LoadProjectFile(path, image, error)) << count;
+    EXPECT_NE(error.find(count < 0 ? "the module count -1 is negative"
+                                   : "the configuration cannot be read (module 0)"),
+              std::string::npos)
+        << error;
+  }
+}
+
+TEST_F(HostServices, SaverLibraryIsLoadedOnceAtTheFirstLookup) {
+  HostSession::Session session("test");
+  ASSERT_TRUE(session.Start());
+  {
+    HostSession::Session saving("test");
+    ASSERT_TRUE(saving.Open(m_dir + "/design.pxml") && saving.Save(m_dir + "/design.prj"));
+  }
+  ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
+  EXPECT_FALSE(SaverRegistered()) << "not loaded at start-up";
+  const int before = SaverEntries();
+  Port::StringBase location;
+  for (int lookup = 1; lookup <= 3; ++lookup) {
+    auto info = session.Find("/top/here").As<ZavU::IReconfigAssocInfo>();
+    EXPECT_TRUE(info->GetReconfigModuleProjectLocation(&location));
+    EXPECT_EQ(location.str(), m_dir);
+    EXPECT_TRUE(SaverRegistered());
+    EXPECT_EQ(SaverEntries(), before + 1) << "lookup " << lookup;
+  }
+}
+
+}  // namespace
