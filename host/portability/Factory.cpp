@@ -58,6 +58,13 @@ CommonI::RefCountPtr<CitI::IInterface> Factory::CreateInstanceRef(const Port::XU
   return CommonI::RefCountPtr<CitI::IInterface>::Adopt(CreateInstance(classXuid));
 }
 
+CommonI::RefCountPtr<CitI::IInterface> Factory::CreateInstanceRef(const Port::XUID& classXuid,
+                                                                  const char* libraryName) {
+  CommonI::RefCountPtr<CitI::IInterface> made = CreateInstanceRef(classXuid);
+  if (!made && LoadLibraryFactory(libraryName)) made = CreateInstanceRef(classXuid);
+  return made;
+}
+
 bool Factory::IsRegistered(const Port::XUID& classXuid) {
   Registry& registry = TheRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);

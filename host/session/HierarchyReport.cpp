@@ -16,12 +16,9 @@ namespace {
 using HelperRef = CommonI::RefCountPtr<ZavU::IPartitionHelper>;
 
 HelperRef NewPartitionHelper() {
-  const Port::XUID helperClass(Xuids::Class_PartitionHelper);
-  HelperRef helper = CitP::Factory::CreateInstanceRef(helperClass).As<ZavU::IPartitionHelper>();
-  if (!helper && CitP::Factory::LoadLibraryFactory(kPartitionHelperLibrary)) {
-    helper = CitP::Factory::CreateInstanceRef(helperClass).As<ZavU::IPartitionHelper>();
-  }
-  return helper;
+  return CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::Class_PartitionHelper),
+                                          kPartitionHelperLibrary)
+      .As<ZavU::IPartitionHelper>();
 }
 
 std::string Association(ZavU::IPartition& partition) {

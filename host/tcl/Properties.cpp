@@ -14,12 +14,9 @@ using ValueRef = CommonI::RefCountPtr<Tcltask::ITclObjValue>;
 
 /// A fresh value object of the helper library, loading it when needed.
 ValueRef NewValueObject() {
-  const Port::XUID valueClass(Xuids::Class_TclPropertyValue);
-  ValueRef value = CitP::Factory::CreateInstanceRef(valueClass).As<Tcltask::ITclObjValue>();
-  if (!value && CitP::Factory::LoadLibraryFactory(Tcltask::kHelpersLibrary)) {
-    value = CitP::Factory::CreateInstanceRef(valueClass).As<Tcltask::ITclObjValue>();
-  }
-  return value;
+  return CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::Class_TclPropertyValue),
+                                          Tcltask::kHelpersLibrary)
+      .As<Tcltask::ITclObjValue>();
 }
 
 std::string HandleText(ZavU::IPartition& partition) {

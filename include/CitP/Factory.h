@@ -36,6 +36,10 @@ class Factory {
   static CitI::IInterface* CreateInstance(const Port::XUID& classXuid);
   /// The same, held; empty for an unknown class.
   static CommonI::RefCountPtr<CitI::IInterface> CreateInstanceRef(const Port::XUID& classXuid);
+  /// The same, loading the component library `libraryName` by name first
+  /// when no factory makes the class yet.
+  static CommonI::RefCountPtr<CitI::IInterface> CreateInstanceRef(const Port::XUID& classXuid,
+                                                                  const char* libraryName);
   /// Loads a component library by name; false when it or its entry point
   /// cannot be found (LastLoadError() says why).
   static bool LoadLibraryFactory(const char* libraryName);
