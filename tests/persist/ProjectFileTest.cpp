@@ -5,13 +5,11 @@
 
 #include <cerrno>
 #include <climits>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ItemListing.h"
 #include "ProjectFile.h"
 #include "framework/LiveObjects.h"
+#include "portability/TestSupport.h"
 #include "support/ZoreTest.h"
 
 namespace {
@@ -19,60 +17,47 @@ namespace {
 using namespace HostPersist;
 using Strings = std::vector<std::string>;
 
+PartitionEntry Entry(const char* name, const char* parent, int pins) {
+  PartitionEntry entry{ZoreTest::NewPartition(), parent, {}};
+  ZavU::IPartition& p = *entry.partition.get();
+  p.SetHierarchicalName(name);
+  p.SetRoot(*parent == '\0');
+  CitI::QueryAs<Prjrep::IPersist>(&p)->SetXUID(Port::XUID(std::hash<std::string>()(name), 3));
+  for (int i = 0; i < pins; ++i) p.AddPartitionPin(Port::StringBase("pin" + std::to_string(i)));
+  p.SetTrait("preserve", "placement", true);
+  p.SetTimestamp(ZavU::ROUTED, 1700000000);
+  return entry;
+}
+
+ProjectImage Project() {
+  ProjectImage project{"design", {}};
+  project.partitions.push_back(Entry("top", "", 2));
+  project.partitions.push_back(Entry("top/u1", "top", 1));
+  project.partitions.push_back(Entry("top/u1/a", "top/u1", 0));
+  project.partitions.push_back(Entry("top/u2", "top", 3));
+  project.partitions[1].attrs = {true, "/exported/run1", "none", "NONE", true, "mod_a"};
+  project.partitions[3].attrs.boundaryOpt = "limited";
+  return project;
+}
+
+/// A partition's record as bytes: equal bytes, equal records.
+std::string RecordOf(const CommonI::RefCountPtr<ZavU::IPartition>& p) {
+  MemoryStream s;
+  CitI::QueryAs<Prjrep::IPersist>(p.get())->PersistSave(&s);
+  return s.Bytes();
+}
+
 class ProjectFile : public ZoreTest::LeakCheckedTest {
  protected:
-  void SetUp() override {
-    LeakCheckedTest::SetUp();
-    char pattern[] = "/tmp/projectfile.XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    m_dir = pattern;
-    m_path = m_dir + "/design.prj";
-  }
-  void TearDown() override {
-    std::filesystem::remove_all(m_dir);
-    LeakCheckedTest::TearDown();
-  }
   Strings Entries() const {
     Strings names;
-    for (const auto& e : std::filesystem::directory_iterator(m_dir)) {
+    for (const auto& e : std::filesystem::directory_iterator(m_dir.path())) {
       names.push_back(e.path().filename());
     }
     return names;
   }
-
-  static PartitionEntry Entry(const char* name, const char* parent, int pins) {
-    PartitionEntry entry{ZoreTest::NewPartition(), parent, {}};
-    ZavU::IPartition& p = *entry.partition.get();
-    p.SetHierarchicalName(name);
-    p.SetRoot(*parent == '\0');
-    CitI::QueryAs<Prjrep::IPersist>(&p)->SetXUID(Port::XUID(std::hash<std::string>()(name), 3));
-    for (int i = 0; i < pins; ++i) p.AddPartitionPin(Port::StringBase("pin" + std::to_string(i)));
-    p.SetTrait("preserve", "placement", true);
-    p.SetTimestamp(ZavU::ROUTED, 1700000000);
-    return entry;
-  }
-
-  static ProjectImage Project() {
-    ProjectImage project{"design", {}};
-    project.partitions.push_back(Entry("top", "", 2));
-    project.partitions.push_back(Entry("top/u1", "top", 1));
-    project.partitions.push_back(Entry("top/u1/a", "top/u1", 0));
-    project.partitions.push_back(Entry("top/u2", "top", 3));
-    project.partitions[1].attrs = {true, "/exported/run1", "none", "NONE", true, "mod_a"};
-    project.partitions[3].attrs.boundaryOpt = "limited";
-    return project;
-  }
-
-  /// A partition's record as bytes: equal bytes, equal records.
-  static std::string RecordOf(const CommonI::RefCountPtr<ZavU::IPartition>& p) {
-    MemoryStream s;
-    CitI::QueryAs<Prjrep::IPersist>(p.get())->PersistSave(&s);
-    return s.Bytes();
-  }
-
   void ExpectLoadsAs(const ProjectImage& saved) {
     ProjectImage loaded;
-    std::string error;
     ASSERT_TRUE(LoadProjectFile(m_path, loaded, error)) << error;
     EXPECT_EQ(saved.name, loaded.name);
     ASSERT_EQ(saved.partitions.size(), loaded.partitions.size());
@@ -83,17 +68,12 @@ class ProjectFile : public ZoreTest::LeakCheckedTest {
       EXPECT_NE(saved.partitions[i].partition.get(), loaded.partitions[i].partition.get());
     }
   }
+  std::string FileBytes() const { return porttest::ReadFile(m_path); }
+  void WriteFileBytes(const std::string& bytes) const { porttest::WriteFile(m_path, bytes); }
 
-  std::string FileBytes() const {
-    std::ostringstream bytes;
-    bytes << std::ifstream(m_path, std::ios::binary).rdbuf();
-    return bytes.str();
-  }
-  void WriteFileBytes(const std::string& bytes) const {
-    std::ofstream(m_path, std::ios::binary | std::ios::trunc) << bytes;
-  }
-
-  std::string m_dir, m_path, error;
+  porttest::ScopedTempDir m_dir;
+  const std::string m_path = m_dir / "design.prj";
+  std::string error;
 };
 
 TEST_F(ProjectFile, SavedProjectLoadsBackWholeAndOnlyInHierarchyOrder) {
@@ -151,25 +131,24 @@ TEST_F(ProjectFile, SaveThatFailsMidwayLeavesThePreviousFileLoadable) {
   ExpectLoadsAs(first);
 }
 
-TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreated) {
+// The whole listing of a saved project is compared line by line in the
+// end-to-end cases; here, the bytes no project name carries there.
+TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreatedAndNotListed) {
   ASSERT_TRUE(SaveProjectFile(m_path, Project(), error)) << error;
   const std::string good = FileBytes();
-  auto flipped = [&good](std::size_t at) {
+  auto changed = [&good](std::size_t at, char to) {
     std::string bytes = good;
-    bytes[at] = static_cast<char>(bytes[at] ^ 0x10);
+    bytes[at] = to ? to : static_cast<char>(bytes[at] ^ 0x10);
     return bytes;
   };
-  std::string wrongMark = good, wrongFormat = good;
-  wrongMark[0] = 'X';
-  wrongFormat[16] = 3;
   const std::pair<std::string, const char*> cases[] = {
-      {flipped(8), "is corrupt: checksum mismatch"},
-      {flipped(good.size() - 1), "is corrupt: checksum mismatch"},
+      {changed(8, 0), "is corrupt: checksum mismatch"},
+      {changed(good.size() - 1, 0), "is corrupt: checksum mismatch"},
       {good.substr(0, good.size() - 1), "is truncated"},
       {good.substr(0, 31), "is truncated"},
       {good + "x", "is corrupt"},
-      {wrongMark, "is not a project file"},
-      {wrongFormat, "has format 3"},
+      {changed(0, 'X'), "is not a project file"},
+      {changed(16, 3), "has format 3"},
   };
   ProjectImage out{"untouched", {}};
   const int liveBefore = ZorE::LiveComponents();
@@ -180,6 +159,12 @@ TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreated) {
     EXPECT_EQ(out.name.str(), "untouched");
     EXPECT_EQ(ZorE::LiveComponents(), liveBefore);
   }
+  WriteFileBytes(good.substr(0, 100));
+  std::ostringstream listing;
+  EXPECT_FALSE(ListProjectFile(m_path, listing, error));
+  EXPECT_NE(error.find("is truncated"), std::string::npos) << error;
+  EXPECT_EQ(QuotedText(Port::StringBase(std::string("a\\b\n\xff\0", 6))),
+            "\"a\\\\b\\x0a\\xff\\x00\"");
   std::filesystem::remove(m_path);
   EXPECT_FALSE(LoadProjectFile(m_path, out, error));
   EXPECT_NE(error.find("cannot read \"" + m_path + "\": No such file or directory"),
@@ -192,20 +177,11 @@ TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
   const PartitionEntry root = Entry("top", "", 2);
   const Port::XUID partitionClass(Xuids::ZorE_Partition);
   struct Contents {
-    MemoryStream s{std::string(kProjectFileHeaderSize, '\0')};
-    Contents(std::int32_t count) {
-      s.WriteString("p");  // the header is sealed over the bytes left for it
-      s.WriteInt(0);       // no reconfigurable module
-      s.WriteInt(count);
-    }
+    MemoryStream s{std::string(kProjectFileHeaderSize, '\0')};  // sealed over these bytes
+    Contents(std::int32_t count) { s.WriteString("p"), s.WriteInt(0), s.WriteInt(count); }
     Contents& Entry(const char* parent, const Port::XUID& cls) {
-      s.WriteString(parent);
-      s.WriteXUID(cls);
-      s.WriteBool(false);
-      s.WriteFileName("");
-      for (int i = 0; i < 2; ++i) s.WriteString("");
-      s.WriteBool(false);
-      s.WriteString("");
+      s.WriteString(parent), s.WriteXUID(cls), s.WriteBool(false), s.WriteFileName("");
+      s.WriteString(""), s.WriteString(""), s.WriteBool(false), s.WriteString("");
       return *this;
     }
     Contents& Record(const PartitionEntry& e) {
@@ -215,8 +191,7 @@ TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
   };
   Contents cut(2), unknown(1), huge(INT_MAX), orphan(1);
   cut.Entry("", partitionClass).Record(root).Entry("top", partitionClass);
-  cut.s.WriteString("2");  // the second record ends after its version and revision
-  cut.s.WriteString("0");
+  cut.s.WriteString("2"), cut.s.WriteString("0");  // a record that ends after its revision
   unknown.Entry("", Port::XUID(1, 2));
   orphan.Entry("nowhere", partitionClass).Record(root);
   const std::pair<Contents*, const char*> cases[] = {
@@ -239,18 +214,6 @@ TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
     }
   }
   EXPECT_EQ(out.name.str(), "untouched");
-}
-
-// The whole listing of a saved project is compared line by line in the
-// end-to-end cases; here, the bytes no project name carries there.
-TEST_F(ProjectFile, ListingQuotesEveryByteAndRefusesACutFile) {
-  EXPECT_EQ(QuotedText(Port::StringBase(std::string("a\\b\n\xff\0", 6))),
-            "\"a\\\\b\\x0a\\xff\\x00\"");
-  ASSERT_TRUE(SaveProjectFile(m_path, Project(), error)) << error;
-  WriteFileBytes(FileBytes().substr(0, 100));
-  std::ostringstream out;
-  EXPECT_FALSE(ListProjectFile(m_path, out, error));
-  EXPECT_NE(error.find("is truncated"), std::string::npos) << error;
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // File names (absolute form, tail) and directory listing with wildcards.
 #include <gtest/gtest.h>
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,15 +12,11 @@
 namespace {
 
 using Port::FileName;
+using porttest::RealPath;
 using Strings = std::vector<std::string>;
 
 std::string Absolute(const std::string& path, bool resolveLinks = false) {
   return FileName(path.c_str()).GetAbsolutePath(resolveLinks).str();
-}
-
-std::string RealPath(const std::string& path) {
-  char buffer[PATH_MAX];
-  return realpath(path.c_str(), buffer) ? buffer : "";
 }
 
 TEST(FileNameTest, AbsolutePathFoldsLexicallyAndResolvesLinksOfExistingPaths) {

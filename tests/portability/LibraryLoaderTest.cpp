@@ -2,20 +2,15 @@
 // entering each library once, and the reasons given when loading fails.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <limits.h>
 
-#include "CitP/Factory.h"
 #include "TestSupport.h"
+#include "Xuids.h"
 #include "testlib/TestComponent.h"
 
 namespace {
 
 using CitP::Factory;
-
-std::string RealPath(const std::string& path) {
-  char buffer[PATH_MAX];
-  return realpath(path.c_str(), buffer) ? buffer : "";
-}
+using porttest::RealPath;
 
 std::string DirectoryOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
 
@@ -88,6 +83,18 @@ TEST(LibraryLoaderTest, SearchesInOrderAndFailuresNameTheFileTheDirectoriesAndTh
   EXPECT_TRUE(Factory::LoadLibraryFactory("portability_testlib")) << Factory::LastLoadError();
   ASSERT_TRUE(Factory::LoadLibraryFactory("testlib_copy")) << Factory::LastLoadError();
   EXPECT_EQ(EntryCount(dir / "libtestlib_copy.so"), 1);
+}
+
+// The host's way in: the partition library, found beside the runtime, makes
+// both its components by class identity.
+TEST(LibraryLoaderTest, PartitionLibraryRegistersBothClassesOnce) {
+  CitP::RegistryScope registry;
+  for (int load = 0; load < 2; ++load) {  // a second load is a no-op
+    ASSERT_TRUE(Factory::LoadLibraryFactory("zavEraV_Adoduzadi")) << Factory::LastLoadError();
+  }
+  for (Port::XuidWords component : {Xuids::ZorE_Partition, Xuids::ZorE_PartitionPin}) {
+    EXPECT_TRUE(Factory::CreateInstanceRef(Port::XUID(component)));
+  }
 }
 
 }  // namespace

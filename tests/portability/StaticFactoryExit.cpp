@@ -3,40 +3,10 @@
 // are already destroyed. Run by ctest: a factory used after its destruction
 // ends the program with status 4 (an optimised build may not show the "pure
 // virtual method called" abort a debug build gives).
-#include <cstdlib>
-
-#include "CitI/TNested.h"
-#include "CitP/Factory.h"
-#include "CommonI/TRefCountHelper.h"
+#include "TestSupport.h"
 
 namespace {
-
-bool g_destroyed = false;
-
-class StaticFactory final : public CitI::TImplements<StaticFactory, CitI::IFactory> {
- public:
-  ~StaticFactory() override { g_destroyed = true; }
-  CitI::IInterface* Lookup(const Port::XUID& iid) {
-    if (g_destroyed) std::_Exit(4);
-    using F = StaticFactory;
-    static const CitI::TLookupEntry<F> table[] = {
-        {CitI::IFactory::kIID, CitI::AsBase<F, CitI::IFactory>},
-        {CommonI::IRefCount::kIID, CitI::Embedded<F, &F::m_refCount>}};
-    return CitI::LookupInTable(table, *this, iid);
-  }
-  CitI::IInterface* CreateInstance(const Port::XUID&) override { return nullptr; }
-  int References() {
-    int count = 0;
-    m_refCount.GetRefCount(count);
-    return count;
-  }
-
- private:
-  CommonI::TRefCountHelper<StaticFactory> m_refCount{this, CommonI::kOwnerFrees};
-};
-
-StaticFactory g_releasedByScope, g_keptToTheEnd;
-
+porttest::CountedFactory g_releasedByScope, g_keptToTheEnd;
 }  // namespace
 
 int main() {

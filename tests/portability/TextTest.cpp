@@ -1,17 +1,26 @@
-// StringBase comparison, search, truncation and formatting, and the decimal
-// conversions of UT_STR.
+// Values as text: StringBase comparison, search, truncation and formatting,
+// the decimal conversions of UT_STR, calendar text of time values (in UTC,
+// whatever the machine's zone) and the parsing of XUID text.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstring>
+#include <ctime>
 #include <string>
 
+#include "Port/Exception.h"
 #include "Port/StringBase.h"
 #include "Port/UtStr.h"
+#include "Port/UtTime.h"
+#include "Port/XUID.h"
+#include "TestSupport.h"
+#include "Xuids.h"
 
 namespace {
 
 using Port::StringBase;
+using Port::XUID;
 
 int Sign(int value) { return (value > 0) - (value < 0); }
 
@@ -90,6 +99,67 @@ TEST(UtStrTest, AToIReadsTheLeadingNumberAndClampsAndIToAWritesIt) {
        {std::pair{-305, "-305"}, {INT_MIN, "-2147483648"}, {INT_MAX, "2147483647"}}) {
     EXPECT_STREQ(UT_STR::IToA(buffer, value), text);
   }
+}
+
+TEST(UtTimeTest, CTimeWritesCalendarTextOrMinusOneOutsideTheCalendar) {
+  porttest::ScopedEnv utc("TZ", "UTC");
+  tzset();
+  const std::pair<Port::Time, const char*> cases[] = {{0, "Thu Jan  1 00:00:00 1970\n"},
+                                                      {1000000000, "Sun Sep  9 01:46:40 2001\n"},
+                                                      {-1, "Wed Dec 31 23:59:59 1969\n"},
+                                                      {951782400, "Tue Feb 29 00:00:00 2000\n"},
+                                                      {253402300800, "Sat Jan  1 00:00:00 10000\n"},
+                                                      {INT64_MAX, "-1\n"},
+                                                      {INT64_MIN, "-1\n"}};
+  for (auto [value, text] : cases) {
+    Port::StringBase out("previous contents");
+    EXPECT_EQ(UT_TIME::CTime(&value, &out), &out);
+    EXPECT_EQ(out.str(), text) << value;
+  }
+  Port::StringBase out("x");
+  EXPECT_EQ(UT_TIME::CTime(nullptr, &out), &out);
+  EXPECT_EQ(out.str(), "-1\n");
+}
+
+TEST(XuidTest, ParsesEitherCaseIntoTwoWords) {
+  const XUID lower("{2c4cfe12-3096-490e-bf15-40cec3980408}");
+  EXPECT_EQ(lower.Word1(), 0x2c4cfe123096490eULL);
+  EXPECT_EQ(lower.Word2(), 0xbf1540cec3980408ULL);
+  EXPECT_EQ(XUID("{2c4CFE12-3096-490E-Bf15-40CEC3980408}"), lower);
+  EXPECT_EQ(lower, Xuids::ZorE_PartitionPin) << "the runtime parse agrees with the table";
+  XUID parsed;
+  ASSERT_TRUE(XUID::Parse("{ffffffff-ffff-ffff-ffff-fffffffffffe}", parsed));
+  EXPECT_EQ(parsed, XUID(~0ULL, ~0ULL - 1));
+}
+
+TEST(XuidTest, MalformedTextsAreRefusedAndThrown) {
+  const char* const malformed[] = {
+      "2c4cfe12-3096-490e-bf15-40cec3980408}",    // no opening brace
+      "{2c4cfe12-3096-490e-bf15-40cec3980408",    // no closing brace
+      "{2c4cfe1-23096-490e-bf15-40cec3980408}",   // first group 7 digits
+      "{2c4cfe12-3096-490e-bf15-40cec398040}",    // last group 11 digits
+      "{2c4cfe12-3096-490e-bf15-40cec39804080}",  // last group 13 digits
+      "{2c4cfe12-3096-490e-bf15-40cec398040g}",   // not a hex digit
+      "{2c4cfe12 3096-490e-bf15-40cec3980408}",   // wrong separator
+      "{2c4cfe12-3096-490e-bf15-40cec3980408}x",  // trailing junk
+      "",
+  };
+  const XUID original(0x1111, 0x2222);
+  for (const char* text : malformed) {
+    XUID out = original;
+    EXPECT_FALSE(XUID::Parse(text, out)) << text;
+    EXPECT_EQ(out, original) << text;
+    try {
+      XUID thrown(text);
+      ADD_FAILURE() << "no exception for " << text;
+    } catch (const Port::Exception& e) {
+      EXPECT_EQ(e.Domain(), "Portability");
+      EXPECT_NE(e.Message().find(std::string("'") + text + "'"), std::string::npos) << e.what();
+    }
+  }
+  XUID out = original;
+  EXPECT_FALSE(XUID::Parse(nullptr, out));
+  EXPECT_THROW(XUID(static_cast<const char*>(nullptr)), Port::Exception);
 }
 
 }  // namespace

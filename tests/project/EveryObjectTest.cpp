@@ -59,65 +59,41 @@ struct Kind {
   std::function<CitI::IInterface*(World&)> object;
 };
 
-// An interface of the partition or of the pin, or another object of the world.
-#define PART(I)                                                                \
-  {                                                                            \
-#I, I::kIID, [](World & w) { return CitI::QueryAs<I>(w.partition.get()); } \
-  }
-#define PIN(I)                                                                 \
-  {                                                                            \
-    "pin " #I, I::kIID, [](World& w) { return CitI::QueryAs<I>(w.pin.get()); } \
-  }
-#define OBJECT(I, expr)                                                                  \
-  {                                                                                      \
-#expr, I::kIID, [](World & w) -> CitI::IInterface* { return static_cast<I*>(expr); } \
-  }
-
+// Each object of the world as the interface I it answers first.
+// clang-format off
+#define NAMED(n, I, expr) Kind{n, I::kIID, [](World& w) -> I* { return static_cast<I*>(expr); }}
+#define OBJECT(I, expr) NAMED(#expr, I, expr)
+#define PART(I) NAMED(#I, I, CitI::QueryAs<I>(w.partition.get()))
+#define PIN(I) NAMED("pin " #I, I, CitI::QueryAs<I>(w.pin.get()))
 const Kind kKinds[] = {
-    PART(ZavU::IPartition),
-    PART(ZavU::IXPartition),
-    PART(Prjrep::IPersist),
-    PART(UtilI::ITclCollectable),
-    PART(ZavU::IPartitionFileTracking),
-    PART(ZavU::IPartitionHierarchy),
-    PART(ZavU::IPartitionHierarchySettable),
-    PART(ZavU::IPartitionTimeTracking),
-    PART(ZavU::IReconfigAssocInfo),
-    PART(CommonI::IRefCount),
-    PIN(ZavU::IPartitionPin),
-    PIN(ZavU::IPPXPartition),
-    PIN(Prjrep::IPersist),
-    PIN(CommonI::IRefCount),
-    OBJECT(Dpm::IStringIterator, w.strings.get()),
-    OBJECT(Dpm::IString, w.strings->CurrentItem()),
+    PART(ZavU::IPartition), PART(ZavU::IXPartition), PART(Prjrep::IPersist),
+    PART(UtilI::ITclCollectable), PART(ZavU::IPartitionFileTracking),
+    PART(ZavU::IPartitionHierarchy), PART(ZavU::IPartitionHierarchySettable),
+    PART(ZavU::IPartitionTimeTracking), PART(ZavU::IReconfigAssocInfo), PART(CommonI::IRefCount),
+    PIN(ZavU::IPartitionPin), PIN(ZavU::IPPXPartition), PIN(Prjrep::IPersist),
+    PIN(CommonI::IRefCount), OBJECT(Dpm::IStringIterator, w.strings.get()),
+    OBJECT(Dpm::IString, w.strings->CurrentItem()), OBJECT(Dpm::IPRModule, w.module.get()),
     OBJECT(ZavU::IPartitionPinIterator, w.pins.get()),
     OBJECT(Dpm::IHDProject, w.project->AsHDProject()),
     OBJECT(Dpm::IPRProject, CitI::QueryAs<Dpm::IPRProject>(w.project->AsHDProject())),
-    OBJECT(Dpm::IPartitionIterator, w.iterator.get()),
-    OBJECT(Dpm::ICurrentProject, w.current.get()),
-    OBJECT(Dpm::IPRSolutionHelper, w.solution.get()),
+    OBJECT(Dpm::IPartitionIterator, w.iterator.get()), OBJECT(Prjrep::IPersistStream, &w.stream),
+    OBJECT(Dpm::ICurrentProject, w.current.get()), OBJECT(Dpm::IPRSolutionHelper, w.solution.get()),
     OBJECT(Dpm::IPRModuleManager, &w.project->ModuleManager()),
-    OBJECT(Dpm::IPRModule, w.module.get()),
-    OBJECT(Prjrep::IPersistStream, &w.stream),
-    OBJECT(CitI::IFactory, w.factories[0].get()),
-    OBJECT(CitI::IFactory, w.factories[1].get()),
-    OBJECT(CitI::IFactory, w.factories[2].get()),
-    OBJECT(CitI::IFactory, w.factories[3].get()),
-};
+    OBJECT(CitI::IFactory, w.factories[0].get()), OBJECT(CitI::IFactory, w.factories[1].get()),
+    OBJECT(CitI::IFactory, w.factories[2].get()), OBJECT(CitI::IFactory, w.factories[3].get())};
+// clang-format on
 
 class EveryObject : public HostProjectTest, public ::testing::WithParamInterface<Kind> {};
-
-int Count(CitI::IInterface* object) { return ZoreTest::RefCount(object); }
 
 template <class Counter>
 void ExpectBalanced(CitI::IInterface* object, CitI::IInterface* root) {
   auto* counter = CitI::QueryAs<Counter>(object);
   if (!counter) return;
-  const int before = Count(root);
+  const int before = ZoreTest::RefCount(root);
   EXPECT_EQ(counter->AddRef(), 1);
-  EXPECT_EQ(Count(root), before + 1) << "counts on the object's one counter";
+  EXPECT_EQ(ZoreTest::RefCount(root), before + 1) << "counts on the object's one counter";
   EXPECT_EQ(counter->Release(), 1);
-  EXPECT_EQ(Count(root), before);
+  EXPECT_EQ(ZoreTest::RefCount(root), before);
 }
 
 TEST_P(EveryObject, AnswersItselfNothingUnknownAndBalancesItsReferences) {

@@ -47,23 +47,9 @@ std::vector<std::string> CapturingSink::All() const {
 }
 
 const char* SeverityName(Port_Severity severity) {
-  switch (severity) {
-    case Port_Severity::Status:
-      return "STATUS";
-    case Port_Severity::Info:
-      return "INFO";
-    case Port_Severity::Warning:
-      return "WARNING";
-    case Port_Severity::Error:
-      return "ERROR";
-    case Port_Severity::Internal:
-      return "INTERNAL";
-    case Port_Severity::Fatal:
-      return "FATAL";
-    case Port_Severity::Debug:
-      return "DEBUG";
-  }
-  return "?";
+  static const char* const kNames[] = {"STATUS",   "INFO",  "WARNING", "ERROR",
+                                       "INTERNAL", "FATAL", "DEBUG"};  // in Port_Severity's order
+  return kNames[static_cast<int>(severity)];
 }
 
 void LinkProject(ZavU::IPartition* p, Dpm::IHDProject* project) {

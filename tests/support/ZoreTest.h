@@ -54,16 +54,13 @@ class CapturingSink : public Port_MsgSink {
 
 const char* SeverityName(Port_Severity severity);
 
-/// A new component of `classXuid`, seen as T, holding the test's reference.
-template <class T>
-CommonI::RefCountPtr<T> Create(Port::XuidWords classXuid) {
-  return CitP::Factory::CreateInstanceRef(Port::XUID(classXuid)).template As<T>();
-}
+/// New components, holding the test's reference.
 inline CommonI::RefCountPtr<ZavU::IPartition> NewPartition() {
-  return Create<ZavU::IPartition>(Xuids::ZorE_Partition);
+  return CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
 }
 inline CommonI::RefCountPtr<ZavU::IPartitionPin> NewPin() {
-  return Create<ZavU::IPartitionPin>(Xuids::ZorE_PartitionPin);
+  return CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_PartitionPin))
+      .As<ZavU::IPartitionPin>();
 }
 
 /// Links `p` to `project` as a host does (the caller keeps its reference;

@@ -50,31 +50,30 @@ TEST_F(DescriptionWriterTest, DeepHierarchiesKeepLinesShortAndLayOutAgain) {
 
 TEST_F(DescriptionWriterTest, ValuesXml10CannotCarryAreRefusedByName) {
   const std::string kCannot = "holds a character XML 1.0 cannot carry";
+  const std::string kInU = "partition \"/top/u\": ";
   const struct {
-    std::string where;  // which value holds the character
-    const char* value;
+    const char *project, *attribute, *value, *pin;
     std::string error;
   } cases[] = {
-      {"ImportTag", "\x1f",
-       "partition \"/top/u\": attribute \"ImportTag\" " + kCannot + " (byte 0 of its value)"},
-      {"BoundaryOpt", "ok\xef\xbf\xbf",
-       "partition \"/top/u\": attribute \"BoundaryOpt\" " + kCannot + " (byte 2 of its value)"},
-      {"pin", "d\x0b", "partition \"/top/u\": the name of pin 1 " + kCannot + " (byte 1)"},
-      {"project", "\xff", "the project's name " + kCannot + " (byte 0)"},
+      {"demo", "ImportTag", "\x1f", "clk",
+       kInU + "attribute \"ImportTag\" " + kCannot + " (byte 0 of its value)"},
+      {"demo", "BoundaryOpt", "ok\xef\xbf\xbf", "clk",
+       kInU + "attribute \"BoundaryOpt\" " + kCannot + " (byte 2 of its value)"},
+      {"demo", "ImportTag", "fine", "d\x0b", kInU + "the name of pin 1 " + kCannot + " (byte 1)"},
+      {"\xff", "ImportTag", "fine", "clk", "the project's name " + kCannot + " (byte 0)"},
   };
   for (const auto& c : cases) {
     HostXml::DescriptionContent content;
-    content.projectName = c.where == "project" ? c.value : "demo";
+    content.projectName = c.project;
     Add(content, "/top", -1);
     PartitionRef u = Add(content, "/top/u", 0);
     HostXml::BuiltElement element("Partition");
     element.SetAttribute("State", "import");
-    element.SetAttribute(c.where == "pin" || c.where == "project" ? "ImportTag" : c.where.c_str(),
-                         c.where == "pin" || c.where == "project" ? "fine" : c.value);
+    element.SetAttribute(c.attribute, c.value);
     ASSERT_EQ(u.As<ZavU::IXPartition>()->ReadXmlElement(element.Get(), 1, 2), 1);
-    ASSERT_EQ(u->AddPartitionPin(c.where == "pin" ? c.value : "clk"), 1);
+    ASSERT_EQ(u->AddPartitionPin(c.pin), 1);
     std::string text = "untouched", error;
-    EXPECT_FALSE(HostXml::WriteDescription(content, text, error)) << c.where;
+    EXPECT_FALSE(HostXml::WriteDescription(content, text, error)) << c.error;
     EXPECT_EQ(error, c.error);
     EXPECT_EQ(text, "untouched");
   }
