@@ -31,6 +31,16 @@ const std::vector<CommandSpec>& CommandTable() {
        "write the design's description",
        "Writes the partition description of the open design to FILE, atomically.\n",
        WriteXpartition},
+      {"import_partitions",
+       {},
+       "take over the previous implementations",
+       "For every partition in state import, in hierarchy order, takes over the\n"
+       "previous implementation of the same partition in the exported project at\n"
+       "its import location (the directory holding project.hdproj), as 'hdpart\n"
+       "import' does: its previous design files and the pins it lacks. A partition\n"
+       "that cannot be imported is reported and skipped, the others go on, and the\n"
+       "command then fails. Save the result with save_project.\n",
+       ImportPartitions},
       {"get_partitions",
        {{"-filter", K::Option, "EXPR"},
         {"-regexp", K::Flag},

@@ -1,5 +1,5 @@
 // read_xpartition, open_project, save_project, write_xpartition: the design
-// in and out of files, through the host session.
+// in and out of files, through the host session; import_partitions.
 #include "ShellState.h"
 #include "TclTexts.h"
 
@@ -32,6 +32,11 @@ int SaveProject(Context& context, const Args& args) {
 int WriteXpartition(Context& context, const Args& args) {
   if (!context.state.RequireDesign(context)) return TCL_ERROR;
   return context.state.Session().WriteDescription(PathOf(args, 0)) ? TCL_OK : context.Failed();
+}
+
+int ImportPartitions(Context& context, const Args&) {
+  if (!context.state.RequireDesign(context)) return TCL_ERROR;
+  return context.state.Session().Import() ? TCL_OK : context.Failed();
 }
 
 }  // namespace HostTcl
