@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libxerces-c-dev tcl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libreadline-dev tmux)
+          libbenchmark-dev libreadline-dev tmux valgrind)
 
 missing=()
 for p in "${packages[@]}"; do
