@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libxerces-c-dev tcl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libreadline-dev tmux valgrind)
+          libbenchmark-dev libreadline-dev tmux valgrind help2man pkg-config)
 
 missing=()
 for p in "${packages[@]}"; do
