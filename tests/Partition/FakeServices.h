@@ -149,12 +149,8 @@ class Project final : public Dpm::IHDProject,
     return ZoreTest::AnswerAs<Dpm::IHDProject>(this, iid);
   }
   Port::StringBase GetLocation() override { return location.c_str(); }
-  CitI::IInterface* GetHelper() override {
-    Prjrep::AddRefTo(helper);
-    return helper;
-  }
-  CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase& name) override {
-    entriesAsked.push_back(name.str());
+  CitI::IInterface* GetHelper() override { return nullptr; }
+  CitI::Status GetPartitionEntry(CitI::IInterface*& out, const Port::StringBase&) override {
     return HandOut(out, entry);
   }
   CitI::Status GetPartitions(Dpm::IPartitionIterator*& out) override {
@@ -165,10 +161,8 @@ class Project final : public Dpm::IHDProject,
     parentAskedFor.push_back(partition);
     return Answer(out, PartitionRef(parent).Detach());
   }
-  CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out,
-                                  ZavU::IPartition* partition) override {
-    childrenAskedFor = partition;
-    return Answer(out, new PartitionIterator(children));
+  CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out, ZavU::IPartition*) override {
+    return Answer(out, new PartitionIterator({}));
   }
   bool IsPartialReconfigFlow() override { return inPRFlow; }
   std::int32_t IsUpToDate(const Port::StringBase& name, std::int32_t synthesis,
@@ -179,19 +173,15 @@ class Project final : public Dpm::IHDProject,
   }
 
   std::string location = "/fake/project";
-  CitI::IInterface* helper = nullptr;  // what operation 3 yields
-  bool answersPR = true;               // answers Dpm::IPRProject
+  bool answersPR = true;  // answers Dpm::IPRProject
   bool inPRFlow = false;
   bool enumerates = true;  // operation 20 yields an iterator
   std::vector<PartitionRef> partitions;
   PartitionRef parent;  // what operation 24 answers
   std::vector<ZavU::IPartition*> parentAskedFor;
-  // What the Tcl view asks: the partition's entry, its children, whether it
-  // is up to date (status 2: yes).
+  // What the Tcl view asks: the partition's entry (its children are none),
+  // whether it is up to date (status 2: yes).
   CitI::IInterface* entry = nullptr;
-  std::vector<std::string> entriesAsked;
-  std::vector<PartitionRef> children;
-  ZavU::IPartition* childrenAskedFor = nullptr;
   bool upToDate = true;  // answers Dpm::IUpToDate
   std::int32_t upToDateStatus = 2;
   std::vector<std::string> upToDateAsked;
