@@ -100,8 +100,8 @@ bool Context::WholeOption(const Args& args, const char* option, int fallback, in
   return false;
 }
 
-int Dispatch(ClientData spec, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]) {
-  const auto& command = *static_cast<const CommandSpec*>(spec);
+int Dispatch(ClientData declared, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]) {
+  const auto& command = *static_cast<const CommandSpec*>(declared);
   auto* state = static_cast<ShellState*>(Tcl_GetAssocData(interp, kPackageName, nullptr));
   Context context{interp, *state, command};
   Tcl_ResetResult(interp);

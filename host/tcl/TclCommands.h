@@ -98,7 +98,7 @@ int ParseArgs(Context& context, int objc, Tcl_Obj* const objv[], Args& out);
 
 /// The Tcl command procedure of every command: parses, runs the handler
 /// and turns failures into Tcl errors. Client data: the CommandSpec.
-int Dispatch(ClientData spec, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]);
+int Dispatch(ClientData declared, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]);
 
 // ---- handlers, by source unit ----
 int ReadXpartition(Context& context, const Args& args);
