@@ -18,7 +18,7 @@ case $2 in
     echo '```'
     "$hdpart" --help
     echo '```'
-    for command in $("$hdpart" --help | sed -n '/^Commands:/,/^$/p' | awk 'NR > 1 && NF { print $1 }'); do
+    for command in $("$hdpart" --help | sed -n '/^Commands:/,/^$/p' | awk '/^  [^ ]/ { print $1 }'); do
       echo
       echo "## hdpart $command"
       echo

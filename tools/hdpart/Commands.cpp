@@ -202,8 +202,17 @@ void PrintToolHelp() {
   std::fputs("\n", stdout);
   std::fputs(kToolHelp, stdout);
   std::fputs("\nCommands:\n", stdout);
+  // An operand too long for its column puts the summary on a line of its own,
+  // at the column where the other summaries start.
+  constexpr int kColumn = 8;
   for (const Command& command : kCommands) {
-    std::printf("  %-8s %-8s %s\n", command.name, command.operand, command.summary);
+    if (std::strlen(command.operand) > kColumn) {
+      std::printf("  %-*s %s\n  %-*s %-*s %s\n", kColumn, command.name, command.operand, kColumn,
+                  "", kColumn, "", command.summary);
+    } else {
+      std::printf("  %-*s %-*s %s\n", kColumn, command.name, kColumn, command.operand,
+                  command.summary);
+    }
   }
   std::fputs("\nRun 'hdpart COMMAND --help' for a command's help.\n", stdout);
 }
