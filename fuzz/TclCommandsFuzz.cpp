@@ -104,7 +104,7 @@ const Workspace& TheWorkspace() {
     made->scratch = root + "/scratch";
     const std::string exported = root + "/export";
     fs::create_directories(exported);
-    WriteFile(exported + "/project.pxml", ZoreFuzz::kTclExport);
+    WriteFile(exported + "/" + ZoreFuzz::kTclExportFile, ZoreFuzz::kTclExport);
     for (const char* name : ZoreFuzz::kTclExportFiles) WriteFile(exported + "/" + name, name);
     made->designPath = root + "/" + ZoreFuzz::kTclDesignFile;
     WriteFile(made->designPath, Replaced(Replaced(ZoreFuzz::kTclDesign,
@@ -113,7 +113,7 @@ const Workspace& TheWorkspace() {
 
     Tcl_Interp* master = Tcl_CreateInterp();
     if (Hdpartition_Init(master) != TCL_OK) std::abort();
-    MustRun(master, "read_xpartition", exported + "/project.pxml");
+    MustRun(master, "read_xpartition", exported + "/" + ZoreFuzz::kTclExportFile);
     MustRun(master, "save_project", exported + "/" + ZoreFuzz::kTclProjectFile);
     MustRun(master, "read_xpartition", made->designPath);
     MustRun(master, "save_project", root + "/" + ZoreFuzz::kTclProjectFile);

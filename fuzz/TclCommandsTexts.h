@@ -45,6 +45,8 @@ inline constexpr const char* kTclExportFiles[] = {
 inline constexpr const char* kTclPlaceholderExport = "@EXPORT@";
 inline constexpr const char* kTclPlaceholderMissing = "@MISSING@";
 inline constexpr const char* kTclDesignFile = "design.pxml";
+/// The exported project's description, beside its files.
+inline constexpr const char* kTclExportFile = "project.pxml";
 inline constexpr const char* kTclProjectFile = "project.hdproj";
 inline constexpr const char* kTclNotesFile = "notes.txt";
 inline constexpr const char* kTclNotes = "not a description\n";
