@@ -2,8 +2,8 @@
 // run: parsing the document alone, and ReadXmlElement alone on the parsed
 // element, with the pin check on (argument 1, what a host does by default)
 // and off (0). Reading the element walks its children along the sibling
-// chain, so it stays linear; the goal is that it costs less than half of
-// the parse.
+// chain, so it stays linear; the goal is that it costs at most a quarter
+// of the parse, the pin check on.
 //
 //   build-release/bin/xml_read_bench
 #include <benchmark/benchmark.h>
@@ -87,7 +87,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type != Run::RT_Iteration) continue;
-      const double perIteration = run.GetAdjustedRealTime();
+      const Times perIteration{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
       if (run.benchmark_name().rfind("BM_ParseDocument", 0) == 0) m_parse = perIteration;
       if (run.benchmark_name().rfind("BM_ReadXmlElement/1/", 0) == 0) m_checked = perIteration;
       if (run.benchmark_name().rfind("BM_ReadXmlElement/0/", 0) == 0) m_unchecked = perIteration;
@@ -96,20 +96,27 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
-    if (m_parse <= 0) return;
-    if (m_checked > 0) {
-      std::printf("ReadXmlElement (pin check on) / parse = %.3f (goal: below 0.5)\n",
-                  m_checked / m_parse);
+    if (m_parse.real <= 0 || m_parse.cpu <= 0) return;
+    if (m_checked.real > 0) {
+      std::printf("ReadXmlElement (pin check on) / parse = %.3f, cpu %.3f (goal: at most 0.25)\n",
+                  m_checked.real / m_parse.real, m_checked.cpu / m_parse.cpu);
     }
-    if (m_unchecked > 0) {
-      std::printf("ReadXmlElement (pin check off) / parse = %.3f\n", m_unchecked / m_parse);
+    if (m_unchecked.real > 0) {
+      std::printf("ReadXmlElement (pin check off) / parse = %.3f, cpu %.3f\n",
+                  m_unchecked.real / m_parse.real, m_unchecked.cpu / m_parse.cpu);
     }
   }
 
  private:
-  double m_parse = 0;
-  double m_checked = 0;
-  double m_unchecked = 0;
+  /// Wall and processor time of one iteration; a busy machine stretches the
+  /// wall time.
+  struct Times {
+    double real = 0;
+    double cpu = 0;
+  };
+  Times m_parse;
+  Times m_checked;
+  Times m_unchecked;
 };
 
 }  // namespace
