@@ -2,7 +2,9 @@
 // external DTD or entity, refuses a document type that declares entities (so
 // a document takes memory in proportion to its size), does not validate,
 // and reports the first fault of a document that is not well formed with
-// the file, line and column.
+// the file, line and column. The DOM holds the elements and their
+// attributes only: text and comments between elements are checked by the
+// parser but not kept.
 //
 //   std::string error;
 //   auto doc = HostXml::DescriptionDocument::ParseFile("xpartition.pxml", error);

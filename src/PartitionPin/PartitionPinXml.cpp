@@ -14,24 +14,31 @@ namespace {
 /// The first description format whose pins may not carry a location.
 constexpr std::uint32_t kFirstFormatWithoutLocations = 2;
 
+// The attribute names, as DOM strings made once: the check runs for every
+// pin of a description.
+constexpr DomLiteral kSite("Site");
+constexpr DomLiteral kBinding("Binding");
+constexpr DomLiteral kBelSite("BelSite");
+constexpr DomLiteral kBelPin("BelPin");
+
 struct RefusedLocation {
-  const char* attribute;
+  const XMLCh* attribute;
   const char* message;
 };
 
 // Examined in this order; every one is examined, so each refused attribute
 // is reported.
 const RefusedLocation kRefusedLocations[] = {
-    {"Site",
+    {kSite.get(),
      "The \"Site\" attribute on Partition pins is no longer supported.  Please correct the "
      "xpartition.pxml file.\n"},
-    {"Binding",
+    {kBinding.get(),
      "The \"Binding\" attribute on Partition pins is no longer supported.  Please correct the "
      "xpartition.pxml file.\n"},
-    {"BelSite",
+    {kBelSite.get(),
      "The \"BelSite\" attribute on Partition pins is no longer supported.  Please correct the "
      "xpartition.pxml file.\n"},
-    {"BelPin",
+    {kBelPin.get(),
      "The \"BelPin\" attribute on Partition pins is no longer supported.  Please correct the "
      "xpartition.pxml file.\n"},
 };
@@ -44,8 +51,7 @@ CitI::Status PartitionPin::ReadXmlAttributes(const XERCES_CPP_NAMESPACE::DOMElem
   if (!pin) return 1;  // no element, no attribute to refuse
   bool refused = false;
   for (const RefusedLocation& location : kRefusedLocations) {
-    XmlName name(location.attribute);
-    if (!XmlAttribute(*pin, name).IsEmpty()) {
+    if (HasXmlAttributeText(*pin, location.attribute)) {
       ZORE_MSG().issueError("%s", location.message);
       refused = true;
     }

@@ -6,10 +6,17 @@
 //   XmlName name("ImportLocation");                      // 8-bit -> DOM
 //   Port::StringBase value = XmlText(element->getAttribute(name.get())).str();
 //
+// Names the reader looks for on every pin are DOM strings made when the
+// library is built (DomLiteral), and a value made only of ASCII characters
+// is copied as it stands, since every local code page holds ASCII as it
+// is: no transcode, no allocation of Xerces-C's, for what almost every
+// element carries.
+//
 // The library never parses documents: the host holds the DOM and has
 // initialised Xerces-C before it hands an element over.
 #pragma once
 
+#include <cstddef>
 #include <xercesc/dom/DOMElement.hpp>
 #include <xercesc/util/XMLString.hpp>
 
@@ -31,6 +38,20 @@ class XmlName {
   XMLCh* m_text;
 };
 
+/// A DOM string fixed at build time from an ASCII name:
+///   static constexpr DomLiteral kSite("Site");
+template <std::size_t N>
+class DomLiteral {
+ public:
+  constexpr explicit DomLiteral(const char (&ascii)[N]) : m_text{} {
+    for (std::size_t i = 0; i < N; ++i) m_text[i] = static_cast<XMLCh>(ascii[i]);
+  }
+  constexpr const XMLCh* get() const { return m_text; }
+
+ private:
+  XMLCh m_text[N];
+};
+
 /// 8-bit text made from a DOM string (an attribute value or a node name).
 class XmlText {
  public:
@@ -49,11 +70,32 @@ class XmlText {
   char* m_text;
 };
 
+/// The same text as XmlText(value).str(): ASCII is copied a character at a
+/// time, anything else transcoded.
+inline Port::StringBase XmlValueText(const XMLCh* value) {
+  if (!value) return {};
+  std::size_t length = 0;
+  for (; value[length]; ++length) {
+    if (value[length] >= 0x80) return XmlText(value).str();
+  }
+  std::string text(length, '\0');
+  for (std::size_t i = 0; i < length; ++i) text[i] = static_cast<char>(value[i]);
+  return Port::StringBase(std::move(text));
+}
+
 /// The value of attribute `name` of `element`, empty when the element does
 /// not carry it (the DOM answers an absent attribute with an empty string).
 inline Port::StringBase XmlAttribute(const XERCES_CPP_NAMESPACE::DOMElement& element,
                                      const XmlName& name) {
-  return XmlText(element.getAttribute(name.get())).str();
+  return XmlValueText(element.getAttribute(name.get()));
+}
+
+/// Whether attribute `name` of `element` has a non-empty value, as
+/// XmlAttribute would give it; an empty or absent one is not transcoded.
+inline bool HasXmlAttributeText(const XERCES_CPP_NAMESPACE::DOMElement& element,
+                                const XMLCh* name) {
+  const XMLCh* value = element.getAttribute(name);
+  return value && *value && !XmlValueText(value).IsEmpty();
 }
 
 }  // namespace ZorE

@@ -38,6 +38,9 @@ TEST_F(DescriptionDocumentTest, FaultsNameFileLineAndColumn) {
       {"", "demo.pxml:1:1: "},
       {"<Project/><Project/>", "demo.pxml:1:"},
       {"<Project>&undeclared;</Project>", "demo.pxml:1:"},
+      // Text between elements is not kept, but it is still checked.
+      {"<Project>\n  a & b\n</Project>", "demo.pxml:2:"},
+      {"<Project><!-- a -- b --></Project>", "demo.pxml:1:"},
   };
   for (const auto& [text, prefix] : cases) {
     std::string error;
@@ -115,6 +118,37 @@ TEST_F(DescriptionDocumentTest, PartitionsRootFirstDepthFirstInDocumentOrder) {
               std::u16string(name.begin(), name.end()))
         << "each entry carries its own element";
   }
+}
+
+TEST_F(DescriptionDocumentTest, OnlyElementsAndTheirAttributesAreKept) {
+  HostXml::DescriptionLayout layout;
+  std::string error;
+  ASSERT_TRUE(Layout(R"(<?xml version="1.0"?><Project Name="p"> <!-- c -->
+      <Partition Name="/top">text<![CDATA[<Pin>]]><?pi x?>
+        <Pins> <Pin Name="a"/> &#32; <Pin Name="b"/> </Pins>
+      </Partition>
+    </Project>)",
+                     layout, error))
+      << error;
+  ASSERT_EQ(layout.partitions.size(), 1u);
+  namespace xc = XERCES_CPP_NAMESPACE;
+  std::vector<const xc::DOMNode*> nodes{m_doc->Root()};
+  std::size_t elements = 0;
+  std::size_t others = 0;  // a processing instruction is kept, though nothing reads it
+  while (!nodes.empty()) {
+    const xc::DOMNode* node = nodes.back();
+    nodes.pop_back();
+    if (node->getNodeType() == xc::DOMNode::ELEMENT_NODE) {
+      ++elements;
+    } else if (node->getNodeType() != xc::DOMNode::PROCESSING_INSTRUCTION_NODE) {
+      ++others;
+    }
+    for (auto* child = node->getFirstChild(); child; child = child->getNextSibling()) {
+      nodes.push_back(child);
+    }
+  }
+  EXPECT_EQ(elements, 5u) << "Project, Partition, Pins and two Pin elements";
+  EXPECT_EQ(others, 0u) << "no text, CDATA section or comment";
 }
 
 TEST_F(DescriptionDocumentTest, FileVersionIsItsLeadingWholeNumber) {
