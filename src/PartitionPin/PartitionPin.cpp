@@ -40,26 +40,42 @@ CitI::IInterface* PartitionPin::Lookup(const Port::XUID& iid) {
 // failure.
 CitI::Status PartitionPin::SetPartitionPinBel(const Port::StringBase& bel) {
   ZORE_MSG().issueInternal("%s", kPinSetBelCalled);
-  m_bel = bel;
+  SetLocation(&Location::bel, bel);
   return 0;
 }
 Port::StringBase PartitionPin::GetPartitionPinBel() {
   ZORE_MSG().issueInternal("%s", kPinGetBelCalled);
-  return m_bel;
+  return Bel();
 }
 CitI::Status PartitionPin::SetPartitionPinSite(const Port::StringBase& site) {
   ZORE_MSG().issueInternal("%s", kPinSetSiteCalled);
-  m_site = site;
+  SetLocation(&Location::site, site);
   return 0;
 }
 Port::StringBase PartitionPin::GetPartitionPinSite() {
   ZORE_MSG().issueInternal("%s", kPinGetSiteCalled);
-  return m_site;
+  return Site();
 }
 CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
-  m_bel.Empty();
-  m_site.Empty();
+  m_location.reset();
   return 0;
+}
+
+const Port::StringBase& PartitionPin::Bel() const {
+  static const Port::StringBase empty;
+  return m_location ? m_location->bel : empty;
+}
+const Port::StringBase& PartitionPin::Site() const {
+  static const Port::StringBase empty;
+  return m_location ? m_location->site : empty;
+}
+void PartitionPin::SetLocation(Port::StringBase Location::*which, const Port::StringBase& value) {
+  if (!m_location) {
+    if (value.IsEmpty()) return;
+    m_location = std::make_unique<Location>();
+  }
+  (*m_location).*which = value;
+  if (m_location->bel.IsEmpty() && m_location->site.IsEmpty()) m_location.reset();
 }
 CitI::Status PartitionPin::SetName(const Port::StringBase& name) {
   const Port::StringBase before = m_name;
@@ -135,11 +151,11 @@ CitI::Status PartitionPin_IPersist::GetClassXUID(Port::XUID& out) {
   return 1;
 }
 CitI::Status PartitionPin_IPersist::GetXUID(Port::XUID& out) {
-  out = owner().m_xuid;
+  out = Port::XUID(owner().m_xuid);
   return 1;
 }
 CitI::Status PartitionPin_IPersist::SetXUID(const Port::XUID& xuid) {
-  owner().m_xuid = xuid;
+  owner().m_xuid = xuid.Words();
   return 1;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "CommonI/TRefCountHelper.h"
 #include "PartitionPin/PartitionPinInterfaces.h"
@@ -46,6 +47,9 @@ class PartitionPin final {
   virtual CitI::Status NoOperation();                                   // 7
 
   const Port::StringBase& GetName() const { return m_name; }
+  /// The pin's IPartitionPin, as partitions list it; found without reading
+  /// the pin.
+  ZavU::IPartitionPin* PinInterface() { return &m_iPartitionPin; }
 
   /// The pin behind an IPartitionPin of this library; null for a pin of
   /// another implementation.
@@ -64,12 +68,19 @@ class PartitionPin final {
   friend class PartitionPin_IPersist;
   friend struct ::ZoreTest::PinProbe;  // the tests' read-only view of the fields
 
+  /// Bel and Site. Almost no pin has either, so they live apart from the
+  /// pin, allocated only once one of them is set: a project of a million
+  /// pins carries a null pointer for them.
+  struct Location {
+    Port::StringBase bel;
+    Port::StringBase site;
+  };
+
   // ---- fields, in declaration order ----
-  Port::StringBase m_bel;
-  Port::StringBase m_site;
+  std::unique_ptr<Location> m_location;  // null while Bel and Site are both empty
   Port::StringBase
       m_name;  // changed through SetName or a record load, which tell watching partitions
-  Port::XUID m_xuid;
+  Port::XuidWords m_xuid{};  // the identity's two words, without an XUID object's table
 
   // ---- nested interface objects and the reference counter ----
   PartitionPin_IPartitionPin m_iPartitionPin{this};
@@ -79,6 +90,11 @@ class PartitionPin final {
 
   // Only the last Release destroys a pin.
   ~PartitionPin();
+
+  const Port::StringBase& Bel() const;
+  const Port::StringBase& Site() const;
+  /// Stores Bel or Site (`which`); both empty again frees their storage.
+  void SetLocation(Port::StringBase Location::*which, const Port::StringBase& value);
 
   /// Advances NameGeneration when a watched pin's name differs from `before`.
   void NoteNameChangedFrom(const Port::StringBase& before);
