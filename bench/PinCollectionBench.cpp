@@ -45,10 +45,16 @@ Names PinNames(std::int64_t count, const char* suffix = "") {
   return names;
 }
 
-/// The names in a fixed shuffled order.
+/// The names in a fixed shuffled order. Each is copied afresh in that
+/// order, so the text a lookup is asked lies where the asker keeps its
+/// next name, as a reader's names do, not scattered where the unshuffled
+/// list put it: the time is the lookup's, not that of fetching the question.
 Names Shuffled(Names names) {
   std::shuffle(names.begin(), names.end(), std::mt19937(42));
-  return names;
+  Names asked;
+  asked.reserve(names.size());
+  for (const Port::StringBase& name : names) asked.emplace_back(name.str());
+  return asked;
 }
 
 PartitionRef PartitionWithPins(std::int64_t count) {
