@@ -33,6 +33,10 @@ std::size_t PinNameIndex::Find(const std::vector<ZavU::PinRef>& pins,
     const Slot& slot = m_slots[at];
     if (!slot.pin) return npos;
     if (slot.hash != hash) continue;
+    // Most likely the answer: whoever asked will take a reference on it
+    // through its interface, so those lines are fetched while the list and
+    // the name are read, not one after the other.
+    slot.pin->PrepareToHandOut();
     if (!Holds(pins, slot)) {
       // An entry was replaced in place without notice: trust the list.
       Rebuild(pins);
