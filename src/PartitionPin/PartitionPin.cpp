@@ -61,19 +61,12 @@ CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
   return 0;
 }
 
-const Port::StringBase& PartitionPin::Bel() const {
+const Port::StringBase& PartitionPin::NoLocation() {
   static const Port::StringBase empty;
-  return m_location ? m_location->bel : empty;
+  return empty;
 }
-const Port::StringBase& PartitionPin::Site() const {
-  static const Port::StringBase empty;
-  return m_location ? m_location->site : empty;
-}
-void PartitionPin::SetLocation(Port::StringBase Location::*which, const Port::StringBase& value) {
-  if (!m_location) {
-    if (value.IsEmpty()) return;
-    m_location = std::make_unique<Location>();
-  }
+void PartitionPin::StoreLocation(Port::StringBase Location::*which, const Port::StringBase& value) {
+  if (!m_location) m_location = std::make_unique<Location>();
   (*m_location).*which = value;
   if (m_location->bel.IsEmpty() && m_location->site.IsEmpty()) m_location.reset();
 }

@@ -98,10 +98,15 @@ class PartitionPin final {
   // Only the last Release destroys a pin.
   ~PartitionPin();
 
-  const Port::StringBase& Bel() const;
-  const Port::StringBase& Site() const;
+  const Port::StringBase& Bel() const { return m_location ? m_location->bel : NoLocation(); }
+  const Port::StringBase& Site() const { return m_location ? m_location->site : NoLocation(); }
+  /// The empty Bel and Site of a pin that has neither.
+  static const Port::StringBase& NoLocation();
   /// Stores Bel or Site (`which`); both empty again frees their storage.
-  void SetLocation(Port::StringBase Location::*which, const Port::StringBase& value);
+  void SetLocation(Port::StringBase Location::*which, const Port::StringBase& value) {
+    if (m_location || !value.IsEmpty()) StoreLocation(which, value);
+  }
+  void StoreLocation(Port::StringBase Location::*which, const Port::StringBase& value);
 
   /// Advances NameGeneration when a watched pin's name differs from `before`.
   void NoteNameChangedFrom(const Port::StringBase& before);
