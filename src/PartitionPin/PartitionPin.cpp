@@ -40,7 +40,7 @@ CitI::IInterface* PartitionPin::Lookup(const Port::XUID& iid) {
 // failure.
 CitI::Status PartitionPin::SetPartitionPinBel(const Port::StringBase& bel) {
   ZORE_MSG().issueInternal("%s", kPinSetBelCalled);
-  SetLocation(&Location::bel, bel);
+  SetSeldom(&Seldom::bel, bel);
   return 0;
 }
 Port::StringBase PartitionPin::GetPartitionPinBel() {
@@ -49,7 +49,7 @@ Port::StringBase PartitionPin::GetPartitionPinBel() {
 }
 CitI::Status PartitionPin::SetPartitionPinSite(const Port::StringBase& site) {
   ZORE_MSG().issueInternal("%s", kPinSetSiteCalled);
-  SetLocation(&Location::site, site);
+  SetSeldom(&Seldom::site, site);
   return 0;
 }
 Port::StringBase PartitionPin::GetPartitionPinSite() {
@@ -57,7 +57,8 @@ Port::StringBase PartitionPin::GetPartitionPinSite() {
   return Site();
 }
 CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
-  m_location.reset();
+  SetSeldom(&Seldom::bel, NoLocation());
+  SetSeldom(&Seldom::site, NoLocation());
   return 0;
 }
 
@@ -65,11 +66,18 @@ const Port::StringBase& PartitionPin::NoLocation() {
   static const Port::StringBase empty;
   return empty;
 }
-void PartitionPin::StoreLocation(Port::StringBase Location::*which, const Port::StringBase& value) {
-  if (!m_location) m_location = std::make_unique<Location>();
-  (*m_location).*which = value;
-  if (m_location->bel.IsEmpty() && m_location->site.IsEmpty()) m_location.reset();
+
+template <class Value>
+void PartitionPin::StoreSeldom(Value Seldom::*which, const Value& value) {
+  if (!m_seldom) m_seldom = std::make_unique<Seldom>();
+  (*m_seldom).*which = value;
+  if (IsUnset(m_seldom->bel) && IsUnset(m_seldom->site) && IsUnset(m_seldom->xuid)) {
+    m_seldom.reset();
+  }
 }
+template void PartitionPin::StoreSeldom(Port::StringBase Seldom::*, const Port::StringBase&);
+template void PartitionPin::StoreSeldom(Port::XuidWords Seldom::*, const Port::XuidWords&);
+
 CitI::Status PartitionPin::SetName(const Port::StringBase& name) {
   const Port::StringBase before = m_name;
   m_name = name;
@@ -144,11 +152,11 @@ CitI::Status PartitionPin_IPersist::GetClassXUID(Port::XUID& out) {
   return 1;
 }
 CitI::Status PartitionPin_IPersist::GetXUID(Port::XUID& out) {
-  out = Port::XUID(owner().m_xuid);
+  out = Port::XUID(owner().Identity());
   return 1;
 }
 CitI::Status PartitionPin_IPersist::SetXUID(const Port::XUID& xuid) {
-  owner().m_xuid = xuid.Words();
+  owner().SetSeldom(&PartitionPin::Seldom::xuid, xuid.Words());
   return 1;
 }
 

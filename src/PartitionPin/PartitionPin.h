@@ -75,19 +75,20 @@ class PartitionPin final {
   friend class PartitionPin_IPersist;
   friend struct ::ZoreTest::PinProbe;  // the tests' read-only view of the fields
 
-  /// Bel and Site. Almost no pin has either, so they live apart from the
-  /// pin, allocated only once one of them is set: a project of a million
-  /// pins carries a null pointer for them.
-  struct Location {
+  /// What almost no pin sets: Bel and Site (no longer read from the
+  /// description) and an identity in the repository (the host leaves it at
+  /// zero). They live apart from the pin, allocated only once one of them is
+  /// set: a project of a million pins carries a null pointer for them.
+  struct Seldom {
     Port::StringBase bel;
     Port::StringBase site;
+    Port::XuidWords xuid{};
   };
 
   // ---- fields, in declaration order ----
-  std::unique_ptr<Location> m_location;  // null while Bel and Site are both empty
+  std::unique_ptr<Seldom> m_seldom;  // null while Bel, Site and identity are all unset
   Port::StringBase
       m_name;  // changed through SetName or a record load, which tell watching partitions
-  Port::XuidWords m_xuid{};  // the identity's two words, without an XUID object's table
 
   // ---- nested interface objects and the reference counter ----
   PartitionPin_IPartitionPin m_iPartitionPin{this};
@@ -98,15 +99,21 @@ class PartitionPin final {
   // Only the last Release destroys a pin.
   ~PartitionPin();
 
-  const Port::StringBase& Bel() const { return m_location ? m_location->bel : NoLocation(); }
-  const Port::StringBase& Site() const { return m_location ? m_location->site : NoLocation(); }
+  const Port::StringBase& Bel() const { return m_seldom ? m_seldom->bel : NoLocation(); }
+  const Port::StringBase& Site() const { return m_seldom ? m_seldom->site : NoLocation(); }
+  Port::XuidWords Identity() const { return m_seldom ? m_seldom->xuid : Port::XuidWords{}; }
   /// The empty Bel and Site of a pin that has neither.
   static const Port::StringBase& NoLocation();
-  /// Stores Bel or Site (`which`); both empty again frees their storage.
-  void SetLocation(Port::StringBase Location::*which, const Port::StringBase& value) {
-    if (m_location || !value.IsEmpty()) StoreLocation(which, value);
+  /// Stores Bel, Site or the identity (`which`); all of them unset again
+  /// frees their storage.
+  template <class Value>
+  void SetSeldom(Value Seldom::*which, const Value& value) {
+    if (m_seldom || !IsUnset(value)) StoreSeldom(which, value);
   }
-  void StoreLocation(Port::StringBase Location::*which, const Port::StringBase& value);
+  template <class Value>
+  void StoreSeldom(Value Seldom::*which, const Value& value);
+  static bool IsUnset(const Port::StringBase& value) { return value.IsEmpty(); }
+  static bool IsUnset(const Port::XuidWords& value) { return value == Port::XuidWords{}; }
 
   /// Advances NameGeneration when a watched pin's name differs from `before`.
   void NoteNameChangedFrom(const Port::StringBase& before);

@@ -44,7 +44,7 @@ CitI::Status PartitionPin::PersistSave(Prjrep::IPersistStream* stream) {
   // Each item is written only when every item before it was.
   const bool saved = Wrote(kItemVersion, stream->WriteUInt(kVersion)) &&
                      Wrote(kItemRevision, stream->WriteUInt(kRevision)) &&
-                     Wrote(kItemXuid, stream->WriteXUID(Port::XUID(m_xuid))) &&
+                     Wrote(kItemXuid, stream->WriteXUID(Port::XUID(Identity()))) &&
                      Wrote(kItemName, stream->WriteString(m_name)) &&
                      Wrote(kItemBel, stream->WriteString(Bel())) &&
                      Wrote(kItemSite, stream->WriteString(Site()));
@@ -64,19 +64,19 @@ CitI::Status PartitionPin::PersistLoad(Prjrep::IPersistStream* stream) {
   // partition's name index must hear of it as of SetName.
   // (Only a watched pin's name is worth keeping for that.)
   const Port::StringBase nameBefore = m_nameWatched ? m_name : Port::StringBase();
-  Port::XUID xuid(m_xuid);
+  Port::XUID xuid(Identity());
   const bool xuidRead = Read(kItemVersion, stream->ReadUInt(version)) &&
                         Read(kItemRevision, stream->ReadUInt(revision)) &&
                         Read(kItemXuid, stream->ReadXUID(xuid));
-  m_xuid = xuid.Words();
+  SetSeldom(&Seldom::xuid, xuid.Words());
   const bool nameRead = xuidRead && Read(kItemName, stream->ReadString(m_name));
   NoteNameChangedFrom(nameBefore);
   if (!(nameRead && Read(kItemBel, stream->ReadString(bel)))) {
     return 0;
   }
-  SetLocation(&Location::bel, bel);
+  SetSeldom(&Seldom::bel, bel);
   if (!Read(kItemSite, stream->ReadString(site))) return 0;
-  SetLocation(&Location::site, site);
+  SetSeldom(&Seldom::site, site);
   return 1;
 }
 

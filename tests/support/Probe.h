@@ -59,7 +59,7 @@ struct PinProbe {
 
   const Port::StringBase& Bel() const { return m_p.Bel(); }
   const Port::StringBase& Site() const { return m_p.Site(); }
-  Port::XUID Xuid() const { return Port::XUID(m_p.m_xuid); }
+  Port::XUID Xuid() const { return Port::XUID(m_p.Identity()); }
 
  private:
   const ZorE::PartitionPin& m_p;
