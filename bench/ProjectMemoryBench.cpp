@@ -9,7 +9,11 @@
 // process of its own, so memory the saving left behind in the allocator
 // cannot be reused by the load and hide what the load takes.
 //
-//   project_memory_bench [PARTITIONS PINS]
+//   project_memory_bench [PARTITIONS PINS [PREFIX]]
+//
+// Pins are named PREFIX0, PREFIX1, ... ("data_" by default, as descriptions
+// name them); a prefix of 10 characters or more gives names too long to be
+// kept inside the string itself, which then cost an allocation each.
 //
 // Run from a release build (see bench/CMakeLists.txt).
 #include <sys/wait.h>
@@ -36,7 +40,7 @@ void Register() {
 
 /// A project of `partitions` partitions under one root, `pins` pins each,
 /// with pin names as descriptions carry them.
-HostPersist::ProjectImage MakeProject(long partitions, long pins) {
+HostPersist::ProjectImage MakeProject(long partitions, long pins, const std::string& prefix) {
   Register();
   HostPersist::ProjectImage project;
   project.name = "bench";
@@ -48,7 +52,7 @@ HostPersist::ProjectImage MakeProject(long partitions, long pins) {
     entry.partition->SetHierarchicalName(Port::StringBase(name));
     entry.parentName = i == 0 ? "" : "top";
     for (long p = 0; p < pins; ++p) {
-      entry.partition->AddPartitionPin(Port::StringBase("data_" + std::to_string(p)));
+      entry.partition->AddPartitionPin(Port::StringBase(prefix + std::to_string(p)));
     }
     project.partitions.push_back(std::move(entry));
   }
@@ -82,9 +86,9 @@ int InChild(Work work) {
   return WEXITSTATUS(status);
 }
 
-bool Save(const std::string& path, long partitions, long pins) {
+bool Save(const std::string& path, long partitions, long pins, const std::string& prefix) {
   std::string error;
-  if (HostPersist::SaveProjectFile(path, MakeProject(partitions, pins), error)) return true;
+  if (HostPersist::SaveProjectFile(path, MakeProject(partitions, pins, prefix), error)) return true;
   std::fprintf(stderr, "cannot save %s: %s\n", path.c_str(), error.c_str());
   return false;
 }
@@ -99,10 +103,11 @@ bool Open(const std::string& path, HostPersist::ProjectImage& into) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const long partitions = argc == 3 ? std::atol(argv[1]) : 1000;
-  const long pins = argc == 3 ? std::atol(argv[2]) : 1000;
-  if (partitions < 1 || pins < 1) {
-    std::fprintf(stderr, "usage: %s [PARTITIONS PINS]\n", argv[0]);
+  const long partitions = argc >= 3 ? std::atol(argv[1]) : 1000;
+  const long pins = argc >= 3 ? std::atol(argv[2]) : 1000;
+  const std::string prefix = argc >= 4 ? argv[3] : "data_";
+  if (partitions < 1 || pins < 1 || argc == 2 || argc > 4) {
+    std::fprintf(stderr, "usage: %s [PARTITIONS PINS [PREFIX]]\n", argv[0]);
     return 2;
   }
   char dir[] = "/tmp/projectmemory.XXXXXX";
@@ -110,7 +115,8 @@ int main(int argc, char** argv) {
   const std::string empty = std::string(dir) + "/empty.prj";
   const std::string large = std::string(dir) + "/large.prj";
 
-  int status = InChild([&] { return Save(empty, 1, 0) && Save(large, partitions, pins) ? 0 : 1; });
+  int status = InChild(
+      [&] { return Save(empty, 1, 0, prefix) && Save(large, partitions, pins, prefix) ? 0 : 1; });
   if (status == 0) {
     status = InChild([&] {
       Register();
@@ -121,9 +127,11 @@ int main(int argc, char** argv) {
       if (!Open(large, largeProject)) return 1;
       const long after = ResidentBytes();
       const double total = static_cast<double>(partitions) * static_cast<double>(pins);
-      std::printf("%ld partitions x %ld pins: resident %.1f MB over an empty project's %.1f MB\n",
-                  partitions, pins, static_cast<double>(after - before) / 1e6,
-                  static_cast<double>(before) / 1e6);
+      std::printf(
+          "%ld partitions x %ld pins named %s...: resident %.1f MB over an empty "
+          "project's %.1f MB\n",
+          partitions, pins, prefix.c_str(), static_cast<double>(after - before) / 1e6,
+          static_cast<double>(before) / 1e6);
       std::printf("bytes per pin above an empty project: %.0f (goal: at most %.0f)\n",
                   static_cast<double>(after - before) / total, kGoalBytesPerPin);
       return 0;
