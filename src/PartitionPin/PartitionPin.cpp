@@ -57,14 +57,9 @@ Port::StringBase PartitionPin::GetPartitionPinSite() {
   return Site();
 }
 CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
-  SetSeldom(&Seldom::bel, NoLocation());
-  SetSeldom(&Seldom::site, NoLocation());
+  SetSeldom(&Seldom::bel, kNoLocation);
+  SetSeldom(&Seldom::site, kNoLocation);
   return 0;
-}
-
-const Port::StringBase& PartitionPin::NoLocation() {
-  static const Port::StringBase empty;
-  return empty;
 }
 
 template <class Value>

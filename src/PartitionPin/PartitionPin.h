@@ -99,11 +99,11 @@ class PartitionPin final {
   // Only the last Release destroys a pin.
   ~PartitionPin();
 
-  const Port::StringBase& Bel() const { return m_seldom ? m_seldom->bel : NoLocation(); }
-  const Port::StringBase& Site() const { return m_seldom ? m_seldom->site : NoLocation(); }
+  const Port::StringBase& Bel() const { return m_seldom ? m_seldom->bel : kNoLocation; }
+  const Port::StringBase& Site() const { return m_seldom ? m_seldom->site : kNoLocation; }
   Port::XuidWords Identity() const { return m_seldom ? m_seldom->xuid : Port::XuidWords{}; }
   /// The empty Bel and Site of a pin that has neither.
-  static const Port::StringBase& NoLocation();
+  static inline const Port::StringBase kNoLocation{};
   /// Stores Bel, Site or the identity (`which`); all of them unset again
   /// frees their storage.
   template <class Value>
