@@ -1,5 +1,10 @@
 // The component registry: one factory per class identity, each held with one
 // reference of the registry's own, dropped at Shutdown (never at exit).
+//
+// Creating a component is the registry's hot path: a project load creates
+// every pin through it. Each entry keeps the factory's counter found once at
+// registration, and the registry remembers the last entry it handed out,
+// which a load asks for again and again.
 #include "CitP/Factory.h"
 
 #include <map>
@@ -10,9 +15,17 @@
 namespace CitP {
 namespace {
 
+struct Registered {
+  CitI::IFactory* factory = nullptr;
+  CommonI::IRefCount* count = nullptr;  // the factory's counter; null if it has none
+};
+
 struct Registry {
   std::mutex mutex;
-  std::map<Port::XUID, CitI::IFactory*> factories;
+  std::map<Port::XUID, Registered> factories;
+  // The entry found last, while it is registered.
+  Port::XuidWords lastId{};
+  Registered last;
 };
 
 // Never destroyed, so registrations and Shutdown from other libraries'
@@ -23,14 +36,18 @@ Registry& TheRegistry() {
 }
 
 // Returns the factory for `classXuid` with a reference held for the caller
-// (so a concurrent Shutdown cannot free it mid-call), or null.
-CitI::IFactory* AcquireFactory(const Port::XUID& classXuid) {
+// (so a concurrent Shutdown cannot free it mid-call), or an empty entry.
+Registered AcquireFactory(const Port::XUID& classXuid) {
   Registry& registry = TheRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);
-  auto found = registry.factories.find(classXuid);
-  if (found == registry.factories.end()) return nullptr;
-  CommonI::AddRefTo(found->second);
-  return found->second;
+  if (!registry.last.factory || !(classXuid == registry.lastId)) {
+    auto found = registry.factories.find(classXuid);
+    if (found == registry.factories.end()) return Registered();
+    registry.lastId = classXuid.Words();
+    registry.last = found->second;
+  }
+  if (registry.last.count) registry.last.count->AddRef();
+  return registry.last;
 }
 
 }  // namespace
@@ -39,18 +56,19 @@ bool Factory::RegisterFactory(const Port::XUID& classXuid, CitI::IFactory* facto
   if (!factory) return false;
   Registry& registry = TheRegistry();
   std::lock_guard<std::mutex> lock(registry.mutex);
-  if (!registry.factories.emplace(classXuid, factory).second) return false;
-  CommonI::AddRefTo(factory);
+  const Registered entry{factory, CitI::QueryAs<CommonI::IRefCount>(factory)};
+  if (!registry.factories.emplace(classXuid, entry).second) return false;
+  if (entry.count) entry.count->AddRef();
   return true;
 }
 
 CitI::IInterface* Factory::CreateInstance(const Port::XUID& classXuid) {
-  CitI::IFactory* factory = AcquireFactory(classXuid);
-  if (!factory) return nullptr;
+  const Registered found = AcquireFactory(classXuid);
+  if (!found.factory) return nullptr;
   // Called without the lock: a factory may create its parts through the
   // registry in turn.
-  CitI::IInterface* object = factory->CreateInstance(classXuid);
-  CommonI::ReleaseFrom(factory);
+  CitI::IInterface* object = found.factory->CreateInstance(classXuid);
+  if (found.count) found.count->Release();
   return object;
 }
 
@@ -72,15 +90,18 @@ bool Factory::IsRegistered(const Port::XUID& classXuid) {
 }
 
 void Factory::Shutdown() {
-  std::map<Port::XUID, CitI::IFactory*> dropped;
+  std::map<Port::XUID, Registered> dropped;
   {
     Registry& registry = TheRegistry();
     std::lock_guard<std::mutex> lock(registry.mutex);
     dropped.swap(registry.factories);
+    registry.last = Registered();
   }
   detail::ForgetEnteredLibraries();
   // Released outside the lock: a factory's destructor may call back in.
-  for (auto& entry : dropped) CommonI::ReleaseFrom(entry.second);
+  for (auto& entry : dropped) {
+    if (entry.second.count) entry.second.count->Release();
+  }
 }
 
 }  // namespace CitP

@@ -54,6 +54,11 @@ Layout LayoutOf(std::uint32_t version, std::uint32_t revision);
 /// stream is damaged or cut, and going on would only repeat the message.
 inline constexpr int kPinFailuresInARowLimit = 8;
 
+/// The pin list is sized up front for at most this many announced pins: a
+/// damaged count cannot make the load claim more, and a list of more pins
+/// grows as they are read.
+inline constexpr std::int32_t kPinsReservedAtMost = 1 << 16;
+
 // Every message of the record, in record order. Save texts first, then load
 // texts; the odd ones (load texts naming PersistSave or ending "data not
 // written") are what existing tooling has always matched.

@@ -3,11 +3,13 @@
 // the partition as soon as it is read; a failed item is reported, the load
 // answers 0 and keeps what it stored so far.
 //
-// A record from a damaged file is read with bounds of its own: counts never
-// size an allocation (entries are added as they are read, and a cut stream
-// ends the loop), a last index past the end of a fixed array rejects the
+// A record from a damaged file is read with bounds of its own: counts size
+// no allocation beyond a fixed bound (entries are added as they are read, and
+// a cut stream ends the loop), a last index past the end of a fixed array rejects the
 // record before any entry is written, and a run of failing pin records ends
 // the pin loop with one message instead of one per announced pin.
+#include <algorithm>
+
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
 #include "Partition/PartitionRecordFormat.h"
@@ -88,13 +90,16 @@ struct PartitionRecordReader {
       ZORE_MSG().issueError(TextOf(Text::ReadPin), index);
       return false;
     }
-    ZavU::PinRef pin = created.As<ZavU::IPartitionPin>();
+    ZavU::IPartitionPin* pin = CitI::QueryAs<ZavU::IPartitionPin>(created.get());
     if (!pin) {
       // A component with a record but no pin interface cannot be listed.
       ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
       return false;
     }
-    p.m_pins.push_back(std::move(pin));
+    // The creator's reference becomes the list's: it counts on the pin
+    // whichever interface holds it.
+    created.Detach();
+    p.m_pins.push_back(ZavU::PinRef::Adopt(pin));
     return true;
   }
 
@@ -106,6 +111,12 @@ struct PartitionRecordReader {
     if (!Read(Text::ReadPinCount, s.ReadInt(count))) return false;
     Port_MsgManData::debugStub("Reading %d partition pins\n", count);
     p.m_pins.clear();
+    // Sized once for the announced pins, within a bound a damaged count
+    // cannot pass: no growth slack stays behind in a loaded project.
+    if (count > 0) {
+      p.m_pins.reserve(
+          static_cast<std::size_t>(std::min(count, PartitionRecord::kPinsReservedAtMost)));
+    }
     // One bad pin among good ones is skipped and the load goes on. Pins that
     // keep failing back to back mean a damaged or cut stream: every further
     // pin would fail the same way, so the loop ends with one message.

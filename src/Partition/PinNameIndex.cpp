@@ -15,11 +15,7 @@ std::uint32_t HashOf(const std::string& name) {
   return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 
-/// The current name of an indexed pin (one of this library's: indexing
-/// checked that).
-const std::string& NameOf(ZavU::IPartitionPin* pin) {
-  return static_cast<PartitionPin_IPartitionPin*>(pin)->owner().GetName().str();
-}
+const std::string& NameOf(const PartitionPin* pin) { return pin->GetName().str(); }
 
 }  // namespace
 
@@ -37,6 +33,10 @@ std::size_t PinNameIndex::Find(const std::vector<ZavU::PinRef>& pins,
     const Slot& slot = m_slots[at];
     if (!slot.pin) return npos;
     if (slot.hash != hash) continue;
+    // Most likely the answer: whoever asked will take a reference on it
+    // through its interface, so those lines are fetched while the list and
+    // the name are read, not one after the other.
+    slot.pin->PrepareToHandOut();
     if (!Holds(pins, slot)) {
       // An entry was replaced in place without notice: trust the list.
       Rebuild(pins);
@@ -44,6 +44,10 @@ std::size_t PinNameIndex::Find(const std::vector<ZavU::PinRef>& pins,
     }
     if (NameOf(slot.pin) == name.str()) return slot.position;
   }
+}
+
+bool PinNameIndex::Holds(const std::vector<ZavU::PinRef>& pins, const Slot& slot) {
+  return slot.position < pins.size() && pins[slot.position].get() == slot.pin->PinInterface();
 }
 
 void PinNameIndex::Rebuild(const std::vector<ZavU::PinRef>& pins) {
@@ -78,7 +82,7 @@ bool PinNameIndex::IndexFrom(const std::vector<ZavU::PinRef>& pins, std::size_t 
       known = NameOf(slot.pin) == name;
     }
     if (!known) {
-      m_slots[at] = Slot{hash, static_cast<std::uint32_t>(position), pins[position].get()};
+      m_slots[at] = Slot{hash, static_cast<std::uint32_t>(position), pin};
       ++m_used;
     }
   }

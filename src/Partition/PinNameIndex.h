@@ -27,6 +27,8 @@
 
 namespace ZorE {
 
+class PartitionPin;
+
 class PinNameIndex {
  public:
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -37,10 +39,13 @@ class PinNameIndex {
   void Invalidate() { m_valid = false; }
 
  private:
+  // The pin itself rather than the interface the list holds: its name is
+  // read without first reading the interface's way back to the pin, and the
+  // interface is found from it without reading anything.
   struct Slot {
     std::uint32_t hash = 0;
-    std::uint32_t position = 0;          // in the list, of the name's first pin
-    ZavU::IPartitionPin* pin = nullptr;  // the pin indexed there; null: empty slot
+    std::uint32_t position = 0;   // in the list, of the name's first pin
+    PartitionPin* pin = nullptr;  // the pin indexed there; null: empty slot
   };
 
   void Rebuild(const std::vector<ZavU::PinRef>& pins);
@@ -50,9 +55,7 @@ class PinNameIndex {
   void Grow();
   /// Whether the list still holds the slot's pin where it was indexed (only
   /// then may the pin be read).
-  static bool Holds(const std::vector<ZavU::PinRef>& pins, const Slot& slot) {
-    return slot.position < pins.size() && pins[slot.position].get() == slot.pin;
-  }
+  static bool Holds(const std::vector<ZavU::PinRef>& pins, const Slot& slot);
   static std::size_t Walk(const std::vector<ZavU::PinRef>& pins, const Port::StringBase& name);
 
   std::vector<Slot> m_slots;       // a power of two in size, at most 7/10 full

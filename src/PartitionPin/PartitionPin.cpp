@@ -40,27 +40,39 @@ CitI::IInterface* PartitionPin::Lookup(const Port::XUID& iid) {
 // failure.
 CitI::Status PartitionPin::SetPartitionPinBel(const Port::StringBase& bel) {
   ZORE_MSG().issueInternal("%s", kPinSetBelCalled);
-  m_bel = bel;
+  SetSeldom(&Seldom::bel, bel);
   return 0;
 }
 Port::StringBase PartitionPin::GetPartitionPinBel() {
   ZORE_MSG().issueInternal("%s", kPinGetBelCalled);
-  return m_bel;
+  return Bel();
 }
 CitI::Status PartitionPin::SetPartitionPinSite(const Port::StringBase& site) {
   ZORE_MSG().issueInternal("%s", kPinSetSiteCalled);
-  m_site = site;
+  SetSeldom(&Seldom::site, site);
   return 0;
 }
 Port::StringBase PartitionPin::GetPartitionPinSite() {
   ZORE_MSG().issueInternal("%s", kPinGetSiteCalled);
-  return m_site;
+  return Site();
 }
 CitI::Status PartitionPin::ClearPartitionPinBelAndSite() {
-  m_bel.Empty();
-  m_site.Empty();
+  SetSeldom(&Seldom::bel, kNoLocation);
+  SetSeldom(&Seldom::site, kNoLocation);
   return 0;
 }
+
+template <class Value>
+void PartitionPin::StoreSeldom(Value Seldom::*which, const Value& value) {
+  if (!m_seldom) m_seldom = std::make_unique<Seldom>();
+  (*m_seldom).*which = value;
+  if (IsUnset(m_seldom->bel) && IsUnset(m_seldom->site) && IsUnset(m_seldom->xuid)) {
+    m_seldom.reset();
+  }
+}
+template void PartitionPin::StoreSeldom(Port::StringBase Seldom::*, const Port::StringBase&);
+template void PartitionPin::StoreSeldom(Port::XuidWords Seldom::*, const Port::XuidWords&);
+
 CitI::Status PartitionPin::SetName(const Port::StringBase& name) {
   const Port::StringBase before = m_name;
   m_name = name;
@@ -135,11 +147,11 @@ CitI::Status PartitionPin_IPersist::GetClassXUID(Port::XUID& out) {
   return 1;
 }
 CitI::Status PartitionPin_IPersist::GetXUID(Port::XUID& out) {
-  out = owner().m_xuid;
+  out = Port::XUID(owner().Identity());
   return 1;
 }
 CitI::Status PartitionPin_IPersist::SetXUID(const Port::XUID& xuid) {
-  owner().m_xuid = xuid;
+  owner().SetSeldom(&PartitionPin::Seldom::xuid, xuid.Words());
   return 1;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "CommonI/TRefCountHelper.h"
 #include "PartitionPin/PartitionPinInterfaces.h"
@@ -46,6 +47,16 @@ class PartitionPin final {
   virtual CitI::Status NoOperation();                                   // 7
 
   const Port::StringBase& GetName() const { return m_name; }
+  /// The pin's IPartitionPin, as partitions list it; found without reading
+  /// the pin.
+  ZavU::IPartitionPin* PinInterface() { return &m_iPartitionPin; }
+  /// Starts fetching what handing the pin out touches (its interface and its
+  /// counter) without waiting for it: a partition finding the pin among
+  /// many calls this before it compares the name.
+  void PrepareToHandOut() const {
+    __builtin_prefetch(&m_iPartitionPin);
+    __builtin_prefetch(&m_refCount, 1);
+  }
 
   /// The pin behind an IPartitionPin of this library; null for a pin of
   /// another implementation.
@@ -64,12 +75,20 @@ class PartitionPin final {
   friend class PartitionPin_IPersist;
   friend struct ::ZoreTest::PinProbe;  // the tests' read-only view of the fields
 
+  /// What almost no pin sets: Bel and Site (no longer read from the
+  /// description) and an identity in the repository (the host leaves it at
+  /// zero). They live apart from the pin, allocated only once one of them is
+  /// set: a project of a million pins carries a null pointer for them.
+  struct Seldom {
+    Port::StringBase bel;
+    Port::StringBase site;
+    Port::XuidWords xuid{};
+  };
+
   // ---- fields, in declaration order ----
-  Port::StringBase m_bel;
-  Port::StringBase m_site;
+  std::unique_ptr<Seldom> m_seldom;  // null while Bel, Site and identity are all unset
   Port::StringBase
       m_name;  // changed through SetName or a record load, which tell watching partitions
-  Port::XUID m_xuid;
 
   // ---- nested interface objects and the reference counter ----
   PartitionPin_IPartitionPin m_iPartitionPin{this};
@@ -79,6 +98,22 @@ class PartitionPin final {
 
   // Only the last Release destroys a pin.
   ~PartitionPin();
+
+  const Port::StringBase& Bel() const { return m_seldom ? m_seldom->bel : kNoLocation; }
+  const Port::StringBase& Site() const { return m_seldom ? m_seldom->site : kNoLocation; }
+  Port::XuidWords Identity() const { return m_seldom ? m_seldom->xuid : Port::XuidWords{}; }
+  /// The empty Bel and Site of a pin that has neither.
+  static inline const Port::StringBase kNoLocation{};
+  /// Stores Bel, Site or the identity (`which`); all of them unset again
+  /// frees their storage.
+  template <class Value>
+  void SetSeldom(Value Seldom::*which, const Value& value) {
+    if (m_seldom || !IsUnset(value)) StoreSeldom(which, value);
+  }
+  template <class Value>
+  void StoreSeldom(Value Seldom::*which, const Value& value);
+  static bool IsUnset(const Port::StringBase& value) { return value.IsEmpty(); }
+  static bool IsUnset(const Port::XuidWords& value) { return value == Port::XuidWords{}; }
 
   /// Advances NameGeneration when a watched pin's name differs from `before`.
   void NoteNameChangedFrom(const Port::StringBase& before);

@@ -18,16 +18,23 @@ namespace {
 
 enum PinRecordItem { kItemVersion, kItemRevision, kItemXuid, kItemName, kItemBel, kItemSite };
 
-/// True when `status` is success; otherwise reports the item's failure.
-bool Wrote(PinRecordItem item, CitI::Status status) {
-  if (status == 1) return true;
+// Reports the item's failure; false. Kept out of the way of the items of
+// every pin, which almost never fail.
+[[gnu::cold, gnu::noinline]] bool WriteFailed(PinRecordItem item) {
   ZORE_MSG().issueError("%s", kPinRecordTexts[item].writeFailed);
   return false;
 }
-bool Read(PinRecordItem item, CitI::Status status) {
-  if (status == 1) return true;
+[[gnu::cold, gnu::noinline]] bool ReadFailed(PinRecordItem item) {
   ZORE_MSG().issueError("%s", kPinRecordTexts[item].readFailed);
   return false;
+}
+
+/// True when `status` is success; otherwise reports the item's failure.
+inline bool Wrote(PinRecordItem item, CitI::Status status) {
+  return status == 1 || WriteFailed(item);
+}
+inline bool Read(PinRecordItem item, CitI::Status status) {
+  return status == 1 || ReadFailed(item);
 }
 
 }  // namespace
@@ -37,10 +44,10 @@ CitI::Status PartitionPin::PersistSave(Prjrep::IPersistStream* stream) {
   // Each item is written only when every item before it was.
   const bool saved = Wrote(kItemVersion, stream->WriteUInt(kVersion)) &&
                      Wrote(kItemRevision, stream->WriteUInt(kRevision)) &&
-                     Wrote(kItemXuid, stream->WriteXUID(m_xuid)) &&
+                     Wrote(kItemXuid, stream->WriteXUID(Port::XUID(Identity()))) &&
                      Wrote(kItemName, stream->WriteString(m_name)) &&
-                     Wrote(kItemBel, stream->WriteString(m_bel)) &&
-                     Wrote(kItemSite, stream->WriteString(m_site));
+                     Wrote(kItemBel, stream->WriteString(Bel())) &&
+                     Wrote(kItemSite, stream->WriteString(Site()));
   return saved ? 1 : 0;
 }
 
@@ -55,18 +62,21 @@ CitI::Status PartitionPin::PersistLoad(Prjrep::IPersistStream* stream) {
   Port::StringBase site;
   // A pin already listed by a partition is renamed by a load too; the
   // partition's name index must hear of it as of SetName.
-  const Port::StringBase nameBefore = m_name;
-  const bool nameRead = Read(kItemVersion, stream->ReadUInt(version)) &&
+  // (Only a watched pin's name is worth keeping for that.)
+  const Port::StringBase nameBefore = m_nameWatched ? m_name : Port::StringBase();
+  Port::XUID xuid(Identity());
+  const bool xuidRead = Read(kItemVersion, stream->ReadUInt(version)) &&
                         Read(kItemRevision, stream->ReadUInt(revision)) &&
-                        Read(kItemXuid, stream->ReadXUID(m_xuid)) &&
-                        Read(kItemName, stream->ReadString(m_name));
+                        Read(kItemXuid, stream->ReadXUID(xuid));
+  SetSeldom(&Seldom::xuid, xuid.Words());
+  const bool nameRead = xuidRead && Read(kItemName, stream->ReadString(m_name));
   NoteNameChangedFrom(nameBefore);
   if (!(nameRead && Read(kItemBel, stream->ReadString(bel)))) {
     return 0;
   }
-  m_bel = bel;
+  SetSeldom(&Seldom::bel, bel);
   if (!Read(kItemSite, stream->ReadString(site))) return 0;
-  m_site = site;
+  SetSeldom(&Seldom::site, site);
   return 1;
 }
 

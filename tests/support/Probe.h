@@ -57,9 +57,9 @@ struct PinProbe {
       : m_p(static_cast<ZorE::PartitionPin_IPartitionPin*>(p)->owner()) {}
   explicit PinProbe(const ZavU::PinRef& p) : PinProbe(p.get()) {}
 
-  const Port::StringBase& Bel() const { return m_p.m_bel; }
-  const Port::StringBase& Site() const { return m_p.m_site; }
-  const Port::XUID& Xuid() const { return m_p.m_xuid; }
+  const Port::StringBase& Bel() const { return m_p.Bel(); }
+  const Port::StringBase& Site() const { return m_p.Site(); }
+  Port::XUID Xuid() const { return Port::XUID(m_p.Identity()); }
 
  private:
   const ZorE::PartitionPin& m_p;
