@@ -1,11 +1,10 @@
-// The diagnostic dump of a partition holding something in every field, and
-// the parent it finds through the current project.
+// The diagnostic dump of a partition holding something in every field (the
+// project's location and the parent are shown by hdpart show).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
 
-#include "Partition/FakeServices.h"
 #include "Partition/StoredState.h"
 #include "support/ZoreTest.h"
 
@@ -13,10 +12,10 @@ namespace {
 
 using ZoreTest::NewPartition;
 
-class PartitionDump : public FakeServices::FakeServicesTest {
+class PartitionDump : public ZoreTest::LeakCheckedTest {
  protected:
   void SetUp() override {
-    FakeServicesTest::SetUp();
+    LeakCheckedTest::SetUp();
     setenv("TZ", "UTC", 1);  // calendar texts below are those of UTC
     tzset();
   }
@@ -39,12 +38,7 @@ class PartitionDump : public FakeServices::FakeServicesTest {
 };
 
 TEST_F(PartitionDump, EveryFieldInOrder) {
-  FakeServices::Project project;
-  auto parent = NewPartition();
-  parent->SetHierarchicalName("/top");
   auto p = NewPartition();
-  ZoreTest::LinkParent(p.get(), parent.get());
-  ZoreTest::LinkProject(p.get(), &project);
   ZoreTest::StoredState stored;
   stored.root = stored.reconfigurable = true;
   stored.pins = {"clk", ""};
@@ -67,7 +61,7 @@ TEST_F(PartitionDump, EveryFieldInOrder) {
             "   Qnl file = a.qnl\n   Number of IP = 2\n      ip/fifo.qxp\n      ip/pll.qxp\n"
             "   Number of PPs = 2\nPartition Pin \"clk\":\nPartition Pin \"\":\n"
             "   Is marked reconfigurable = true\n   IsIsolated = true\n"
-            "   HDProject location       = /fake/project\n   Parent Name              = /top\n"
+            "   HDProject location       = NULL\n   Parent Name              = NULL\n"
             "   Previous Files\n      QDB        : a.qdb\n      QMP        : a.qmp\n"
             "      Packed_QPR : a.packed\n      Routed_QPR : a.routed\n"
             "      QHV        : a.qhv\n      QNL        : a.qnl\n   Copy timestamps\n"
@@ -77,24 +71,7 @@ TEST_F(PartitionDump, EveryFieldInOrder) {
             "      EXPANDED    : -1\n      FRAGCOVERED : -1\n      PACKED      : -1\n"
             "      ROUTED      : Thu Jan  1 00:00:00 1970\n\n"
             "---------------------------------------------------\n");
-  EXPECT_EQ(ZoreTest::RefCount(parent.get()), 1) << "the parent is released after the dump";
   EXPECT_EQ(Dumped(NewPartition()).find("Force flags"), std::string::npos) << "none forced";
-}
-
-TEST_F(PartitionDump, ParentFoundThroughTheCurrentProjectIsShownAndReleased) {
-  auto parent = NewPartition(), p = NewPartition();
-  parent->SetHierarchicalName("/top");
-  FakeServices::Project current;
-  current.parent = parent;
-  FakeServices::Settings().currentProjectCreatable = true;
-  FakeServices::Settings().current = &current;
-  // The location shows the partition's own project link, which is not set.
-  EXPECT_NE(Dumped(p).find("   HDProject location       = NULL\n"
-                           "   Parent Name              = /top\n   Previous Files\n"),
-            std::string::npos);
-  EXPECT_EQ(current.parentAskedFor, std::vector<ZavU::IPartition*>{p.get()});
-  current.parent.Reset();
-  EXPECT_EQ(ZoreTest::RefCount(parent.get()), 1) << "the parent is released after the dump";
 }
 
 }  // namespace

@@ -331,11 +331,8 @@ TEST_F(PartitionRecordTest, BadPinsAreSkippedOrEndTheLoad) {
   // A pin that cannot be made: the registry knows no pin class, then it
   // makes something without a record interface. The traits follow.
   FakeServices::NotAPinFactory notAPins;
-  struct Restore {
-    ~Restore() { FakeServices::RestoreRegistry(); }
-  } restore;
+  FakeServices::EmptiedRegistry emptied;
   sink.Clear();
-  CitP::Factory::Shutdown();
   for (int step = 0; step < 2; ++step) {
     if (step == 1) CitP::Factory::RegisterFactory(Port::XUID(Xuids::ZorE_PartitionPin), &notAPins);
     ScriptedStream one = Record("2.0", "b0 b0 i1 i1 spreserve splacement i0 i0 i-1 i0 i-1 i-1");

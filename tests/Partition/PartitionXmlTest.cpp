@@ -123,11 +123,8 @@ TEST_F(PartitionXml, IllegalPreserveThrowsWithEarlierStepsApplied) {
 
 TEST_F(PartitionXml, PinsTheRegistryCannotMakeAreSkipped) {
   auto p = NewPartition();
-  struct Restore {
-    ~Restore() { FakeServices::RestoreRegistry(); }
-  } restore;
+  FakeServices::EmptiedRegistry emptied;
   CapturingSink sink;
-  CitP::Factory::Shutdown();
   EXPECT_EQ(Read(p, WithPins(R"(<Pin Name="a"/><Pin Name="a"/>)")), 1);
   EXPECT_EQ(sink.All(), Strings(2,
                                 "ERROR: Can't create Partition Pin interface.  Partition Pin "

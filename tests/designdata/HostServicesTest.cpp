@@ -163,43 +163,6 @@ TEST_F(HostServices, FormatOneFileGivesItsReconfigurablePartitionsAsModules) {
   ExpectRows(session, "format 1", true);
 }
 
-TEST_F(HostServices, DesignDataHandsOutTheConfigurationAndItsElements) {
-  auto data = HostProject::DesignData::Create(
-      "/work/p", {{"/top/a", "alpha", ""}, {"/top/b", "beta", "/other"}});
-  CitI::IInterface* none = static_cast<IDesignDataLookup*>(data.get());
-  EXPECT_EQ(data->Lookup("configuration", none), 0) << "the name is exact";
-  EXPECT_EQ(none, nullptr);
-  Prjrep::AutoRelease<CitI::IInterface> object;
-  ASSERT_EQ(data->Lookup("Configuration", object.Out()), 1);
-  Prjrep::AutoRelease<Dpm::IConfigurationElementIterator> elements;
-  ASSERT_EQ(CitI::QueryAs<Dpm::IConfiguration>(object.get())->GetElements(elements.Out()), 1);
-  // static flag, PR module, module name, project location (and its status)
-  std::vector<std::string> seen;
-  for (elements->First(); !elements->IsDone(); elements->Next()) {
-    Dpm::IConfigurationElement* element = elements->GetCurrent();
-    bool isStatic = false;
-    Prjrep::AutoRelease<Dpm::IPRModule> prModule;
-    Prjrep::AutoRelease<CitI::IInterface> module;
-    element->GetStaticLogic(isStatic);
-    Port::StringBase prName, name, location;
-    if (element->GetPRModule(prModule.Out()) == 1) prModule->GetName(prName);
-    ASSERT_EQ(element->GetModule(module.Out()), 1);
-    CitI::QueryAs<Prjrep::IName>(module.get())->GetName(name);
-    Prjrep::AutoRelease<Dpm::IProject> project;
-    if (auto* reference = CitI::QueryAs<Dpm::IProjectCompReference>(module.get())) {
-      EXPECT_EQ(reference->GetProject(project.Out()), 1);
-    } else {
-      project.Share(CitI::QueryAs<Dpm::IProject>(module.get()));
-    }
-    const bool located = project && project->GetLocation(location) == 1;
-    seen.push_back(std::string(isStatic ? "static " : "") + prName.str() + " " + name.str() + " " +
-                   location.str() + (located ? "" : " (no project)"));
-  }
-  EXPECT_EQ(elements->Next(), 0) << "past the end";
-  EXPECT_EQ(seen, (std::vector<std::string>{"static   /work/p", "/top/a alpha /work/p",
-                                            "/top/b beta /other"}));
-}
-
 TEST_F(HostServices, DamagedConfigurationSectionRefusesTheFile) {
   const std::string path = m_dir + "/damaged.prj";
   for (const std::int32_t count : {-1, 1}) {  // negative; one module, none stored
