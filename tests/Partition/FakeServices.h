@@ -23,7 +23,7 @@ extern "C" void InstFactoryEntry();
 
 namespace FakeServices {
 
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using ZoreTest::PartitionRef;
 
 /// Stores `value` in the caller's `out`: status 1.
 template <class Out, class Value>

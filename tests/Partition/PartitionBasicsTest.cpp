@@ -9,11 +9,9 @@
 
 namespace {
 
-using ZoreTest::Drain;
-using ZoreTest::NewPartition;
-using Strings = std::vector<std::string>;
+using namespace ZoreTest;
 
-class PartitionBasics : public ZoreTest::LeakCheckedTest {};
+class PartitionBasics : public LeakCheckedTest {};
 
 TEST_F(PartitionBasics, FlagsNamesAndPathsAsSetAndAsFresh) {
   auto p = NewPartition();
@@ -41,7 +39,7 @@ TEST_F(PartitionBasics, FlagsNamesAndPathsAsSetAndAsFresh) {
 
 TEST_F(PartitionBasics, DestructionTracesThenDropsItsPins) {
   ZavU::PinRef kept;
-  ZoreTest::CapturingSink sink;
+  CapturingSink sink;
   {
     auto p = NewPartition();
     ASSERT_EQ(p->AddPartitionPin("held"), 1);
@@ -53,7 +51,7 @@ TEST_F(PartitionBasics, DestructionTracesThenDropsItsPins) {
   }
   EXPECT_EQ(sink.Texts(Port_Severity::Debug), (Strings{"In ZorE::Partition::~Partition\n",
                                                        "In ZorE::PartitionPin::~PartitionPin\n"}));
-  EXPECT_EQ(ZoreTest::RefCount(kept.get()), 1) << "a pin held elsewhere lives on";
+  EXPECT_EQ(RefCount(kept.get()), 1) << "a pin held elsewhere lives on";
 }
 
 TEST_F(PartitionBasics, IpFileListsAreSnapshotsThatForwardToTheirPartition) {
@@ -69,7 +67,7 @@ TEST_F(PartitionBasics, IpFileListsAreSnapshotsThatForwardToTheirPartition) {
   list->First();
   EXPECT_EQ(list->CurrentItem()->QueryInterface(Port::XUID(ZavU::IPartition::kIID)), p.get());
   CommonI::AddRefTo(list);
-  EXPECT_EQ(ZoreTest::RefCount(p.get()), 2) << "a reference taken through the list";
+  EXPECT_EQ(RefCount(p.get()), 2) << "a reference taken through the list";
   CommonI::ReleaseFrom(list);
   EXPECT_EQ(p->ClearIPFileNames(), 1);
   EXPECT_EQ(Drain(p->GetIPFileNames()), Strings{});

@@ -10,9 +10,9 @@
 
 namespace {
 
-using ZoreTest::NewPartition;
+using namespace ZoreTest;
 
-class PartitionDump : public ZoreTest::LeakCheckedTest {
+class PartitionDump : public LeakCheckedTest {
  protected:
   void SetUp() override {
     LeakCheckedTest::SetUp();
@@ -23,8 +23,8 @@ class PartitionDump : public ZoreTest::LeakCheckedTest {
   /// The text a dump issues from its list of traits on (the rows before are
   /// the same for every partition); every line is a status message of the
   /// library's domain.
-  static std::string Dumped(const CommonI::RefCountPtr<ZavU::IPartition>& p) {
-    ZoreTest::CapturingSink sink;
+  static std::string Dumped(const PartitionRef& p) {
+    CapturingSink sink;
     EXPECT_EQ(p->Dump(), 1);
     std::string text;
     for (const Port_Message& m : sink.messages) {
@@ -39,7 +39,7 @@ class PartitionDump : public ZoreTest::LeakCheckedTest {
 
 TEST_F(PartitionDump, EveryFieldInOrder) {
   auto p = NewPartition();
-  ZoreTest::StoredState stored;
+  StoredState stored;
   stored.root = stored.reconfigurable = true;
   stored.pins = {"clk", ""};
   stored.traits = {{"guide", "yes"}, {"preserve", "placement"}};

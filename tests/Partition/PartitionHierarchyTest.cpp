@@ -14,10 +14,7 @@
 namespace {
 
 using FakeServices::Settings;
-using ZoreTest::CapturingSink;
-using ZoreTest::NewPartition;
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
-using Strings = std::vector<std::string>;
+using namespace ZoreTest;
 
 class PartitionHierarchy : public FakeServices::FakeServicesTest {};
 
@@ -35,7 +32,7 @@ Strings PinNames(const PartitionRef& p) {
 
 /// The answer finding must give: the first pin in list order named `name`.
 ZavU::IPartitionPin* Walk(const PartitionRef& p, const std::string& name) {
-  for (const ZavU::PinRef& pin : ZoreTest::PartitionProbe(p).Pins()) {
+  for (const ZavU::PinRef& pin : PartitionProbe(p).Pins()) {
     if (pin->GetName().str() == name) return pin.get();
   }
   return nullptr;
@@ -67,7 +64,7 @@ TEST_F(PartitionHierarchy, AddingRefusesAnExistingNameOrAPinNotMade) {
     EXPECT_EQ(p->AddPartitionPin(name), added) << name;
   }
   EXPECT_EQ(sink.All(), (Strings{existing, existing, existing}));
-  EXPECT_EQ(ZoreTest::RefCount(ZoreTest::PartitionProbe(p).Pins()[0].get()), 1);
+  EXPECT_EQ(RefCount(PartitionProbe(p).Pins()[0].get()), 1);
   FakeServices::NotAPinFactory notAPins;
   {
     FakeServices::EmptiedRegistry emptied;
@@ -86,7 +83,7 @@ TEST_F(PartitionHierarchy, AddingRefusesAnExistingNameOrAPinNotMade) {
 TEST_F(PartitionHierarchy, FindingByNameAndByProxyName) {
   auto p = NewPartition();
   for (const char* name : {"d", "a", "d_PROXY", "D"}) ASSERT_EQ(p->AddPartitionPin(name), 1);
-  const auto& pins = ZoreTest::PartitionProbe(p).Pins();
+  const auto& pins = PartitionProbe(p).Pins();
   // {asked, by proxy name, position found (-1: none)}: a proxy name is cut
   // at its first "_PROXY", so d_PROXY finds d, not the pin named d_PROXY.
   const std::tuple<const char*, bool, int> cases[] = {
@@ -102,15 +99,15 @@ TEST_F(PartitionHierarchy, FindingByNameAndByProxyName) {
               expected)
         << name;
   }
-  EXPECT_EQ(ZoreTest::RefCount(p->FindPartitionPin("a").get()), 2) << "caller and partition";
-  EXPECT_EQ(ZoreTest::RefCount(pins[1].get()), 1);
+  EXPECT_EQ(RefCount(p->FindPartitionPin("a").get()), 2) << "caller and partition";
+  EXPECT_EQ(RefCount(pins[1].get()), 1);
 }
 
 TEST_F(PartitionHierarchy, FindingAnswersAsTheWalkAfterRenamesAdditionsAndLoads) {
   // Renames behind the partition's back, additions and replaced lists in a
   // random (but fixed) order, each followed by a lookup of every name.
   auto p = NewPartition();
-  ZoreTest::PartitionProbe own(p);
+  PartitionProbe own(p);
   CapturingSink quiet;  // the refused additions
   std::mt19937 random(7);
   const int kPool = 25;
@@ -121,7 +118,7 @@ TEST_F(PartitionHierarchy, FindingAnswersAsTheWalkAfterRenamesAdditionsAndLoads)
     if (what < 4 || own.Pins().empty()) {
       EXPECT_EQ(p->AddPartitionPin(name.c_str()), Walk(p, name) ? 0 : 1) << name;
     } else if (what == 4) {
-      ZoreTest::StoredState state;  // a record load replaces the list
+      StoredState state;  // a record load replaces the list
       for (unsigned n = random() % 20; n > 0; --n) state.pins.push_back(poolName(random()));
       state.LoadInto(p.get());
     } else {
@@ -140,7 +137,7 @@ TEST_F(PartitionHierarchy, PinListsAreSnapshotsCountedOnThePartition) {
   auto empty = p->GetPartitionPins();
   empty->First();
   EXPECT_TRUE(empty->IsDone());
-  EXPECT_EQ(ZoreTest::RefCount(p.get()), 2) << "an iterator keeps its partition alive";
+  EXPECT_EQ(RefCount(p.get()), 2) << "an iterator keeps its partition alive";
   EXPECT_EQ(empty->QueryInterface(Port::XUID(ZavU::IPartitionPinIterator::kIID)), empty.get());
   EXPECT_EQ(empty->QueryInterface(Port::XUID(ZavU::IPartition::kIID)), p.get());
   p->AddPartitionPin("a");
@@ -149,8 +146,8 @@ TEST_F(PartitionHierarchy, PinListsAreSnapshotsCountedOnThePartition) {
   before->First();
   ZavU::PinRef first;
   EXPECT_EQ(before->CurrentItem(first), 1);
-  EXPECT_EQ(first.get(), ZoreTest::PartitionProbe(p).Pins()[0].get());
-  EXPECT_EQ(ZoreTest::RefCount(first.get()), 3) << "partition, list and caller";
+  EXPECT_EQ(first.get(), PartitionProbe(p).Pins()[0].get());
+  EXPECT_EQ(RefCount(first.get()), 3) << "partition, list and caller";
   before->Next();
   EXPECT_TRUE(before->IsDone()) << "b was added after the snapshot";
   EXPECT_EQ(before->CurrentItem(first), 0);

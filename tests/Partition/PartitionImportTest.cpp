@@ -16,10 +16,7 @@
 
 namespace {
 
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
-using Strings = std::vector<std::string>;
-using ZoreTest::CapturingSink;
-using ZoreTest::NewPartition;
+using namespace ZoreTest;
 
 constexpr const char* kPersistent = "OMB_PR_PERSISTENT_PIF";
 constexpr const char* kAllowIncomplete = "OMB_PR_ALLOW_INCOMPLETE_PIF";
@@ -28,7 +25,7 @@ ZavU::IXPartition* X(const PartitionRef& p) { return CitI::QueryAs<ZavU::IXParti
 
 /// Reads an element of `attributes` into `p`, as a host does.
 void ReadElement(const PartitionRef& p, const std::string& attributes) {
-  ZoreTest::XmlDoc doc("<Partition " + attributes + "/>");
+  XmlDoc doc("<Partition " + attributes + "/>");
   EXPECT_EQ(X(p)->ReadXmlElement(doc.Root(), 1, 2), 1) << attributes;
 }
 
@@ -46,7 +43,7 @@ void SetFile(const PartitionRef& p, int state, const std::string& path) {
 
 Strings Files(const PartitionRef& p) {
   Strings files;
-  for (const Port::StringBase& f : ZoreTest::PartitionProbe(p).PreviousFiles()) {
+  for (const Port::StringBase& f : PartitionProbe(p).PreviousFiles()) {
     files.push_back(f.str());
   }
   return files;

@@ -17,10 +17,8 @@
 
 namespace {
 
-using ZoreTest::NewPartition;
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using namespace ZoreTest;
 using Held = CommonI::RefCountPtr<CitI::IInterface>;
-using Strings = std::vector<std::string>;
 using namespace Tcltask;
 
 /// One fake class: objects it may still make (-1 without limit), and how
@@ -56,7 +54,7 @@ class TclObject final : public ITclPropertyRegistry,
   template <class... I>
   CitI::IInterface* As(const Port::XUID& iid) {
     CitI::IInterface* found = nullptr;
-    (void)((role == I::kIID && (found = ZoreTest::AnswerAs<I>(this, iid))) || ...);
+    (void)((role == I::kIID && (found = AnswerAs<I>(this, iid))) || ...);
     return found;
   }
   CitI::Status RegisterProperty(const Port::StringBase& name) override {
@@ -97,7 +95,7 @@ class TclObject final : public ITclPropertyRegistry,
 class TclFactory final : public CitI::IFactory, public FakeServices::StackCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
+    return AnswerAs<CitI::IFactory>(this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
     for (const auto& [cls, fake, role] : kClasses) {
@@ -135,14 +133,14 @@ class PartitionTclView : public FakeServices::FakeServicesTest {
   /// the test's project.
   PartitionRef Linked() {
     PartitionRef p = NewPartition();
-    ZoreTest::StoredState state;
+    StoredState state;
     state.name = "u1";
     state.hierarchicalName = "top/u1";
     state.reconfigurable = true;
     state.traits = {
         {"dependency_management_mode", "strict"}, {"fleetmatch", "yes"}, {"preserve", "routing"}};
     state.LoadInto(p.get());
-    ZoreTest::LinkProject(p.get(), &project);
+    LinkProject(p.get(), &project);
     return p;
   }
 
@@ -175,10 +173,10 @@ TEST_F(PartitionTclView, ValueObjectsAreReusedAndTheRegistryAnswersQueries) {
   p->SetHierarchicalName("u1");
   EXPECT_EQ(View(p).GetIdentifier().str(), "partition:u1");
   EXPECT_FALSE(Ask(p, "name")) << "without a project nothing is produced";
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 13u) << "but the map is built";
+  EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 13u) << "but the map is built";
 
   p = Linked();
-  ZoreTest::CapturingSink sink;
+  CapturingSink sink;
   EXPECT_EQ(Shown(p, "up_to_date_implementation"), "string:true");
   EXPECT_EQ(project.upToDateAsked, Strings{"u1/0"}) << "the simple name and the flag";
   EXPECT_EQ(sink.Texts(Port_Severity::Debug), Strings{"Reason : sources changed\n"});
@@ -191,7 +189,7 @@ TEST_F(PartitionTclView, ValueObjectsAreReusedAndTheRegistryAnswersQueries) {
     Held second = Ask(p, "full_name");
     EXPECT_EQ(first.get(), second.get());
     EXPECT_EQ(Seen(first), "string:top/u2") << "the second request overwrote the value";
-    EXPECT_EQ(ZoreTest::RefCount(first.get()), 3) << "the partition's and the two requests'";
+    EXPECT_EQ(RefCount(first.get()), 3) << "the partition's and the two requests'";
   }
   int query = 0;
   auto* marker = reinterpret_cast<CitI::IInterface*>(&query);
@@ -230,7 +228,7 @@ TEST_F(PartitionTclView, MissingServicesRefuseTheRequest) {
     project.upToDate = g_tcl.collectionResults = true;
     g_tcl.helper.left = g_tcl.collection.left = -1;
   }
-  EXPECT_EQ(Seen(Held(ZoreTest::PartitionProbe(p).TclValue("fleetmatch_effective"))),
+  EXPECT_EQ(Seen(Held(PartitionProbe(p).TclValue("fleetmatch_effective"))),
             "string:effective fleetmatch")
       << "a refused request leaves the value as it was";
 }
@@ -241,7 +239,7 @@ TEST_F(PartitionTclView, MissingHelperClassesLeaveNoProperties) {
   EXPECT_EQ(Shown(p, "name"), "refused");
   EXPECT_EQ(View(p).QueryProperties(nullptr), 0);
   EXPECT_EQ(g_tcl.registry.attempts, 4) << "each call tries, loads the library and tries again";
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 0u);
+  EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 0u);
 
   // The value class runs out after three objects: the fourth row is
   // registered, and it and every later row get no entry.
@@ -250,7 +248,7 @@ TEST_F(PartitionTclView, MissingHelperClassesLeaveNoProperties) {
   EXPECT_EQ(Shown(p, "preserve"), "string:routing");
   EXPECT_EQ(g_tcl.registered, (Strings{"name", "full_name", "preserve", "preserve_effective"}));
   EXPECT_EQ(g_tcl.value.attempts, 5);
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 3u);
+  EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 3u);
   EXPECT_EQ(Shown(p, "preserve_effective"), "refused");
   EXPECT_EQ(g_tcl.registry.attempts, 5) << "the registry, once created, is kept";
 }

@@ -13,12 +13,7 @@
 namespace {
 
 using FakeServices::Settings;
-using ZoreTest::CapturingSink;
-using ZoreTest::Drain;
-using ZoreTest::NewPartition;
-using ZoreTest::PartitionProbe;
-using Strings = std::vector<std::string>;
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using namespace ZoreTest;
 
 constexpr const char* kDmm = "dependency_management_mode";
 
@@ -87,7 +82,7 @@ TEST_F(PartitionTraits, DependencyManagementModeOutsideInheritAsksTheProject) {
   EXPECT_TRUE(PartitionProbe(p).Traits().empty());
   EXPECT_EQ(p->SetTrait(kDmm, "inherit", true), 1);
   // Without the partial-reconfiguration interface, or outside the flow, it passes.
-  ZoreTest::LinkProject(p.get(), &project);
+  LinkProject(p.get(), &project);
   project.answersPR = false;
   project.inPRFlow = true;
   EXPECT_EQ(p->SetTrait(kDmm, "local_change", true), 1);
@@ -106,10 +101,10 @@ TEST_F(PartitionTraits, DependencyManagementModeOutsideInheritAsksTheProject) {
 TEST_F(PartitionTraits, TheReconfigurableTraitSetsTheFlagWhateverOverwriteSays) {
   FakeServices::Project project;
   auto p = NewPartition();
-  ZoreTest::StoredState stored;
+  StoredState stored;
   stored.traits = {{"reconfigurable", "false"}};
   stored.LoadInto(p.get());
-  ZoreTest::LinkProject(p.get(), &project);
+  LinkProject(p.get(), &project);
   EXPECT_EQ(p->SetTrait("reconfigurable", "true", false), 1);
   EXPECT_TRUE(p->IsReconfigurable());
   EXPECT_EQ(p->GetTrait("reconfigurable").str(), "false") << "the stored value is kept";
@@ -131,11 +126,11 @@ struct Walked {
 
   Walked(const char* rootMode, const char* aMode) {
     for (auto [p, mode] : {std::pair{&root, rootMode}, {&a, aMode}, {&b, ""}, {&m, ""}}) {
-      ZoreTest::StoredState stored;  // as loaded, unchecked
+      StoredState stored;  // as loaded, unchecked
       stored.root = p == &root;
       if (*mode) stored.traits = {{kDmm, mode}};
       stored.LoadInto(p->get());
-      ZoreTest::LinkProject(p->get(), &project);
+      LinkProject(p->get(), &project);
       project.partitions.push_back(*p);
     }
   }
@@ -170,7 +165,7 @@ TEST_F(PartitionTraits, ARefusedResetIsThrownAndEarlierResetsStay) {
   // A root that cannot find a project refuses its default; a, reset before it, stays reset.
   Walked w("local_change", "local_change");
   std::swap(w.project.partitions[0], w.project.partitions[1]);
-  ZoreTest::LinkProject(w.root.get(), nullptr);
+  LinkProject(w.root.get(), nullptr);
   EXPECT_EQ(Thrown([&] { w.m->SetTrait("reconfigurable", "true", true); }),
             "Can not set Partition trait name/value <dependency_management_mode/global_change>.\n");
   EXPECT_TRUE(w.m->IsReconfigurable());
@@ -188,7 +183,7 @@ TEST_F(PartitionTraits, UnmarkingHandsTheModuleBack) {
   Settings().manager = &manager;
   auto p = NewPartition();
   p->SetHierarchicalName("top/u1");
-  ZoreTest::LinkProject(p.get(), &project);
+  LinkProject(p.get(), &project);
   auto unmark = [&] {
     p->SetReconfigurable(true);
     EXPECT_EQ(p->SetReconfigurable(false), 1);
@@ -209,7 +204,7 @@ TEST_F(PartitionTraits, UnmarkingHandsTheModuleBack) {
   unmark();
   Settings().helperCreatable = true;
   Settings().manager = &manager;
-  ZoreTest::LinkProject(p.get(), nullptr);
+  LinkProject(p.get(), nullptr);
   unmark();
   EXPECT_EQ(Settings().helpersCreated, 4);
   EXPECT_EQ(Settings().managerAskedFor.back(), nullptr);

@@ -15,24 +15,20 @@
 
 namespace {
 
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
-using Strings = std::vector<std::string>;
-using ZoreTest::CapturingSink;
-using ZoreTest::NewPartition;
+using namespace ZoreTest;
 
-class PartitionXml : public ZoreTest::LeakCheckedTest {};
+class PartitionXml : public LeakCheckedTest {};
 
 /// Reads the first Partition element of `text` into `p`.
 CitI::Status Read(const PartitionRef& p, const std::string& text, std::uint32_t checkFlag = 1) {
-  ZoreTest::XmlDoc doc(text);
+  XmlDoc doc(text);
   return p.As<ZavU::IXPartition>()->ReadXmlElement(doc.Find("Partition"), checkFlag, 2);
 }
 
 /// The partition's pin names in list order, as "a,b,".
 std::string PinNames(const PartitionRef& p) {
   std::string names;
-  for (const ZavU::PinRef& pin : ZoreTest::PartitionProbe(p).Pins())
-    names += pin->GetName().str() + ",";
+  for (const ZavU::PinRef& pin : PartitionProbe(p).Pins()) names += pin->GetName().str() + ",";
   return names;
 }
 
@@ -81,7 +77,7 @@ TEST_F(PartitionXml, AttributesAndKeywords) {
     ASSERT_EQ(Read(p, std::string("<Partition ") + c.before + "/>"), 1);
     CapturingSink sink;
     EXPECT_EQ(Read(p, std::string("<Partition ") + c.attributes + "/>"), 1) << c.attributes;
-    ZoreTest::PartitionProbe own(p);
+    PartitionProbe own(p);
     const std::string state = std::string(own.IsImport() ? "1|" : "0|") +
                               own.ImportLocation().str() + "|" + own.BoundaryOpt().str() + "|" +
                               own.ImportTag().str() + (p->IsReconfigurable() ? "|1|" : "|0|") +
@@ -102,13 +98,13 @@ TEST_F(PartitionXml, PreserveDefaultsByRootnessAndIsStored) {
   EXPECT_EQ(Read(root, R"(<Partition State="implement"/>)"), 1);
   EXPECT_TRUE(root.As<ZavU::IXPartition>()->IsXmlDefined());
   EXPECT_EQ(root->GetTrait("preserve").str(), "routing");
-  EXPECT_EQ(ZoreTest::PartitionProbe(root).Traits().count("preserve"), 1u);
+  EXPECT_EQ(PartitionProbe(root).Traits().count("preserve"), 1u);
   EXPECT_THROW(Read(root, R"(<Partition State="implement" Preserve="inherit"/>)"), Port::Exception);
 }
 
 TEST_F(PartitionXml, IllegalPreserveThrowsWithEarlierStepsApplied) {
   auto p = NewPartition();
-  ZoreTest::PartitionProbe own(p);
+  PartitionProbe own(p);
   Read(p, R"(<Partition State="implement" Reconfigurable="true" ReconfigModuleName="kept"
              Isolated="true"/>)");
   EXPECT_THROW(Read(p, R"(<Partition State="import" ImportLocation="../x" Preserve="Routing"
@@ -170,7 +166,7 @@ TEST_F(PartitionXml, PinsInDocumentOrderUntilOneIsRefused) {
       EXPECT_EQ(m.fatalCode, m.severity == Port_Severity::Fatal ? 2 : 0);
     }
     EXPECT_EQ(PinNames(p), c.kept) << c.pins;
-    EXPECT_EQ(ZoreTest::PinProbe(ZoreTest::PartitionProbe(p).Pins()[0]).Site().str(), "");
+    EXPECT_EQ(PinProbe(PartitionProbe(p).Pins()[0]).Site().str(), "");
     EXPECT_TRUE(p->FindPartitionPin("a")) << "read pins are found";
   }
 }
@@ -179,7 +175,7 @@ TEST_F(PartitionXml, PinsReplacedByARecordLoadAreNoDuplicates) {
   auto p = NewPartition();
   ASSERT_EQ(p->AddPartitionPin("old"), 1);
   ASSERT_TRUE(p->FindPartitionPin("old"));
-  ZoreTest::StoredState stored;
+  StoredState stored;
   stored.pins = {"clk"};
   stored.LoadInto(p.get());
   CapturingSink sink;

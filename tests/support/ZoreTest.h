@@ -54,8 +54,11 @@ class CapturingSink : public Port_MsgSink {
 
 const char* SeverityName(Port_Severity severity);
 
+using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using Strings = std::vector<std::string>;
+
 /// New components, holding the test's reference.
-inline CommonI::RefCountPtr<ZavU::IPartition> NewPartition() {
+inline PartitionRef NewPartition() {
   return CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
 }
 inline CommonI::RefCountPtr<ZavU::IPartitionPin> NewPin() {
