@@ -77,12 +77,9 @@ class PartitionIterator final : public Dpm::IPartitionIterator, public HeapCount
 };
 
 /// Answers only the root interfaces: a component of another kind that a
-/// registry hands back for the pin class. Freed by its last reference.
-class NotAPin final : public ZoreTest::SelfCounted {
+/// registry hands back for the pin class.
+class NotAPin final : public HeapCounted {
  public:
-  static inline int live = 0;
-  NotAPin() { ++live; }
-  ~NotAPin() override { --live; }
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     return iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID ? this : nullptr;
   }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "Partition/FakeServices.h"
-#include "Partition/StoredState.h"
 #include "Port/Exception.h"
 #include "ZavU/IXPartition.h"
 #include "support/Probe.h"
@@ -128,6 +127,8 @@ TEST_F(PartitionXml, PinsTheRegistryCannotMakeAreSkipped) {
   EXPECT_EQ(PinNames(p), "");
 }
 
+// An unknown child of Pins, and the Site attribute without the pin check:
+// tests/hdpart/cases/library_faults and pin_check.
 TEST_F(PartitionXml, PinsInDocumentOrderUntilOneIsRefused) {
   struct Case {
     std::uint32_t checkFlag;
@@ -141,8 +142,6 @@ TEST_F(PartitionXml, PinsInDocumentOrderUntilOneIsRefused) {
        R"(<!--c--><Pin Name="a"/> text <Pin Name="b"/><?pi?></Pins><Other><Pin Name="x"/></Other>)"
        R"(<Pins/><Pins><Pin Name="c"/>)",
        "", "a,b,c,d,"},
-      {1, R"(<Pin Name="a"/><Port Name="b"/><Pin Name="c"/>)",
-       "FATAL: Unexpected node Port under the Pins element.\n", "a,"},
       {1, R"(<Pin Name="a"/><Pin/><Pin Name="c"/>)", "FATAL: Missing pin Name attribute.\n", "a,"},
       {1, R"(<Pin Name="a"/><Pin Name=""/>)", "FATAL: Missing pin Name attribute.\n", "a,"},
       // Names differing in case are different pins.
@@ -153,7 +152,6 @@ TEST_F(PartitionXml, PinsInDocumentOrderUntilOneIsRefused) {
        "ERROR: The \"Site\" attribute on Partition pins is no longer supported.  Please correct "
        "the xpartition.pxml file.\n",
        "a,"},
-      {0, R"(<Pin Name="a" Site="S1"/><Pin Name="b"/>)", "", "a,b,d,"},
   };
   for (const Case& c : cases) {
     auto p = NewPartition();
@@ -169,19 +167,6 @@ TEST_F(PartitionXml, PinsInDocumentOrderUntilOneIsRefused) {
     EXPECT_EQ(PinProbe(PartitionProbe(p).Pins()[0]).Site().str(), "");
     EXPECT_TRUE(p->FindPartitionPin("a")) << "read pins are found";
   }
-}
-
-TEST_F(PartitionXml, PinsReplacedByARecordLoadAreNoDuplicates) {
-  auto p = NewPartition();
-  ASSERT_EQ(p->AddPartitionPin("old"), 1);
-  ASSERT_TRUE(p->FindPartitionPin("old"));
-  StoredState stored;
-  stored.pins = {"clk"};
-  stored.LoadInto(p.get());
-  CapturingSink sink;
-  EXPECT_EQ(Read(p, WithPins(R"(<Pin Name="old"/><Pin Name="clk"/><Pin Name="rst"/>)")), 0);
-  EXPECT_EQ(sink.All(), Strings{"ERROR: Duplicate Partition Pin names <clk>.\n"});
-  EXPECT_EQ(PinNames(p), "clk,old,");
 }
 
 constexpr const char* kHostPart = "<Partition Name=\"/top/u1\" ";
@@ -212,12 +197,6 @@ TEST_F(PartitionXml, WrittenAttributesFollowWhatWasReadAndReadBackAlike) {
       // The location follows the import state.
       {false, R"(State="implement" ImportLocation="../export")",
        R"(State="implement" ImportLocation="NONE" >)"},
-      // Every optional attribute, in order.
-      {false,
-       R"(ReconfigModuleName="rm_a" Reconfigurable="true" Preserve="placement" Isolated="true" )"
-       R"(ImportTag="v3" BoundaryOpt="all" ImportLocation="../exp" State="import")",
-       R"(State="import" ImportLocation="../exp" BoundaryOpt="all" ImportTag="v3" )"
-       R"(Isolated="true" Preserve="placement" Reconfigurable="true" ReconfigModuleName="rm_a" >)"},
       // A reconfigurable partition writes its module name even when empty;
       // another never writes one.
       {false, R"(State="implement" Reconfigurable="true")",
