@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include "ZavU/IXPartition.h"
-#include "framework/LiveObjects.h"
 #include "support/ZoreTest.h"
 
 namespace {
@@ -35,23 +34,6 @@ TEST_F(PartitionBasics, FlagsNamesAndPathsAsSetAndAsFresh) {
   x->SetXmlDefined(true);
   EXPECT_EQ(p->SetQnlFile("out/top.qnl"), 1);
   EXPECT_EQ(p->GetQnlFile().str(), std::string(cwd) + "/out/top.qnl");
-}
-
-TEST_F(PartitionBasics, DestructionTracesThenDropsItsPins) {
-  ZavU::PinRef kept;
-  CapturingSink sink;
-  {
-    auto p = NewPartition();
-    ASSERT_EQ(p->AddPartitionPin("held"), 1);
-    ASSERT_EQ(p->AddPartitionPin("dropped"), 1);
-    kept = p->FindPartitionPin("held");
-    const int live = ZorE::LiveComponents();
-    p.Reset();
-    EXPECT_EQ(ZorE::LiveComponents(), live - 2) << "the partition and the pin held nowhere else";
-  }
-  EXPECT_EQ(sink.Texts(Port_Severity::Debug), (Strings{"In ZorE::Partition::~Partition\n",
-                                                       "In ZorE::PartitionPin::~PartitionPin\n"}));
-  EXPECT_EQ(RefCount(kept.get()), 1) << "a pin held elsewhere lives on";
 }
 
 TEST_F(PartitionBasics, IpFileListsAreSnapshotsThatForwardToTheirPartition) {

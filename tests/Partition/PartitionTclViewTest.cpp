@@ -136,9 +136,7 @@ class PartitionTclView : public FakeServices::FakeServicesTest {
     StoredState state;
     state.name = "u1";
     state.hierarchicalName = "top/u1";
-    state.reconfigurable = true;
-    state.traits = {
-        {"dependency_management_mode", "strict"}, {"fleetmatch", "yes"}, {"preserve", "routing"}};
+    state.traits = {{"preserve", "routing"}};
     state.LoadInto(p.get());
     LinkProject(p.get(), &project);
     return p;

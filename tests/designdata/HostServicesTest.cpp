@@ -5,9 +5,7 @@
 // loaded once, at the first lookup that needs it.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -17,6 +15,7 @@
 #include "ZavU/IReconfigAssocInfo.h"
 #include "persist/Checksum.h"
 #include "persist/ProjectFile.h"
+#include "portability/TestSupport.h"
 #include "project/Configuration.h"
 #include "project/CurrentProject.h"
 #include "project/DesignProject.h"
@@ -90,16 +89,10 @@ bool SaverRegistered() {
 
 class HostServices : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char name[] = "/tmp/host-services.XXXXXX";
-    ASSERT_TRUE(mkdtemp(name));
-    m_dir = name;
-    std::ofstream(m_dir + "/design.pxml") << kDescription;
-  }
+  void SetUp() override { std::ofstream(m_dir + "/design.pxml") << kDescription; }
   void TearDown() override {
     EXPECT_EQ(HostProject::LiveObjects(), 0) << "a host object leaked";
     CitP::Factory::Shutdown();  // the next test starts with an empty registry
-    std::filesystem::remove_all(m_dir);
   }
   /// A new partition named `name`, added under `parent` in the open design.
   static CommonI::RefCountPtr<ZavU::IPartition> Probe(HostSession::Session& session,
@@ -124,7 +117,8 @@ class HostServices : public ::testing::Test {
       EXPECT_EQ(location.str(), *expected ? expected : m_dir);
     }
   }
-  std::string m_dir;
+  porttest::ScopedTempDir m_tmp;
+  const std::string m_dir = m_tmp.path();
 };
 
 TEST_F(HostServices, BothRoutesGiveTheSameModulesAndLocations) {
