@@ -67,7 +67,7 @@ inline CommonI::RefCountPtr<ZavU::IPartitionPin> NewPin() {
 }
 
 /// Links `p` to `project` as a host does (the caller keeps its reference;
-/// null unlinks).
+/// null unlinks); the link is accepted.
 void LinkProject(ZavU::IPartition* p, Dpm::IHDProject* project);
 /// Links `p` to `parent` as a host does.
 void LinkParent(ZavU::IPartition* p, ZavU::IPartition* parent);
