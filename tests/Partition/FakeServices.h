@@ -1,14 +1,9 @@
 // Light stand-ins for the host's project services, to reach the branches of
-// the partition library that depend on what the host answers: no current
-// project, a project without the partial-reconfiguration interface or in
-// that flow, a project without an enumeration, a module manager without the
-// module, no solution helper at all.
-//
-// Stack fakes (Project, ModuleManager, Module) are owned by the test: they
-// count the references others take and check at their end that every one
-// was dropped. Heap fakes (services, iterators) are freed by their last
-// Release and counted by LiveFakes(). The two service classes are registered
-// once; Settings() says what they do.
+// the partition library that depend on what the host answers. Stack fakes
+// (Project, ModuleManager, Module) belong to the test and check at their end
+// that every reference taken was dropped; heap fakes (services, iterators)
+// are freed by their last Release and counted in g_liveFakes. The two
+// service classes are registered once; Settings() says what they do.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,7 +23,7 @@ extern "C" void InstFactoryEntry();
 
 namespace FakeServices {
 
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using ZoreTest::PartitionRef;
 
 /// Stores `value` in the caller's `out`: status 1.
 template <class Out, class Value>
@@ -55,11 +50,8 @@ class StackCounted : public CommonI::IRefCount, public Prjrep::IRefCount {
   int refs = 0;
 };
 
-/// Heap fakes alive now.
+/// A heap fake freed by its last Release, counted in g_liveFakes.
 inline int g_liveFakes = 0;
-inline int LiveFakes() { return g_liveFakes; }
-
-/// A heap fake freed by its last Release, counted by LiveFakes().
 class HeapCounted : public ZoreTest::SelfCounted {
  public:
   HeapCounted() { ++g_liveFakes; }
@@ -85,12 +77,9 @@ class PartitionIterator final : public Dpm::IPartitionIterator, public HeapCount
 };
 
 /// Answers only the root interfaces: a component of another kind that a
-/// registry hands back for the pin class. Freed by its last reference.
-class NotAPin final : public ZoreTest::SelfCounted {
+/// registry hands back for the pin class.
+class NotAPin final : public HeapCounted {
  public:
-  static inline int live = 0;
-  NotAPin() { ++live; }
-  ~NotAPin() override { --live; }
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     return iid == CommonI::IRefCount::kIID || iid == CitI::IInterface::kIID ? this : nullptr;
   }
@@ -125,13 +114,11 @@ class ModuleManager final : public Dpm::IPRModuleManager, public StackCounted {
     return 1;
   }
   CitI::Status FindModule(const Port::StringBase& hierarchicalName, Dpm::IPRModule*& out) override {
-    asked.push_back(hierarchicalName.str());
     return HandOut(out, hierarchicalName.str() == moduleOf ? module : nullptr);
   }
 
   Module* module = nullptr;  // the module of the partition `moduleOf`
   std::string moduleOf;
-  std::vector<std::string> asked;  // names passed to FindModule
   std::vector<Dpm::IPRModule*> released;
 };
 
@@ -157,9 +144,8 @@ class Project final : public Dpm::IHDProject,
     out = enumerates ? new PartitionIterator(partitions) : nullptr;
     return out ? 1 : 0;
   }
-  CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition* partition) override {
-    parentAskedFor.push_back(partition);
-    return Answer(out, PartitionRef(parent).Detach());
+  CitI::Status GetParentPartition(ZavU::IPartition*& out, ZavU::IPartition*) override {
+    return Answer(out, nullptr);
   }
   CitI::Status GetChildPartitions(Dpm::IPartitionIterator*& out, ZavU::IPartition*) override {
     return Answer(out, new PartitionIterator({}));
@@ -169,7 +155,7 @@ class Project final : public Dpm::IHDProject,
                           Port::StringBase& reason) override {
     upToDateAsked.push_back(name.str() + "/" + std::to_string(synthesis));
     reason = "sources changed";
-    return upToDateStatus;
+    return 2;  // up to date
   }
 
   std::string location = "/fake/project";
@@ -177,21 +163,17 @@ class Project final : public Dpm::IHDProject,
   bool inPRFlow = false;
   bool enumerates = true;  // operation 20 yields an iterator
   std::vector<PartitionRef> partitions;
-  PartitionRef parent;  // what operation 24 answers
-  std::vector<ZavU::IPartition*> parentAskedFor;
   // What the Tcl view asks: the partition's entry (its children are none),
-  // whether it is up to date (status 2: yes).
+  // whether it is up to date.
   CitI::IInterface* entry = nullptr;
   bool upToDate = true;  // answers Dpm::IUpToDate
-  std::int32_t upToDateStatus = 2;
   std::vector<std::string> upToDateAsked;
 };
 
 /// What the registered fake service classes do; reset before every test.
 struct ServiceSettings {
   bool currentProjectCreatable = false;
-  bool currentProjectAnswers = true;   // the service answers Dpm::ICurrentProject
-  Dpm::IHDProject* current = nullptr;  // what operation 7 yields; none: status 0
+  bool currentProjectAnswers = true;  // the service answers Dpm::ICurrentProject
   int currentProjectCalls = 0;
 
   bool helperCreatable = false;
@@ -218,7 +200,8 @@ class Service final : public Dpm::ICurrentProject,
   }
   CitI::Status GetCurrentProject(Dpm::IHDProject*& out, const Port::StringBase&) override {
     ++Settings().currentProjectCalls;
-    return HandOut(out, Settings().current);
+    out = nullptr;  // none is current
+    return 0;
   }
   CitI::Status GetModuleManager(Dpm::IHDProject* project, std::int32_t,
                                 CitI::IInterface*& out) override {
@@ -263,6 +246,12 @@ inline void RestoreRegistry() {
   ServiceFactory::Register();
 }
 
+/// The registry emptied for a scope (nothing can be created), then restored.
+struct EmptiedRegistry {
+  EmptiedRegistry() { CitP::Factory::Shutdown(); }
+  ~EmptiedRegistry() { RestoreRegistry(); }
+};
+
 /// A fixture base: the services reset before each test; no component and no
 /// heap fake alive after it.
 class FakeServicesTest : public ZoreTest::LeakCheckedTest {
@@ -276,7 +265,7 @@ class FakeServicesTest : public ZoreTest::LeakCheckedTest {
   }
   void TearDown() override {
     Settings() = ServiceSettings();
-    EXPECT_EQ(LiveFakes(), 0) << "a fake service object leaked";
+    EXPECT_EQ(g_liveFakes, 0) << "a fake service object leaked";
     LeakCheckedTest::TearDown();
   }
 };

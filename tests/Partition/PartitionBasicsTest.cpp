@@ -4,16 +4,13 @@
 #include <unistd.h>
 
 #include "ZavU/IXPartition.h"
-#include "framework/LiveObjects.h"
 #include "support/ZoreTest.h"
 
 namespace {
 
-using ZoreTest::Drain;
-using ZoreTest::NewPartition;
-using Strings = std::vector<std::string>;
+using namespace ZoreTest;
 
-class PartitionBasics : public ZoreTest::LeakCheckedTest {};
+class PartitionBasics : public LeakCheckedTest {};
 
 TEST_F(PartitionBasics, FlagsNamesAndPathsAsSetAndAsFresh) {
   auto p = NewPartition();
@@ -39,23 +36,6 @@ TEST_F(PartitionBasics, FlagsNamesAndPathsAsSetAndAsFresh) {
   EXPECT_EQ(p->GetQnlFile().str(), std::string(cwd) + "/out/top.qnl");
 }
 
-TEST_F(PartitionBasics, DestructionTracesThenDropsItsPins) {
-  ZavU::PinRef kept;
-  ZoreTest::CapturingSink sink;
-  {
-    auto p = NewPartition();
-    ASSERT_EQ(p->AddPartitionPin("held"), 1);
-    ASSERT_EQ(p->AddPartitionPin("dropped"), 1);
-    kept = p->FindPartitionPin("held");
-    const int live = ZorE::LiveComponents();
-    p.Reset();
-    EXPECT_EQ(ZorE::LiveComponents(), live - 2) << "the partition and the pin held nowhere else";
-  }
-  EXPECT_EQ(sink.Texts(Port_Severity::Debug), (Strings{"In ZorE::Partition::~Partition\n",
-                                                       "In ZorE::PartitionPin::~PartitionPin\n"}));
-  EXPECT_EQ(ZoreTest::RefCount(kept.get()), 1) << "a pin held elsewhere lives on";
-}
-
 TEST_F(PartitionBasics, IpFileListsAreSnapshotsThatForwardToTheirPartition) {
   auto p = NewPartition();
   Dpm::IStringIterator* empty = p->GetIPFileNames();
@@ -69,7 +49,7 @@ TEST_F(PartitionBasics, IpFileListsAreSnapshotsThatForwardToTheirPartition) {
   list->First();
   EXPECT_EQ(list->CurrentItem()->QueryInterface(Port::XUID(ZavU::IPartition::kIID)), p.get());
   CommonI::AddRefTo(list);
-  EXPECT_EQ(ZoreTest::RefCount(p.get()), 2) << "a reference taken through the list";
+  EXPECT_EQ(RefCount(p.get()), 2) << "a reference taken through the list";
   CommonI::ReleaseFrom(list);
   EXPECT_EQ(p->ClearIPFileNames(), 1);
   EXPECT_EQ(Drain(p->GetIPFileNames()), Strings{});

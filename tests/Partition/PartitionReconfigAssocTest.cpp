@@ -13,17 +13,17 @@
 
 namespace {
 
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using namespace ZoreTest;
 using ReconfigAssoc = FakeServices::FakeServicesTest;
 
 /// A partition named `name` under `parent` (may be empty).
 PartitionRef Make(const char* name, const PartitionRef& parent, bool reconfigurable = false) {
-  PartitionRef p = ZoreTest::NewPartition();
-  ZoreTest::StoredState state;
+  PartitionRef p = NewPartition();
+  StoredState state;
   state.name = state.hierarchicalName = name;
   state.reconfigurable = reconfigurable;
   state.LoadInto(p.get());
-  ZoreTest::LinkParent(p.get(), parent.get());
+  LinkParent(p.get(), parent.get());
   return p;
 }
 
@@ -73,15 +73,15 @@ TEST_F(ReconfigAssoc, TheNearestReconfigurableAncestorOrTheBranchTopDecides) {
   // Parent links that loop end the walk instead of hanging it.
   PartitionRef x = Make("x", nullptr);
   PartitionRef y = Make("y", x);
-  ZoreTest::LinkParent(x.get(), y.get());
+  LinkParent(x.get(), y.get());
   EXPECT_EQ(Association(x).substr(1), ":S");
 
   // An association replaces the one the caller held.
-  const int before = ZoreTest::RefCount(a.get());
+  const int before = RefCount(a.get());
   CitI::IInterface* assoc = nullptr;
   EXPECT_TRUE(Info(b)->GetReconfigAssociation(assoc));
   EXPECT_TRUE(Info(b)->GetReconfigAssociation(assoc));
-  EXPECT_EQ(ZoreTest::RefCount(a.get()), before + 1);
+  EXPECT_EQ(RefCount(a.get()), before + 1);
   CommonI::ReleaseFrom(assoc);
 }
 
@@ -90,7 +90,7 @@ TEST_F(ReconfigAssoc, WithoutAConfigurationOnlyTheDescriptionNamesAModule) {
   PartitionRef p = Make("p", nullptr, true);
   EXPECT_EQ(Module(p), "-|-") << "no design project";
   FakeServices::Project project;  // without helper and repository services
-  ZoreTest::LinkProject(p.get(), &project);
+  LinkProject(p.get(), &project);
   EXPECT_EQ(Module(p), "-|-/fake/project") << "false, with the design project's location";
   p.As<ZavU::IXPartition>()->SetXmlDefined(true);
   const int calls = FakeServices::Settings().currentProjectCalls;
@@ -100,7 +100,7 @@ TEST_F(ReconfigAssoc, WithoutAConfigurationOnlyTheDescriptionNamesAModule) {
   EXPECT_EQ(FakeServices::Settings().currentProjectCalls, calls);
   EXPECT_FALSE(Info(p)->GetReconfigModuleName(nullptr));
   EXPECT_FALSE(Info(p)->GetReconfigModuleProjectLocation(nullptr));
-  ZoreTest::LinkProject(p.get(), nullptr);
+  LinkProject(p.get(), nullptr);
 }
 
 }  // namespace

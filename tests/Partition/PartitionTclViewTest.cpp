@@ -17,10 +17,8 @@
 
 namespace {
 
-using ZoreTest::NewPartition;
-using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using namespace ZoreTest;
 using Held = CommonI::RefCountPtr<CitI::IInterface>;
-using Strings = std::vector<std::string>;
 using namespace Tcltask;
 
 /// One fake class: objects it may still make (-1 without limit), and how
@@ -38,7 +36,6 @@ struct TclSettings {
   ZavU::IPartition* helperPartition = nullptr;
   CitI::IInterface* helperProject = nullptr;
 } g_tcl;
-int g_liveFakes = 0;
 
 /// A Tcl helper object of any kind: answers only the interface `role` it was
 /// made for, and records what it was given.
@@ -47,10 +44,9 @@ class TclObject final : public ITclPropertyRegistry,
                         public ITclCollection,
                         public ITclCollectionResult,
                         public ZavU::IPartitionHelper,
-                        public ZoreTest::SelfCounted {
+                        public FakeServices::HeapCounted {
  public:
-  explicit TclObject(const Port::XUID& role) : role(role) { ++g_liveFakes; }
-  ~TclObject() override { --g_liveFakes; }
+  explicit TclObject(const Port::XUID& role) : role(role) {}
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     return As<ITclPropertyRegistry, ITclPropertyValue, ITclCollection, ITclCollectionResult,
               ZavU::IPartitionHelper>(iid);
@@ -58,7 +54,7 @@ class TclObject final : public ITclPropertyRegistry,
   template <class... I>
   CitI::IInterface* As(const Port::XUID& iid) {
     CitI::IInterface* found = nullptr;
-    (void)((role == I::kIID && (found = ZoreTest::AnswerAs<I>(this, iid))) || ...);
+    (void)((role == I::kIID && (found = AnswerAs<I>(this, iid))) || ...);
     return found;
   }
   CitI::Status RegisterProperty(const Port::StringBase& name) override {
@@ -99,7 +95,7 @@ class TclObject final : public ITclPropertyRegistry,
 class TclFactory final : public CitI::IFactory, public FakeServices::StackCounted {
  public:
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
-    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
+    return AnswerAs<CitI::IFactory>(this, iid);
   }
   CitI::IInterface* CreateInstance(const Port::XUID& classXuid) override {
     for (const auto& [cls, fake, role] : kClasses) {
@@ -130,7 +126,6 @@ class PartitionTclView : public FakeServices::FakeServicesTest {
   }
   void TearDown() override {
     FakeServices::RestoreRegistry();  // drops the fake Tcl classes
-    EXPECT_EQ(g_liveFakes, 0) << "a fake Tcl object leaked";
     FakeServicesTest::TearDown();
   }
 
@@ -138,14 +133,12 @@ class PartitionTclView : public FakeServices::FakeServicesTest {
   /// the test's project.
   PartitionRef Linked() {
     PartitionRef p = NewPartition();
-    ZoreTest::StoredState state;
+    StoredState state;
     state.name = "u1";
     state.hierarchicalName = "top/u1";
-    state.reconfigurable = true;
-    state.traits = {
-        {"dependency_management_mode", "strict"}, {"fleetmatch", "yes"}, {"preserve", "routing"}};
+    state.traits = {{"preserve", "routing"}};
     state.LoadInto(p.get());
-    ZoreTest::LinkProject(p.get(), &project);
+    LinkProject(p.get(), &project);
     return p;
   }
 
@@ -178,15 +171,13 @@ TEST_F(PartitionTclView, ValueObjectsAreReusedAndTheRegistryAnswersQueries) {
   p->SetHierarchicalName("u1");
   EXPECT_EQ(View(p).GetIdentifier().str(), "partition:u1");
   EXPECT_FALSE(Ask(p, "name")) << "without a project nothing is produced";
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 13u) << "but the map is built";
+  EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 13u) << "but the map is built";
 
   p = Linked();
-  ZoreTest::CapturingSink sink;
-  EXPECT_EQ(Shown(p, "up_to_date_synthesis"), "string:true");
-  project.upToDateStatus = 1;
-  EXPECT_EQ(Shown(p, "up_to_date_implementation"), "string:false");
-  EXPECT_EQ(project.upToDateAsked, (Strings{"u1/1", "u1/0"})) << "the simple name and the flag";
-  EXPECT_EQ(sink.Texts(Port_Severity::Debug), Strings(2, "Reason : sources changed\n"));
+  CapturingSink sink;
+  EXPECT_EQ(Shown(p, "up_to_date_implementation"), "string:true");
+  EXPECT_EQ(project.upToDateAsked, Strings{"u1/0"}) << "the simple name and the flag";
+  EXPECT_EQ(sink.Texts(Port_Severity::Debug), Strings{"Reason : sources changed\n"});
   EXPECT_EQ(Shown(p, "preserve_effective"), "string:effective preserve");
   EXPECT_EQ(g_tcl.helperPartition, p.get());
   EXPECT_EQ(g_tcl.helperProject, static_cast<Dpm::IHDProjectData*>(&project));
@@ -196,7 +187,7 @@ TEST_F(PartitionTclView, ValueObjectsAreReusedAndTheRegistryAnswersQueries) {
     Held second = Ask(p, "full_name");
     EXPECT_EQ(first.get(), second.get());
     EXPECT_EQ(Seen(first), "string:top/u2") << "the second request overwrote the value";
-    EXPECT_EQ(ZoreTest::RefCount(first.get()), 3) << "the partition's and the two requests'";
+    EXPECT_EQ(RefCount(first.get()), 3) << "the partition's and the two requests'";
   }
   int query = 0;
   auto* marker = reinterpret_cast<CitI::IInterface*>(&query);
@@ -235,7 +226,7 @@ TEST_F(PartitionTclView, MissingServicesRefuseTheRequest) {
     project.upToDate = g_tcl.collectionResults = true;
     g_tcl.helper.left = g_tcl.collection.left = -1;
   }
-  EXPECT_EQ(Seen(Held(ZoreTest::PartitionProbe(p).TclValue("fleetmatch_effective"))),
+  EXPECT_EQ(Seen(Held(PartitionProbe(p).TclValue("fleetmatch_effective"))),
             "string:effective fleetmatch")
       << "a refused request leaves the value as it was";
 }
@@ -246,7 +237,7 @@ TEST_F(PartitionTclView, MissingHelperClassesLeaveNoProperties) {
   EXPECT_EQ(Shown(p, "name"), "refused");
   EXPECT_EQ(View(p).QueryProperties(nullptr), 0);
   EXPECT_EQ(g_tcl.registry.attempts, 4) << "each call tries, loads the library and tries again";
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 0u);
+  EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 0u);
 
   // The value class runs out after three objects: the fourth row is
   // registered, and it and every later row get no entry.
@@ -255,7 +246,7 @@ TEST_F(PartitionTclView, MissingHelperClassesLeaveNoProperties) {
   EXPECT_EQ(Shown(p, "preserve"), "string:routing");
   EXPECT_EQ(g_tcl.registered, (Strings{"name", "full_name", "preserve", "preserve_effective"}));
   EXPECT_EQ(g_tcl.value.attempts, 5);
-  EXPECT_EQ(ZoreTest::PartitionProbe(p).TclPropertyCount(), 3u);
+  EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 3u);
   EXPECT_EQ(Shown(p, "preserve_effective"), "refused");
   EXPECT_EQ(g_tcl.registry.attempts, 5) << "the registry, once created, is kept";
 }

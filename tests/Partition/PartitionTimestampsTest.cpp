@@ -14,16 +14,14 @@
 
 namespace {
 
-using ZoreTest::CapturingSink;
-using ZoreTest::NewPartition;
-using Strings = std::vector<std::string>;
+using namespace ZoreTest;
 using Times = std::array<Port::Time, 5>;
 using namespace ZavU;
 
-class PartitionTimestamps : public ZoreTest::LeakCheckedTest {};
+class PartitionTimestamps : public LeakCheckedTest {};
 
 /// The forced tasks, by key.
-Strings Forced(const ZoreTest::PartitionProbe& p) {
+Strings Forced(const PartitionProbe& p) {
   Strings keys;
   for (const auto& [key, forced] : p.ForceFlags()) keys.push_back(key.str() + (forced ? "" : "=0"));
   return keys;
@@ -31,7 +29,7 @@ Strings Forced(const ZoreTest::PartitionProbe& p) {
 
 TEST_F(PartitionTimestamps, ANewSynthesisOlderThanTheExpandedViewForcesTranslate) {
   auto p = NewPartition();
-  ZoreTest::PartitionProbe own(p);
+  PartitionProbe own(p);
   // Neither time set: only a time below -1 is older than the unset view.
   EXPECT_EQ(p->SetTimestamp(SYNTHESIS, 0), 1);
   EXPECT_FALSE(p->GetForceTask(TRANSLATE));
@@ -53,7 +51,7 @@ TEST_F(PartitionTimestamps, ANewSynthesisOlderThanTheExpandedViewForcesTranslate
 
 TEST_F(PartitionTimestamps, ForcedTasksAndWhichViewClearsThem) {
   auto p = NewPartition();
-  ZoreTest::PartitionProbe own(p);
+  PartitionProbe own(p);
   EXPECT_EQ(p->ForceTask(PLACEMENT, false), 1) << "unforcing a task that is not forced";
   for (TaskID t : {LOM, TRANSLATE, PLACEMENT}) EXPECT_EQ(p->ForceTask(t, true), 1);
   EXPECT_EQ(Forced(own), (Strings{"FF_LOM", "FF_PLACEMENT", "FF_TRANSLATE"}));
@@ -72,7 +70,7 @@ TEST_F(PartitionTimestamps, RecordsKeepWhatTheyAreGivenAndFilesAreMadeAbsolute) 
   auto p = NewPartition();
   auto times = p.As<IPartitionTimeTracking>();
   auto files = p.As<IPartitionFileTracking>();
-  ZoreTest::PartitionProbe own(p);
+  PartitionProbe own(p);
   EXPECT_EQ(p->ClearChildModifiedTimestamp(), 1) << "clearing what is not set";
   EXPECT_EQ(p->GetChildModifiedTimestamp(), -1);
   EXPECT_EQ(p->SetChildModifiedTimestamp(1234), 1);
@@ -107,9 +105,9 @@ TEST_F(PartitionTimestamps, BadViewsTasksAndStatesAreReportedAndTouchNothing) {
   auto p = NewPartition();
   auto t = p.As<IPartitionTimeTracking>();
   auto f = p.As<IPartitionFileTracking>();
-  ZoreTest::PartitionProbe own(p);
+  PartitionProbe own(p);
   // What an older project file may hold under the bare keys is not read.
-  ZoreTest::StoredState older;
+  StoredState older;
   older.timestamps = {{"TS", 77}};
   older.forced = {"FF_"};
   older.LoadInto(p.get());

@@ -5,9 +5,7 @@
 // loaded once, at the first lookup that needs it.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -17,6 +15,7 @@
 #include "ZavU/IReconfigAssocInfo.h"
 #include "persist/Checksum.h"
 #include "persist/ProjectFile.h"
+#include "portability/TestSupport.h"
 #include "project/Configuration.h"
 #include "project/CurrentProject.h"
 #include "project/DesignProject.h"
@@ -90,16 +89,10 @@ bool SaverRegistered() {
 
 class HostServices : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char name[] = "/tmp/host-services.XXXXXX";
-    ASSERT_TRUE(mkdtemp(name));
-    m_dir = name;
-    std::ofstream(m_dir + "/design.pxml") << kDescription;
-  }
+  void SetUp() override { std::ofstream(m_dir + "/design.pxml") << kDescription; }
   void TearDown() override {
     EXPECT_EQ(HostProject::LiveObjects(), 0) << "a host object leaked";
     CitP::Factory::Shutdown();  // the next test starts with an empty registry
-    std::filesystem::remove_all(m_dir);
   }
   /// A new partition named `name`, added under `parent` in the open design.
   static CommonI::RefCountPtr<ZavU::IPartition> Probe(HostSession::Session& session,
@@ -124,7 +117,8 @@ class HostServices : public ::testing::Test {
       EXPECT_EQ(location.str(), *expected ? expected : m_dir);
     }
   }
-  std::string m_dir;
+  porttest::ScopedTempDir m_tmp;
+  const std::string m_dir = m_tmp.path();
 };
 
 TEST_F(HostServices, BothRoutesGiveTheSameModulesAndLocations) {
@@ -142,10 +136,13 @@ TEST_F(HostServices, BothRoutesGiveTheSameModulesAndLocations) {
   ASSERT_TRUE(session.Open(m_dir + "/design.pxml"));
   ASSERT_TRUE(session.Save(m_dir + "/design.prj"));
   ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
+  EXPECT_FALSE(SaverRegistered()) << "loaded at the first lookup that needs it";
+  const int entries = SaverEntries();
   // The project file's design answers none: route 2, through the repository.
   EXPECT_EQ(HostProject::CurrentProject()->GetHelper(), nullptr);
   ExpectRows(session, "project file");
   EXPECT_TRUE(SaverRegistered());
+  EXPECT_EQ(SaverEntries(), entries + 1) << "entered once for all the lookups";
 
   // The module's location is written back with the description.
   std::string text;
@@ -161,43 +158,6 @@ TEST_F(HostServices, FormatOneFileGivesItsReconfigurablePartitionsAsModules) {
   MakeFormatOne(m_dir + "/design.prj");
   ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
   ExpectRows(session, "format 1", true);
-}
-
-TEST_F(HostServices, DesignDataHandsOutTheConfigurationAndItsElements) {
-  auto data = HostProject::DesignData::Create(
-      "/work/p", {{"/top/a", "alpha", ""}, {"/top/b", "beta", "/other"}});
-  CitI::IInterface* none = static_cast<IDesignDataLookup*>(data.get());
-  EXPECT_EQ(data->Lookup("configuration", none), 0) << "the name is exact";
-  EXPECT_EQ(none, nullptr);
-  Prjrep::AutoRelease<CitI::IInterface> object;
-  ASSERT_EQ(data->Lookup("Configuration", object.Out()), 1);
-  Prjrep::AutoRelease<Dpm::IConfigurationElementIterator> elements;
-  ASSERT_EQ(CitI::QueryAs<Dpm::IConfiguration>(object.get())->GetElements(elements.Out()), 1);
-  // static flag, PR module, module name, project location (and its status)
-  std::vector<std::string> seen;
-  for (elements->First(); !elements->IsDone(); elements->Next()) {
-    Dpm::IConfigurationElement* element = elements->GetCurrent();
-    bool isStatic = false;
-    Prjrep::AutoRelease<Dpm::IPRModule> prModule;
-    Prjrep::AutoRelease<CitI::IInterface> module;
-    element->GetStaticLogic(isStatic);
-    Port::StringBase prName, name, location;
-    if (element->GetPRModule(prModule.Out()) == 1) prModule->GetName(prName);
-    ASSERT_EQ(element->GetModule(module.Out()), 1);
-    CitI::QueryAs<Prjrep::IName>(module.get())->GetName(name);
-    Prjrep::AutoRelease<Dpm::IProject> project;
-    if (auto* reference = CitI::QueryAs<Dpm::IProjectCompReference>(module.get())) {
-      EXPECT_EQ(reference->GetProject(project.Out()), 1);
-    } else {
-      project.Share(CitI::QueryAs<Dpm::IProject>(module.get()));
-    }
-    const bool located = project && project->GetLocation(location) == 1;
-    seen.push_back(std::string(isStatic ? "static " : "") + prName.str() + " " + name.str() + " " +
-                   location.str() + (located ? "" : " (no project)"));
-  }
-  EXPECT_EQ(elements->Next(), 0) << "past the end";
-  EXPECT_EQ(seen, (std::vector<std::string>{"static   /work/p", "/top/a alpha /work/p",
-                                            "/top/b beta /other"}));
 }
 
 TEST_F(HostServices, DamagedConfigurationSectionRefusesTheFile) {
@@ -217,26 +177,6 @@ TEST_F(HostServices, DamagedConfigurationSectionRefusesTheFile) {
                                    : "the configuration cannot be read (module 0)"),
               std::string::npos)
         << error;
-  }
-}
-
-TEST_F(HostServices, SaverLibraryIsLoadedOnceAtTheFirstLookup) {
-  HostSession::Session session("test");
-  ASSERT_TRUE(session.Start());
-  {
-    HostSession::Session saving("test");
-    ASSERT_TRUE(saving.Open(m_dir + "/design.pxml") && saving.Save(m_dir + "/design.prj"));
-  }
-  ASSERT_TRUE(session.Open(m_dir + "/design.prj"));
-  EXPECT_FALSE(SaverRegistered()) << "not loaded at start-up";
-  const int before = SaverEntries();
-  Port::StringBase location;
-  for (int lookup = 1; lookup <= 3; ++lookup) {
-    auto info = session.Find("/top/here").As<ZavU::IReconfigAssocInfo>();
-    EXPECT_TRUE(info->GetReconfigModuleProjectLocation(&location));
-    EXPECT_EQ(location.str(), m_dir);
-    EXPECT_TRUE(SaverRegistered());
-    EXPECT_EQ(SaverEntries(), before + 1) << "lookup " << lookup;
   }
 }
 

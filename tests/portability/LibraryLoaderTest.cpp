@@ -85,16 +85,4 @@ TEST(LibraryLoaderTest, SearchesInOrderAndFailuresNameTheFileTheDirectoriesAndTh
   EXPECT_EQ(EntryCount(dir / "libtestlib_copy.so"), 1);
 }
 
-// The host's way in: the partition library, found beside the runtime, makes
-// both its components by class identity.
-TEST(LibraryLoaderTest, PartitionLibraryRegistersBothClassesOnce) {
-  CitP::RegistryScope registry;
-  for (int load = 0; load < 2; ++load) {  // a second load is a no-op
-    ASSERT_TRUE(Factory::LoadLibraryFactory("zavEraV_Adoduzadi")) << Factory::LastLoadError();
-  }
-  for (Port::XuidWords component : {Xuids::ZorE_Partition, Xuids::ZorE_PartitionPin}) {
-    EXPECT_TRUE(Factory::CreateInstanceRef(Port::XUID(component)));
-  }
-}
-
 }  // namespace

@@ -118,15 +118,4 @@ INSTANTIATE_TEST_SUITE_P(Kinds, EveryObject, ::testing::ValuesIn(kKinds), [](con
   return name;
 });
 
-TEST_F(HostProjectTest, ListCursorsStayDonePastTheEnd) {
-  World world;
-  for (int i = 0; i < 10; ++i) world.strings->Next();  // five trait names
-  EXPECT_TRUE(world.strings->IsDone());
-  EXPECT_EQ(world.strings->CurrentItem(), nullptr);
-  for (int i = 0; i < 3; ++i) world.pins->Next();
-  EXPECT_TRUE(world.pins->IsDone());
-  world.pins->First();
-  EXPECT_FALSE(world.pins->IsDone());
-}
-
 }  // namespace

@@ -1,6 +1,6 @@
 // The tests' read-only view of component state no host interface reaches:
 // the raw maps behind the traits, timestamps and force flags, the pin list
-// itself, the plain links to parent and project, and the pins' Bel and Site
+// itself, and the pins' Bel and Site
 // (whose accessors report every use). Both probes are friends of their
 // component and only read.
 #pragma once
@@ -23,7 +23,6 @@ struct PartitionProbe {
   bool IsImport() const { return m_p.m_isImport; }
   bool IsReconfigurable() const { return m_p.m_isReconfigurable; }
   bool IsIsolated() const { return m_p.m_isIsolated; }
-  bool IsXmlDefined() const { return m_p.m_isXmlDefined; }
   const std::array<Port::StringBase, ZavU::kFileStateCount>& PreviousFiles() const {
     return m_p.m_previousFiles;
   }
@@ -34,13 +33,10 @@ struct PartitionProbe {
     return m_p.m_interfaceChangeTimestamps;
   }
   const std::vector<Port::StringBase>& IpFiles() const { return m_p.m_ipFiles; }
-  const Port::XUID& Xuid() const { return m_p.m_xuid; }
   const std::map<Port::StringBase, Port::StringBase>& Traits() const { return m_p.m_traits; }
   const std::map<Port::StringBase, Port::Time>& Timestamps() const { return m_p.m_timestamps; }
   const std::map<Port::StringBase, bool>& ForceFlags() const { return m_p.m_forceFlags; }
   const Port::StringBase& ReconfigModuleName() const { return m_p.m_reconfigModuleName; }
-  Dpm::IHDProject* Project() const { return m_p.m_hdProject; }
-  ZavU::IPartition* Parent() const { return m_p.m_parent; }
   std::size_t TclPropertyCount() const { return m_p.m_tclProperties.size(); }
   /// The value object of a Tcl property, or null.
   CitI::IInterface* TclValue(const char* name) const {

@@ -55,12 +55,13 @@ const char* SeverityName(Port_Severity severity) {
 void LinkProject(ZavU::IPartition* p, Dpm::IHDProject* project) {
   Prjrep::AutoRelease<Dpm::IHDProject> held;
   held.Share(project);
-  CitI::QueryAs<ZavU::IPartitionHierarchySettable>(p)->SetHDProject(held);
+  EXPECT_EQ(CitI::QueryAs<ZavU::IPartitionHierarchySettable>(p)->SetHDProject(held), 1);
 }
 
 void LinkParent(ZavU::IPartition* p, ZavU::IPartition* parent) {
-  CitI::QueryAs<ZavU::IPartitionHierarchySettable>(p)->SetParent(
-      CommonI::RefCountPtr<ZavU::IPartition>(parent));
+  EXPECT_EQ(CitI::QueryAs<ZavU::IPartitionHierarchySettable>(p)->SetParent(
+                CommonI::RefCountPtr<ZavU::IPartition>(parent)),
+            1);
 }
 
 int RefCount(CitI::IInterface* object) {

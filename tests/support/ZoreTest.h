@@ -54,8 +54,11 @@ class CapturingSink : public Port_MsgSink {
 
 const char* SeverityName(Port_Severity severity);
 
+using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
+using Strings = std::vector<std::string>;
+
 /// New components, holding the test's reference.
-inline CommonI::RefCountPtr<ZavU::IPartition> NewPartition() {
+inline PartitionRef NewPartition() {
   return CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
 }
 inline CommonI::RefCountPtr<ZavU::IPartitionPin> NewPin() {
@@ -64,7 +67,7 @@ inline CommonI::RefCountPtr<ZavU::IPartitionPin> NewPin() {
 }
 
 /// Links `p` to `project` as a host does (the caller keeps its reference;
-/// null unlinks).
+/// null unlinks); the link is accepted.
 void LinkProject(ZavU::IPartition* p, Dpm::IHDProject* project);
 /// Links `p` to `parent` as a host does.
 void LinkParent(ZavU::IPartition* p, ZavU::IPartition* parent);

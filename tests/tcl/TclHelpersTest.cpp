@@ -1,7 +1,8 @@
 // The host's Tcl helper library, partition helper and up-to-date rule as the
 // partition library meets them: both libraries loaded by name on the first
-// property request, effective traits through three levels, the values as
-// real Tcl objects, and the project's up-to-date answers.
+// property request, effective traits through three levels, and the project's
+// up-to-date answers. The values of every kind are shown through the real
+// Tcl layer by scripts/properties.tcl.
 #include <tcl.h>
 
 #include "HostTest.h"
@@ -33,20 +34,17 @@ class TclHelpersTest : public HostProjectTest {
 };
 Tcl_Interp* TclHelpersTest::s_interp = nullptr;
 
-// Traits set on top / mid / leaf ("" left unset) and the effective values.
+// Traits set on top / mid / leaf ("" left unset) and the effective values:
+// the nearest level that does not inherit decides, else the root's default.
+// An inherited value from the top is shown by scripts/properties.tcl.
 struct InheritRow {
   const char* trait;
   const char* set[3];
   const char* effective[3];
 };
 const InheritRow kInheritRows[] = {
-    {"preserve", {"placement", "inherit", "inherit"}, {"placement", "placement", "placement"}},
     {"preserve", {"", "", "synthesis"}, {"routing", "routing", "synthesis"}},
     {"preserve", {"synthesis", "routing", "inherit"}, {"synthesis", "routing", "routing"}},
-    {"fleetmatch", {"yes", "inherit", ""}, {"yes", "yes", "yes"}},
-    {"dependency_management_mode",
-     {"", "inherit", "inherit"},
-     {"global_change", "global_change", "global_change"}},
 };
 
 TEST_F(TclHelpersTest, EffectiveTraitsResolveInheritFromTheParent) {
@@ -62,42 +60,8 @@ TEST_F(TclHelpersTest, EffectiveTraitsResolveInheritFromTheParent) {
     for (int i = 0; i < 3; ++i) {
       EXPECT_EQ(Property(levels[i], property.c_str()), std::string("string:") + row.effective[i])
           << row.trait << " level " << i;
-      EXPECT_EQ(Property(levels[i], row.trait),
-                std::string("string:") + levels[i]->GetTrait(row.trait).str());
     }
   }
-}
-
-TEST_F(TclHelpersTest, ValuesAreTclObjectsOfEachKind) {
-  ProjectRef project = NewProject({"top", "top/a", "top/b", "top/a/x"});
-  PartitionRef top = project->Find("top"), a = project->Find("top/a");
-  top->SetRoot(true);
-  const std::pair<const char*, const char*> rows[] = {
-      {"name", "string:top"},
-      {"full_name", "string:top/a"},
-      {"parent", "collection:partition:top"},
-      {"children", "collection:partition:top/a/x"},
-      {"reconfigurable", "bool:0"},
-      {"up_to_date_synthesis", "string:false"},
-      {"guide", "-"},
-  };
-  for (const auto& [name, expected] : rows) {
-    EXPECT_EQ(Property(std::string(name) == "name" ? top : a, name), expected) << name;
-  }
-  EXPECT_EQ(Property(top, "children"), "collection:partition:top/a partition:top/b");
-  EXPECT_EQ(Property(top, "parent"), "collection:");
-
-  // The registry's query answers the names registered, in order, once each.
-  CommonI::RefCountPtr<Tcltask::ITclObjValue> names =
-      CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::Class_TclPropertyValue))
-          .As<Tcltask::ITclObjValue>();
-  ASSERT_TRUE(names);
-  EXPECT_EQ(top.As<UtilI::ITclCollectable>()->QueryProperties(names.get()), 1);
-  EXPECT_EQ(top.As<UtilI::ITclCollectable>()->QueryProperties(top.get()), 0);
-  int count = 0;
-  ASSERT_EQ(Tcl_ListObjLength(nullptr, names->GetObj(), &count), TCL_OK);
-  EXPECT_EQ(count, 13);
-  EXPECT_EQ(std::string(names->GetKind()), Tcltask::kKindList);
 }
 
 // Timestamps (-1: never), forced tasks, and the answers for synthesis and

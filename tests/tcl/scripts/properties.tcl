@@ -13,6 +13,7 @@ report_property $mid
 show list_property $mid
 show get_property children $mid
 show get_property parent [get_partitions /top]
+show get_property children [get_partitions /top]
 show get_property reconfigurable $mid
 show get_property guide $mid
 show set_property preserve synthesis [get_partitions /top]
