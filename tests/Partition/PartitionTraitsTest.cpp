@@ -66,7 +66,7 @@ TEST_F(PartitionTraits, UnknownNamesAndIllegalValuesAreThrown) {
   EXPECT_EQ(Thrown([&] { p->GetTraitDefault("bogus"); }), "Invalid Partition trait name <bogus>\n");
   EXPECT_EQ(Thrown([&] { p->GetTraitValues(""); }), "Invalid Partition trait name <>\n");
   for (auto [name, value] : {std::pair{"reconfigurable", "inherit"}, {"guide", "routing"}}) {
-    EXPECT_EQ(Thrown([&] { p->SetTrait(name, value, true); }),
+    EXPECT_EQ(Thrown([&, name = name, value = value] { p->SetTrait(name, value, true); }),
               std::string("Invalid Partition trait name/value <") + name + "/" + value + ">\n");
   }
   EXPECT_TRUE(PartitionProbe(p).Traits().empty());
