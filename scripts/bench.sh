@@ -13,5 +13,5 @@ echo "load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)"
 for bench in build-release/bin/*_bench; do
   echo
   echo "== $(basename "$bench")"
-  "$bench" --benchmark_color=false
+  "$bench" 2>&1 | sed 's/\x1b\[[0-9;]*m//g'
 done
