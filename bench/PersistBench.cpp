@@ -10,14 +10,13 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
 #include "ProjectFile.h"
+#include "RatioReporter.h"
 
 extern "C" void InstFactoryEntry();
 
@@ -251,33 +250,15 @@ BENCHMARK(BM_StreamAlone)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProjectRelease)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProjectFile)->Unit(benchmark::kMillisecond);
 
-/// Prints as usual and keeps each benchmark's time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-        times[run.run_name.function_name] = run.GetAdjustedRealTime();
-      }
-    }
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  ZoreBench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto records = reporter.times.find("BM_ProjectRecords");
-  const auto stream = reporter.times.find("BM_StreamAlone");
-  if (records != reporter.times.end() && stream != reporter.times.end() && stream->second > 0) {
-    std::printf("records / stream alone: %.2f (goal: at most 1.4)\n",
-                records->second / stream->second);
-  }
+  reporter.PrintRatio("records / stream alone", "BM_ProjectRecords", "BM_StreamAlone",
+                      " (goal: at most 1.4)");
   benchmark::Shutdown();
   return 0;
 }

@@ -14,14 +14,13 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
+#include "RatioReporter.h"
 
 extern "C" void InstFactoryEntry();
 
@@ -152,34 +151,16 @@ BENCHMARK(FindPartitionPinSameThousand)->ZORE_PIN_SIZES;
 BENCHMARK(FindAbsentPin)->ZORE_PIN_SIZES;
 BENCHMARK(WalkForComparison)->ZORE_PIN_SIZES->Unit(benchmark::kMicrosecond);
 
-/// Prints as usual and keeps the time per lookup of FindPartitionPinShuffled
-/// at each size.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-        times[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
-      }
-    }
-  }
-  std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
+  ZoreBench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const auto large = reporter.times.find("FindPartitionPinShuffled/100000");
-  const auto small = reporter.times.find("FindPartitionPinShuffled/1000");
-  if (large != reporter.times.end() && small != reporter.times.end() && small->second > 0) {
-    std::printf("FindPartitionPinShuffled 100,000 pins / 1,000 pins: %.2f (goal: at most 4)\n",
-                large->second / small->second);
-  }
+  reporter.PrintRatio("FindPartitionPinShuffled 100,000 pins / 1,000 pins",
+                      "FindPartitionPinShuffled/100000", "FindPartitionPinShuffled/1000",
+                      " (goal: at most 4)");
   benchmark::Shutdown();
   return 0;
 }

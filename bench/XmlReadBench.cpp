@@ -15,6 +15,7 @@
 #include <xercesc/parsers/XercesDOMParser.hpp>
 
 #include "CitP/Factory.h"
+#include "RatioReporter.h"
 #include "ZavU/IXPartition.h"
 #include "xml/DescriptionDocument.h"
 #include "xml/DescriptionLayout.h"
@@ -108,63 +109,27 @@ BENCHMARK(BM_ParseDocumentPlain)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ParseDocument)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ReadXmlElement)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-/// Prints the runs as usual, then the ratio of reading to parsing.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration) continue;
-      const Times perIteration{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-      if (run.benchmark_name().rfind("BM_ParseDocumentPlain", 0) == 0) {
-        m_parse = perIteration;
-      } else if (run.benchmark_name().rfind("BM_ParseDocument", 0) == 0) {
-        m_hostParse = perIteration;
-      }
-      if (run.benchmark_name().rfind("BM_ReadXmlElement/1/", 0) == 0) m_checked = perIteration;
-      if (run.benchmark_name().rfind("BM_ReadXmlElement/0/", 0) == 0) m_unchecked = perIteration;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    Print("plain DOM parse", m_parse, " (goal: at most 0.25)");
-    Print("host's parse", m_hostParse, "");
-  }
-
- private:
-  /// Wall and processor time of one iteration; a busy machine stretches the
-  /// wall time.
-  struct Times {
-    double real = 0;
-    double cpu = 0;
-  };
-
-  void Print(const char* parse, const Times& parsing, const char* goal) const {
-    if (parsing.real <= 0 || parsing.cpu <= 0) return;
-    if (m_checked.real > 0) {
-      std::printf("ReadXmlElement (pin check on) / %s = %.3f, cpu %.3f%s\n", parse,
-                  m_checked.real / parsing.real, m_checked.cpu / parsing.cpu, goal);
-    }
-    if (m_unchecked.real > 0) {
-      std::printf("ReadXmlElement (pin check off) / %s = %.3f, cpu %.3f\n", parse,
-                  m_unchecked.real / parsing.real, m_unchecked.cpu / parsing.cpu);
-    }
-  }
-
-  Times m_parse;
-  Times m_hostParse;
-  Times m_checked;
-  Times m_unchecked;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   HostXml::XercesSession xerces;
   InstFactoryEntry();
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  ZoreBench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
+  struct Base {
+    const char* label;
+    const char* run;
+    const char* goal;
+  };
+  for (const Base& base :
+       {Base{"plain DOM parse", "BM_ParseDocumentPlain/", " (goal: at most 0.25)"},
+        Base{"host's parse", "BM_ParseDocument/", ""}}) {
+    const std::string on = std::string("ReadXmlElement (pin check on) / ") + base.label;
+    const std::string off = std::string("ReadXmlElement (pin check off) / ") + base.label;
+    reporter.PrintRatio(on.c_str(), "BM_ReadXmlElement/1/", base.run, base.goal);
+    reporter.PrintRatio(off.c_str(), "BM_ReadXmlElement/0/", base.run);
+  }
   benchmark::Shutdown();
   CitP::Factory::Shutdown();
   return 0;
