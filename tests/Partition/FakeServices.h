@@ -94,6 +94,37 @@ class NotAPinFactory final : public CitI::IFactory, public StackCounted {
   CitI::IInterface* CreateInstance(const Port::XUID&) override { return new NotAPin(); }
 };
 
+/// A pin of another implementation, as a registry may hand out for the pin
+/// class: it keeps its name and cannot tell a partition of its renames.
+class ForeignPin final : public ZavU::IPartitionPin, public HeapCounted {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<ZavU::IPartitionPin>(this, iid);
+  }
+  CitI::Status SetName(const Port::StringBase& name) override { return Answer(m_name, name); }
+  Port::StringBase GetName() override { return m_name; }
+  CitI::Status Dump() override { return 1; }
+  CitI::Status SetPartitionPinBel(const Port::StringBase&) override { return 0; }
+  Port::StringBase GetPartitionPinBel() override { return {}; }
+  CitI::Status SetPartitionPinSite(const Port::StringBase&) override { return 0; }
+  Port::StringBase GetPartitionPinSite() override { return {}; }
+  CitI::Status ClearPartitionPinBelAndSite() override { return 0; }
+  CitI::Status GetVersion(std::uint32_t*, std::uint32_t*) override { return 0; }
+
+ private:
+  Port::StringBase m_name;
+};
+
+class ForeignPinFactory final : public CitI::IFactory, public StackCounted {
+ public:
+  CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
+    return ZoreTest::AnswerAs<CitI::IFactory>(this, iid);
+  }
+  CitI::IInterface* CreateInstance(const Port::XUID&) override {
+    return static_cast<ZavU::IPartitionPin*>(new ForeignPin());
+  }
+};
+
 class Module final : public Dpm::IPRModule, public StackCounted {
  public:
   explicit Module(std::string name) : name(std::move(name)) {}

@@ -100,6 +100,23 @@ TEST_F(PartitionHierarchy, FindingByNameAndByProxyName) {
   }
 }
 
+TEST_F(PartitionHierarchy, FindingWalksWhileAPinOfAnotherImplementationIsListed) {
+  auto p = NewPartition();
+  for (const char* name : {"a", "b", "c"}) ASSERT_EQ(p->AddPartitionPin(name), 1);
+  FakeServices::ForeignPinFactory foreignPins;
+  {
+    FakeServices::EmptiedRegistry emptied;
+    CitP::Factory::RegisterFactory(Port::XUID(Xuids::ZorE_PartitionPin), &foreignPins);
+    ASSERT_EQ(p->AddPartitionPin("x"), 1);
+  }
+  const auto& pins = PartitionProbe(p).Pins();
+  pins[3]->SetName("b");  // unseen by the partition: only the walk finds the first b
+  pins[1]->SetName("y");
+  for (auto [name, at] : {std::pair{"a", 0}, {"b", 3}, {"c", 2}, {"y", 1}, {"x", -1}}) {
+    EXPECT_EQ(p->FindPartitionPin(name).get(), at < 0 ? nullptr : pins[at].get()) << name;
+  }
+}
+
 TEST_F(PartitionHierarchy, FindingAnswersAsTheWalkAfterRenamesAdditionsAndLoads) {
   // Renames behind the partition's back, additions and replaced lists in a
   // random (but fixed) order, each followed by a lookup of every name.
