@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProject.h"
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
 #include "ProjectFile.h"
@@ -30,26 +31,12 @@ constexpr int kPartitions = 1000;
 constexpr int kPinsEach = 100;
 
 ProjectImage MakeProject() {
-  static const bool registered = (InstFactoryEntry(), true);
-  (void)registered;
-  ProjectImage project;
-  project.name = "bench";
-  for (int i = 0; i < kPartitions; ++i) {
-    HostPersist::PartitionEntry entry;
-    entry.partition =
-        CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
-    const std::string name = i == 0 ? "top" : "top/u" + std::to_string(i);
-    entry.partition->SetHierarchicalName(Port::StringBase(name));
-    entry.parentName = i == 0 ? "" : "top";
-    for (int p = 0; p < kPinsEach; ++p) {
-      entry.partition->AddPartitionPin(Port::StringBase("data_in[" + std::to_string(p) + "]"));
-    }
-    entry.partition->SetTrait("preserve", "placement", true);
-    entry.partition->SetTimestamp(ZavU::SYNTHESIS, 1700000000 + i);
-    entry.partition->AddIPFileName("ip/fifo.qxp");
-    project.partitions.push_back(std::move(entry));
-  }
-  return project;
+  return ZoreBench::MakeProject(kPartitions, kPinsEach, "data_in[", "]",
+                                [](ZavU::IPartition& partition, long i) {
+                                  partition.SetTrait("preserve", "placement", true);
+                                  partition.SetTimestamp(ZavU::SYNTHESIS, 1700000000 + i);
+                                  partition.AddIPFileName("ip/fifo.qxp");
+                                });
 }
 
 const ProjectImage& Project() {

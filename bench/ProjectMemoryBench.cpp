@@ -25,41 +25,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "BenchProject.h"
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
 #include "ProjectFile.h"
 
-extern "C" void InstFactoryEntry();
-
 namespace {
 
 constexpr double kGoalBytesPerPin = 200;
-
-void Register() {
-  static const bool registered = (InstFactoryEntry(), true);
-  (void)registered;
-}
-
-/// A project of `partitions` partitions under one root, `pins` pins each,
-/// with pin names as descriptions carry them.
-HostPersist::ProjectImage MakeProject(long partitions, long pins, const std::string& prefix) {
-  Register();
-  HostPersist::ProjectImage project;
-  project.name = "bench";
-  for (long i = 0; i < partitions; ++i) {
-    HostPersist::PartitionEntry entry;
-    entry.partition =
-        CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
-    const std::string name = i == 0 ? "top" : "top/u" + std::to_string(i);
-    entry.partition->SetHierarchicalName(Port::StringBase(name));
-    entry.parentName = i == 0 ? "" : "top";
-    for (long p = 0; p < pins; ++p) {
-      entry.partition->AddPartitionPin(Port::StringBase(prefix + std::to_string(p)));
-    }
-    project.partitions.push_back(std::move(entry));
-  }
-  return project;
-}
 
 /// Resident bytes of this process now.
 long ResidentBytes() {
@@ -90,7 +63,8 @@ int InChild(Work work) {
 
 bool Save(const std::string& path, long partitions, long pins, const std::string& prefix) {
   std::string error;
-  if (HostPersist::SaveProjectFile(path, MakeProject(partitions, pins, prefix), error)) return true;
+  if (HostPersist::SaveProjectFile(path, ZoreBench::MakeProject(partitions, pins, prefix), error))
+    return true;
   std::fprintf(stderr, "cannot save %s: %s\n", path.c_str(), error.c_str());
   return false;
 }
@@ -121,7 +95,7 @@ int main(int argc, char** argv) {
       [&] { return Save(empty, 1, 0, prefix) && Save(large, partitions, pins, prefix) ? 0 : 1; });
   if (status == 0) {
     status = InChild([&] {
-      Register();
+      ZoreBench::RegisterLibrary();
       HostPersist::ProjectImage emptyProject;
       HostPersist::ProjectImage largeProject;
       if (!Open(empty, emptyProject)) return 1;
