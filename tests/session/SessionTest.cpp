@@ -1,7 +1,6 @@
-// The host session end to end: open a description, find and walk its
-// partitions, save, reopen the project file, write the description; every
-// character survives both ways or is refused by name; what the library
-// throws becomes one fatal message.
+// The host session: every character of a value survives writing and saving or
+// is refused by name; what the library throws becomes one fatal message. (Its
+// commands end to end: tests/hdpart/cases.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -86,79 +85,6 @@ class SessionTest : public ::testing::Test {
   int m_pinsOpened = 0;
 };
 
-constexpr const char* kDemo =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<Project FileVersion=\"2\" Name=\"demo\">\n"
-    "  <Partition Name=\"/top\" State=\"implement\" ImportLocation=\"NONE\" >\n"
-    "    <Partition Name=\"/top/u1\" State=\"import\" ImportLocation=\"../exp&#9;1\" "
-    "Preserve=\"placement\" Reconfigurable=\"true\" ReconfigModuleName=\"rm &amp; 1\" >\n"
-    "      <Pins>\n"
-    "        <Pin Name=\"clk\"/>\n"
-    "        <Pin Name=\"din\"/>\n"
-    "      </Pins>\n"
-    "    </Partition>\n"
-    "    <Partition Name=\"/top/u2\" State=\"implement\" ImportLocation=\"NONE\" Isolated=\"true\" "
-    ">\n"
-    "    </Partition>\n"
-    "  </Partition>\n"
-    "</Project>\n";
-
-TEST_F(SessionTest, OpensFindsWalksSavesReopensAndWritesBack) {
-  Session session("test");
-  ASSERT_TRUE(session.Start()) << m_sink.Errors();
-  Open(session, Write("demo.pxml", kDemo), 3, 2);
-  EXPECT_EQ(session.ProjectName(), "demo");
-  std::vector<std::string> names;
-  for (const auto& partition : session.HierarchyOrder()) {
-    names.push_back(partition->GetHierarchicalName().str());
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{"/top", "/top/u1", "/top/u2"}));
-  EXPECT_EQ(ImportLocation(session, "/top/u1"), "../exp\t1");
-  EXPECT_TRUE(session.Find("/top/u2")->IsIsolated());
-  EXPECT_FALSE(session.Find("/top/u3"));
-  std::string written;
-  ASSERT_TRUE(session.DescriptionText(written)) << m_sink.Errors();
-  EXPECT_EQ(written, kDemo) << "a description writes back as it was";
-
-  // A saved project, reopened, writes the same description: kept
-  // attributes, module name and pins included.
-  const std::string project = m_dir + "/demo.prj";
-  ASSERT_TRUE(session.Save(project)) << m_sink.Errors();
-  Open(session, project, 3, 2);
-  EXPECT_EQ(session.ProjectName(), "demo");
-  std::string again;
-  ASSERT_TRUE(session.DescriptionText(again)) << m_sink.Errors();
-  EXPECT_EQ(again, kDemo);
-  const std::string back = m_dir + "/back.pxml";
-  ASSERT_TRUE(session.WriteDescription(back)) << m_sink.Errors();
-  Open(session, back, 3, 2);
-  ASSERT_TRUE(session.DescriptionText(again));
-  EXPECT_EQ(again, kDemo);
-  EXPECT_EQ(m_sink.Count(Port_Severity::Error), 0) << m_sink.Errors();
-}
-
-TEST_F(SessionTest, OnlyTheProjectFileMarkMakesAProjectFile) {
-  Session session("test");
-  ASSERT_TRUE(session.Start());
-  const std::string body =
-      "<Project Name=\"lead\"><Partition Name=\"/top\" State=\"implement\"/></Project>";
-  // Leading blanks and a UTF-16 byte-order mark are descriptions like any other.
-  std::string utf16 = "\xFF\xFE";
-  for (char c : body) utf16 += std::string{c, '\0'};
-  Open(session, Write("blanks.pxml", "\n \t" + body), 1);
-  Open(session, Write("utf16.pxml", utf16), 1);
-  EXPECT_EQ(session.ProjectName(), "lead");
-
-  // Anything else without the mark gets the XML parser's own message.
-  m_sink.Mark();
-  EXPECT_FALSE(session.Open(Write("notes.prj", "These are notes")));
-  EXPECT_FALSE(session.IsOpen());
-  EXPECT_EQ(m_sink.Errors().rfind(m_dir + "/notes.prj:1:1: ", 0), 0u) << m_sink.Errors();
-  m_sink.Mark();
-  EXPECT_FALSE(session.Open(Write("fake.prj", "ZORE-PRJ and then nothing")));
-  EXPECT_NE(m_sink.Errors().find("is truncated"), std::string::npos) << m_sink.Errors();
-}
-
 /// A description whose partition "/top/u" has the import location `value`,
 /// every ASCII character of it written as a character reference (XML 1.1
 /// may carry any of them so).
@@ -234,7 +160,8 @@ TEST_F(SessionTest, EveryCharacterComesBackExactlyOrIsRefusedByName) {
 TEST_F(SessionTest, WhatTheLibraryThrowsBecomesOneFatalMessage) {
   Session session("test");
   ASSERT_TRUE(session.Start());
-  Open(session, Write("demo.pxml", kDemo), 3, 2);
+  Open(session,
+       Write("top.pxml", "<Project><Partition Name=\"/top\" State=\"implement\"/></Project>"), 1);
   bool ran = false;
   EXPECT_FALSE(HostSession::Guarded("test", [&] {
     ran = true;

@@ -1,10 +1,9 @@
 // Parsing description files and laying them out: faults named by file, line
-// and column, files that cannot be read, hostile documents that fetch nothing
+// and column, hostile documents that fetch nothing
 // and declare no entity to expand, our host's layout (the Project root, nested
 // Partition elements, the format version) and files that do not follow it.
 #include <gtest/gtest.h>
 
-#include "persist/RegularFile.h"
 #include "portability/TestSupport.h"
 #include "xml/DescriptionDocument.h"
 #include "xml/DescriptionLayout.h"
@@ -48,17 +47,6 @@ TEST_F(DescriptionDocumentTest, FaultsNameFileLineAndColumn) {
     EXPECT_EQ(error.rfind(prefix, 0), 0u) << error;
     EXPECT_GT(error.size(), std::string(prefix).size() + 2) << "the parser says what is wrong";
   }
-  std::string error;
-  EXPECT_FALSE(DescriptionDocument::ParseFile(m_dir / "missing.pxml", error));
-  EXPECT_EQ(error, "cannot read \"" + (m_dir / "missing.pxml") + "\": No such file or directory");
-  EXPECT_FALSE(DescriptionDocument::ParseFile(m_dir.path(), error));
-  EXPECT_EQ(error, "cannot read \"" + m_dir.path() + "\": not a regular file");
-  EXPECT_FALSE(DescriptionDocument::ParseFile("/dev/zero", error)) << "a device is never read";
-  const std::string good = Write("good.pxml", "<Project/>");
-  std::string head;
-  ASSERT_TRUE(HostPersist::ReadRegularFile(good, head, error, 4)) << error;
-  EXPECT_EQ(head, "<Pro");
-  EXPECT_TRUE(DescriptionDocument::ParseFile(good, error)) << error;
 }
 
 TEST_F(DescriptionDocumentTest, DocumentTypesThatDeclareEntitiesAreRefused) {
