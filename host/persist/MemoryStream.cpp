@@ -42,39 +42,39 @@ CitI::IInterface* MemoryStream::Lookup(const Port::XUID& iid) {
 
 // ---- writing ----
 
-void MemoryStream::PutWord(std::uint64_t value, int size) {
-  for (int i = 0; i < size; ++i) m_bytes.push_back(static_cast<char>(value >> (8 * i)));
+void MemoryStream::PutItem(ItemKind kind, std::uint64_t value, int size, std::uint64_t value2,
+                           int size2) {
+  char item[kTagSize + 2 * sizeof(std::uint64_t)];
+  std::size_t length = 0;
+  item[length++] = static_cast<char>(kind);
+  for (int i = 0; i < size; ++i) item[length++] = static_cast<char>(value >> (8 * i));
+  for (int i = 0; i < size2; ++i) item[length++] = static_cast<char>(value2 >> (8 * i));
+  m_bytes.append(item, length);
 }
 
 void MemoryStream::PutText(ItemKind kind, const Port::StringBase& text) {
-  PutTag(kind);
-  PutWord(text.Length(), kLengthSize);
+  PutItem(kind, text.Length(), kLengthSize);
   m_bytes.append(text.str());
 }
 
 CitI::Status MemoryStream::WriteInt(std::int32_t value) {
-  PutTag(ItemKind::kInt);
-  PutWord(static_cast<std::uint32_t>(value), 4);
+  PutItem(ItemKind::kInt, static_cast<std::uint32_t>(value), 4);
   return 1;
 }
 CitI::Status MemoryStream::WriteTime(Port::Time value) {
-  PutTag(ItemKind::kTime);
-  PutWord(static_cast<std::uint64_t>(value), 8);
+  PutItem(ItemKind::kTime, static_cast<std::uint64_t>(value), 8);
   return 1;
 }
 CitI::Status MemoryStream::WriteBool(bool value) {
-  PutTag(ItemKind::kBool);
-  PutWord(value ? 1 : 0, 1);
+  PutItem(ItemKind::kBool, value ? 1 : 0, 1);
   return 1;
 }
 CitI::Status MemoryStream::WriteUInt(std::uint32_t value) {
-  PutTag(ItemKind::kUInt);
-  PutWord(value, 4);
+  PutItem(ItemKind::kUInt, value, 4);
   return 1;
 }
 CitI::Status MemoryStream::WriteByte(std::uint8_t value) {
-  PutTag(ItemKind::kByte);
-  PutWord(value, 1);
+  PutItem(ItemKind::kByte, value, 1);
   return 1;
 }
 CitI::Status MemoryStream::WriteString(const Port::StringBase& value) {
@@ -86,9 +86,7 @@ CitI::Status MemoryStream::WriteFileName(const Port::StringBase& value) {
   return 1;
 }
 CitI::Status MemoryStream::WriteXUID(const Port::XUID& value) {
-  PutTag(ItemKind::kXuid);
-  PutWord(value.Word1(), 8);
-  PutWord(value.Word2(), 8);
+  PutItem(ItemKind::kXuid, value.Word1(), 8, value.Word2(), 8);
   return 1;
 }
 
