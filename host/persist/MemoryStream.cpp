@@ -1,6 +1,7 @@
 // The typed byte stream: encoding and decoding of each kind of item.
 #include "MemoryStream.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace HostPersist {
@@ -8,6 +9,7 @@ namespace HostPersist {
 namespace {
 constexpr std::size_t kTagSize = 1;
 constexpr std::size_t kLengthSize = 4;
+constexpr std::size_t kQuadrupleFrom = std::size_t{1} << 20;
 }  // namespace
 
 MemoryStream::MemoryStream(std::string bytes, std::size_t readFrom)
@@ -49,12 +51,23 @@ void MemoryStream::PutItem(ItemKind kind, std::uint64_t value, int size, std::ui
   item[length++] = static_cast<char>(kind);
   for (int i = 0; i < size; ++i) item[length++] = static_cast<char>(value >> (8 * i));
   for (int i = 0; i < size2; ++i) item[length++] = static_cast<char>(value2 >> (8 * i));
+  MakeRoom(length);
   m_bytes.append(item, length);
 }
 
 void MemoryStream::PutText(ItemKind kind, const Port::StringBase& text) {
   PutItem(kind, text.Length(), kLengthSize);
+  MakeRoom(text.Length());
   m_bytes.append(text.str());
+}
+
+void MemoryStream::MakeRoom(std::size_t more) {
+  const std::size_t needed = m_bytes.size() + more;
+  if (needed <= m_bytes.capacity()) return;
+  // A project's bytes run to tens of megabytes: growing a large buffer four
+  // times over instead of twice copies (and first touches) a third as much.
+  const std::size_t factor = m_bytes.capacity() >= kQuadrupleFrom ? 4 : 2;
+  m_bytes.reserve(std::max(needed, m_bytes.capacity() * factor));
 }
 
 CitI::Status MemoryStream::WriteInt(std::int32_t value) {

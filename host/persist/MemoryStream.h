@@ -90,6 +90,8 @@ class MemoryStream final : public CitI::TImplements<MemoryStream, Prjrep::IPersi
   void PutItem(ItemKind kind, std::uint64_t value, int size, std::uint64_t value2 = 0,
                int size2 = 0);
   void PutText(ItemKind kind, const Port::StringBase& text);
+  /// Makes room for `more` bytes to be appended.
+  void MakeRoom(std::size_t more);
   /// Takes the next item's tag and `size` value bytes when the item is of
   /// `kind`; null (and the stream failed) otherwise.
   const unsigned char* Take(ItemKind kind, std::size_t size);
