@@ -46,13 +46,10 @@ CitI::IInterface* MemoryStream::Lookup(const Port::XUID& iid) {
 
 void MemoryStream::PutItem(ItemKind kind, std::uint64_t value, int size, std::uint64_t value2,
                            int size2) {
-  char item[kTagSize + 2 * sizeof(std::uint64_t)];
-  std::size_t length = 0;
-  item[length++] = static_cast<char>(kind);
-  for (int i = 0; i < size; ++i) item[length++] = static_cast<char>(value >> (8 * i));
-  for (int i = 0; i < size2; ++i) item[length++] = static_cast<char>(value2 >> (8 * i));
-  MakeRoom(length);
-  m_bytes.append(item, length);
+  MakeRoom(kTagSize + static_cast<std::size_t>(size + size2));
+  m_bytes.push_back(static_cast<char>(kind));
+  for (int i = 0; i < size; ++i) m_bytes.push_back(static_cast<char>(value >> (8 * i)));
+  for (int i = 0; i < size2; ++i) m_bytes.push_back(static_cast<char>(value2 >> (8 * i)));
 }
 
 void MemoryStream::PutText(ItemKind kind, const Port::StringBase& text) {
@@ -61,13 +58,11 @@ void MemoryStream::PutText(ItemKind kind, const Port::StringBase& text) {
   m_bytes.append(text.str());
 }
 
-void MemoryStream::MakeRoom(std::size_t more) {
-  const std::size_t needed = m_bytes.size() + more;
-  if (needed <= m_bytes.capacity()) return;
+void MemoryStream::Grow(std::size_t more) {
   // A project's bytes run to tens of megabytes: growing a large buffer four
   // times over instead of twice copies (and first touches) a third as much.
   const std::size_t factor = m_bytes.capacity() >= kQuadrupleFrom ? 4 : 2;
-  m_bytes.reserve(std::max(needed, m_bytes.capacity() * factor));
+  m_bytes.reserve(std::max(m_bytes.size() + more, m_bytes.capacity() * factor));
 }
 
 CitI::Status MemoryStream::WriteInt(std::int32_t value) {
