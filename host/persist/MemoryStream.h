@@ -84,9 +84,17 @@ class MemoryStream final : public CitI::TImplements<MemoryStream, Prjrep::IPersi
   CitI::Status WriteFileName(const Port::StringBase& value) override;
 
  private:
-  void PutTag(ItemKind kind) { m_bytes.push_back(static_cast<char>(kind)); }
-  void PutWord(std::uint64_t value, int size);
+  /// Appends an item of `kind` whose value is the `size` low bytes of
+  /// `value` (least significant first), optionally followed by the `size2`
+  /// low bytes of `value2`.
+  void PutItem(ItemKind kind, std::uint64_t value, int size, std::uint64_t value2 = 0,
+               int size2 = 0);
   void PutText(ItemKind kind, const Port::StringBase& text);
+  /// Makes room for `more` bytes to be appended.
+  void MakeRoom(std::size_t more) {
+    if (m_bytes.capacity() - m_bytes.size() < more) Grow(more);
+  }
+  void Grow(std::size_t more);
   /// Takes the next item's tag and `size` value bytes when the item is of
   /// `kind`; null (and the stream failed) otherwise.
   const unsigned char* Take(ItemKind kind, std::size_t size);

@@ -42,14 +42,13 @@ class StreamSink : public Port_MsgSink {
       std::fwrite(message.text.data(), 1, message.text.size(), stdout);
       return;
     }
-    if (severity == Port_Severity::Debug && !g_debugEnabled.load(std::memory_order_relaxed)) {
-      return;
-    }
+    if (severity == Port_Severity::Debug && !KeepsDebugTraces()) return;
     std::fflush(stdout);
     std::fputs(SeverityPrefix(severity), stderr);
     std::fwrite(message.text.data(), 1, message.text.size(), stderr);
     std::fflush(stderr);
   }
+  bool KeepsDebugTraces() const override { return g_debugEnabled.load(std::memory_order_relaxed); }
 };
 
 Port_MsgSink& CurrentSink() {
@@ -105,12 +104,10 @@ void Port_MsgManData::issueFatal(int code, const char* fmt, ...) const {
 #undef PORT_ISSUE_VARIADIC
 
 void Port_MsgManData::debugStub(const char* fmt, ...) {
-  // The default sink drops debug traces unless asked for them: skip the
-  // formatting then, since components trace in hot paths (every destructor).
-  if (g_sink.load(std::memory_order_acquire) == nullptr &&
-      !g_debugEnabled.load(std::memory_order_relaxed)) {
-    return;
-  }
+  // A sink that drops debug traces (the default one unless asked for them)
+  // is spared the formatting, since components trace in hot paths (every
+  // destructor).
+  if (!CurrentSink().KeepsDebugTraces()) return;
   static const std::string kNone;
   va_list args;
   va_start(args, fmt);

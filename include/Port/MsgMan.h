@@ -26,6 +26,9 @@ class Port_MsgSink {
  public:
   virtual ~Port_MsgSink() = default;
   virtual void Deliver(const Port_Message& message) = 0;
+  /// Whether debug traces would be kept; when the sink answers no, they are
+  /// not even formatted (components trace in every destructor).
+  virtual bool KeepsDebugTraces() const { return true; }
 };
 
 class Port_MsgManData {

@@ -4,6 +4,7 @@
 // before stays in the stream.
 #include "Partition/Partition.h"
 #include "Partition/PartitionRecordFormat.h"
+#include "PartitionPin/PartitionPin.h"
 #include "Port/UtStr.h"
 #include "framework/Messages.h"
 
@@ -69,14 +70,17 @@ CitI::Status Partition::PersistSave(Prjrep::IPersistStream* stream) {
     return 0;
   }
 
-  // Each pin writes its own record into the same stream.
+  // Each pin writes its own record into the same stream. This library's
+  // pins are asked directly; another implementation's through its record
+  // interface.
   for (const ZavU::PinRef& pin : m_pins) {
-    Prjrep::IPersist* persist = CitI::QueryAs<Prjrep::IPersist>(pin.get());
-    if (!persist) {
+    PartitionPin* own = PartitionPin::FromInterface(pin.get());
+    Prjrep::IPersist* persist = own ? nullptr : CitI::QueryAs<Prjrep::IPersist>(pin.get());
+    if (!own && !persist) {
       ZORE_MSG().issueError("%s", TextOf(Text::WritePinPersist));
       return 0;
     }
-    if (persist->PersistSave(stream) != 1) {
+    if ((own ? own->PersistSave(stream) : persist->PersistSave(stream)) != 1) {
       ZORE_MSG().issueError(TextOf(Text::WritePin), pin->GetName().c_str());
       return 0;
     }

@@ -13,6 +13,7 @@
 #include "CitP/Factory.h"
 #include "Partition/Partition.h"
 #include "Partition/PartitionRecordFormat.h"
+#include "PartitionPin/PartitionPin.h"
 #include "Port/UtStr.h"
 #include "framework/Messages.h"
 
@@ -81,16 +82,20 @@ struct PartitionRecordReader {
       ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));
       return false;
     }
-    Prjrep::IPersist* persist = CitI::QueryAs<Prjrep::IPersist>(created.get());
-    if (!persist) {
+    // This library's pin is reached directly, any other component through
+    // its interfaces.
+    PartitionPin* own = PartitionPin::FromCreated(created.get());
+    Prjrep::IPersist* persist = own ? nullptr : CitI::QueryAs<Prjrep::IPersist>(created.get());
+    if (!own && !persist) {
       ZORE_MSG().issueError("%s", TextOf(Text::CreatePinPersist));
       return false;
     }
-    if (persist->PersistLoad(&s) != 1) {
+    if ((own ? own->PersistLoad(&s) : persist->PersistLoad(&s)) != 1) {
       ZORE_MSG().issueError(TextOf(Text::ReadPin), index);
       return false;
     }
-    ZavU::IPartitionPin* pin = CitI::QueryAs<ZavU::IPartitionPin>(created.get());
+    ZavU::IPartitionPin* pin =
+        own ? own->PinInterface() : CitI::QueryAs<ZavU::IPartitionPin>(created.get());
     if (!pin) {
       // A component with a record but no pin interface cannot be listed.
       ZORE_MSG().issueError("%s", TextOf(Text::CreatePin));

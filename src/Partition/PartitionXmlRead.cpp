@@ -14,6 +14,7 @@
 #include "Partition/PartitionTexts.h"
 #include "Partition/PartitionXmlNames.h"
 #include "Partition/TraitTable.h"
+#include "framework/DomDowncast.h"
 #include "framework/Messages.h"
 #include "framework/XmlText.h"
 
@@ -58,6 +59,7 @@ struct DescriptionNames {
   XmlName pinName{kName};
   XmlName pins{kPins};
   XmlName pin{kPin};
+  ElementCast toElement;  // remembers the kind of node last accepted
 };
 
 /// What walking the children of an element found at one child.
@@ -65,9 +67,9 @@ enum class ChildStep { Skip, Element, Stop };
 
 /// Classifies `node`: non-elements are skipped; an element is downcast into
 /// `element`, and one that cannot be is fatal.
-ChildStep ClassifyChild(const DOMNode* node, const DOMElement*& element) {
+ChildStep ClassifyChild(const DOMNode* node, const DOMElement*& element, ElementCast& toElement) {
   if (node->getNodeType() != DOMNode::ELEMENT_NODE) return ChildStep::Skip;
-  element = dynamic_cast<const DOMElement*>(node);
+  element = toElement(node);
   if (!element) {
     ZORE_MSG().issueFatal(kFatalCode, "%s", kXmlBadCast);
     return ChildStep::Stop;
@@ -89,14 +91,14 @@ void ReadState(bool& isImport, const Port::StringBase& value) {
 /// Reads one Pins element: every Pin child becomes a new pin of the
 /// partition. False when a pin was refused or reading had to stop; pins
 /// created before that stay in the partition.
-bool ReadPins(Partition& partition, const DOMElement& pins, const DescriptionNames& names,
+bool ReadPins(Partition& partition, const DOMElement& pins, DescriptionNames& names,
               std::uint32_t checkFlag, std::uint32_t formatVersion) {
   // The children are walked along the sibling chain: a node list's item(i)
   // and getLength() each walk that chain from the start, so an indexed loop
   // would be quadratic in the number of pins. The order is the same.
   for (const DOMNode* node = pins.getFirstChild(); node; node = node->getNextSibling()) {
     const DOMElement* element = nullptr;
-    const ChildStep step = ClassifyChild(node, element);
+    const ChildStep step = ClassifyChild(node, element, names.toElement);
     if (step == ChildStep::Skip) continue;
     if (step == ChildStep::Stop) return false;
 
@@ -137,8 +139,14 @@ CitI::Status Partition::ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* e
   if (!element) return 0;  // nothing handed over, nothing read
   // After a fatal message the reader goes no further and answers 0, like a
   // refused pin list: the element was not read whole.
-  const DescriptionNames names;
+  DescriptionNames names;
   m_isXmlDefined = true;
+  // The name index built to refuse duplicate pins is dropped once the
+  // element is read, however reading ends.
+  struct IndexRelease {
+    PinNameIndex& index;
+    ~IndexRelease() { index.Release(); }
+  } releaseIndex{m_pinIndex};
 
   ReadState(m_isImport, XmlAttribute(*element, names.state));
   m_importLocation = XmlAttribute(*element, names.importLocation);
@@ -162,7 +170,7 @@ CitI::Status Partition::ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* e
   // Every Pins child is a pin list; other children are not the reader's.
   for (const DOMNode* node = element->getFirstChild(); node; node = node->getNextSibling()) {
     const DOMElement* child = nullptr;
-    const ChildStep step = ClassifyChild(node, child);
+    const ChildStep step = ClassifyChild(node, child, names.toElement);
     if (step == ChildStep::Skip) continue;
     if (step == ChildStep::Stop) return 0;
     if (!XMLString::equals(child->getNodeName(), names.pins.get())) continue;

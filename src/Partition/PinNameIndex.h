@@ -37,6 +37,14 @@ class PinNameIndex {
   std::size_t Find(const std::vector<ZavU::PinRef>& pins, const Port::StringBase& name);
   /// Forgets everything: the list was replaced.
   void Invalidate() { m_valid = false; }
+  /// Forgets everything and hands the table's memory back; the next Find
+  /// builds it again. A partition read from a description drops the table
+  /// it built to refuse duplicate names, so that a design's pins are not
+  /// all indexed at once while the document is still held.
+  void Release() {
+    std::vector<Slot>().swap(m_slots);
+    m_valid = false;
+  }
 
  private:
   // The pin itself rather than the interface the list holds: its name is

@@ -3,6 +3,7 @@
 #include "PartitionPin/PartitionPin.h"
 
 #include <atomic>
+#include <typeinfo>
 
 #include "PartitionPin/PartitionPinTexts.h"
 #include "framework/LiveObjects.h"
@@ -74,23 +75,42 @@ template void PartitionPin::StoreSeldom(Port::StringBase Seldom::*, const Port::
 template void PartitionPin::StoreSeldom(Port::XuidWords Seldom::*, const Port::XuidWords&);
 
 CitI::Status PartitionPin::SetName(const Port::StringBase& name) {
-  const Port::StringBase before = m_name;
+  // Only a watched pin's rename is counted, so only its old name is compared.
+  if (m_nameWatched && m_name != name) NoteRename();
   m_name = name;
-  NoteNameChangedFrom(before);
   return 1;
 }
 
 void PartitionPin::NoteNameChangedFrom(const Port::StringBase& before) {
-  if (m_nameWatched && before != m_name) g_watchedRenames.fetch_add(1, std::memory_order_relaxed);
+  if (m_nameWatched && before != m_name) NoteRename();
 }
+
+void PartitionPin::NoteRename() { g_watchedRenames.fetch_add(1, std::memory_order_relaxed); }
 
 std::uint64_t PartitionPin::NameGeneration() {
   return g_watchedRenames.load(std::memory_order_relaxed);
 }
 
 PartitionPin* PartitionPin::FromInterface(ZavU::IPartitionPin* pin) {
+  if (!pin) return nullptr;
+  // The pin's interface object is final, so an object of exactly its type is
+  // one; this library's own type record is the one its objects carry, so the
+  // records are compared by address, not by name. Anything else (another
+  // implementation, a copy of the record in another library) takes the full
+  // run-time check.
+  if (&typeid(*pin) == &typeid(PartitionPin_IPartitionPin)) {
+    return &static_cast<PartitionPin_IPartitionPin*>(pin)->owner();
+  }
   auto* own = dynamic_cast<PartitionPin_IPartitionPin*>(pin);
   return own ? &own->owner() : nullptr;
+}
+
+PartitionPin* PartitionPin::FromCreated(CitI::IInterface* object) {
+  // As above; a pin answers IInterface with its record interface object.
+  if (object && &typeid(*object) == &typeid(PartitionPin_IPersist)) {
+    return &static_cast<PartitionPin_IPersist*>(object)->owner();
+  }
+  return nullptr;
 }
 CitI::Status PartitionPin::NoOperation() { return 1; }
 

@@ -61,6 +61,9 @@ class PartitionPin final {
   /// The pin behind an IPartitionPin of this library; null for a pin of
   /// another implementation.
   static PartitionPin* FromInterface(ZavU::IPartitionPin* pin);
+  /// The pin behind the object the pin factory hands out (its IInterface);
+  /// null for any other object.
+  static PartitionPin* FromCreated(CitI::IInterface* object);
   /// How often a watched pin has been renamed in this process. A partition
   /// indexes its pins by name and rebuilds its index when this moves on.
   static std::uint64_t NameGeneration();
@@ -117,6 +120,8 @@ class PartitionPin final {
 
   /// Advances NameGeneration when a watched pin's name differs from `before`.
   void NoteNameChangedFrom(const Port::StringBase& before);
+  /// Advances NameGeneration: a watched pin changed its name.
+  static void NoteRename();
 
   bool m_nameWatched = false;  // some partition has indexed this pin by name
 };

@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstddef>
+#include <xercesc/dom/DOMAttr.hpp>
 #include <xercesc/dom/DOMElement.hpp>
 #include <xercesc/util/XMLString.hpp>
 
@@ -83,11 +84,26 @@ inline Port::StringBase XmlValueText(const XMLCh* value) {
   return Port::StringBase(std::move(text));
 }
 
+/// What element.getAttribute(name) answers. A parsed attribute holds its
+/// value as one text node, which is read directly: getAttribute would first
+/// prove, by a run-time-typed cast, that the node has no sibling.
+inline const XMLCh* XmlAttributeValue(const XERCES_CPP_NAMESPACE::DOMElement& element,
+                                      const XMLCh* name) {
+  const XERCES_CPP_NAMESPACE::DOMAttr* attribute = element.getAttributeNode(name);
+  if (!attribute) return element.getAttribute(name);
+  const XERCES_CPP_NAMESPACE::DOMNode* text = attribute->getFirstChild();
+  if (text && text->getNodeType() == XERCES_CPP_NAMESPACE::DOMNode::TEXT_NODE &&
+      !text->getNextSibling()) {
+    return text->getNodeValue();
+  }
+  return attribute->getValue();
+}
+
 /// The value of attribute `name` of `element`, empty when the element does
 /// not carry it (the DOM answers an absent attribute with an empty string).
 inline Port::StringBase XmlAttribute(const XERCES_CPP_NAMESPACE::DOMElement& element,
                                      const XmlName& name) {
-  return XmlValueText(element.getAttribute(name.get()));
+  return XmlValueText(XmlAttributeValue(element, name.get()));
 }
 
 /// Whether attribute `name` of `element` has a non-empty value, as

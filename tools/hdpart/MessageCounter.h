@@ -17,6 +17,9 @@ class MessageCounter final : public Port_MsgSink {
   MessageCounter& operator=(const MessageCounter&) = delete;
 
   void Deliver(const Port_Message& message) override;
+  /// Debug traces are not counted: they are kept only if the printing sink
+  /// keeps them.
+  bool KeepsDebugTraces() const override { return m_next->KeepsDebugTraces(); }
   int Errors() const { return m_errors; }
   int Fatals() const { return m_fatals; }
 
