@@ -1,7 +1,7 @@
 // Parsing description files and laying them out: faults named by file, line
-// and column, hostile documents that fetch nothing
-// and declare no entity to expand, our host's layout (the Project root, nested
-// Partition elements, the format version) and files that do not follow it.
+// and column, hostile documents that fetch nothing and declare no entity to
+// expand, our host's layout (the Project root, nested Partition elements, the
+// format version) and files that do not follow it.
 #include <gtest/gtest.h>
 
 #include "portability/TestSupport.h"
@@ -106,37 +106,6 @@ TEST_F(DescriptionDocumentTest, PartitionsRootFirstDepthFirstInDocumentOrder) {
               std::u16string(name.begin(), name.end()))
         << "each entry carries its own element";
   }
-}
-
-TEST_F(DescriptionDocumentTest, OnlyElementsAndTheirAttributesAreKept) {
-  HostXml::DescriptionLayout layout;
-  std::string error;
-  ASSERT_TRUE(Layout(R"(<?xml version="1.0"?><Project Name="p"> <!-- c -->
-      <Partition Name="/top">text<![CDATA[<Pin>]]><?pi x?>
-        <Pins> <Pin Name="a"/> &#32; <Pin Name="b"/> </Pins>
-      </Partition>
-    </Project>)",
-                     layout, error))
-      << error;
-  ASSERT_EQ(layout.partitions.size(), 1u);
-  namespace xc = XERCES_CPP_NAMESPACE;
-  std::vector<const xc::DOMNode*> nodes{m_doc->Root()};
-  std::size_t elements = 0;
-  std::size_t others = 0;  // a processing instruction is kept, though nothing reads it
-  while (!nodes.empty()) {
-    const xc::DOMNode* node = nodes.back();
-    nodes.pop_back();
-    if (node->getNodeType() == xc::DOMNode::ELEMENT_NODE) {
-      ++elements;
-    } else if (node->getNodeType() != xc::DOMNode::PROCESSING_INSTRUCTION_NODE) {
-      ++others;
-    }
-    for (auto* child = node->getFirstChild(); child; child = child->getNextSibling()) {
-      nodes.push_back(child);
-    }
-  }
-  EXPECT_EQ(elements, 5u) << "Project, Partition, Pins and two Pin elements";
-  EXPECT_EQ(others, 0u) << "no text, CDATA section or comment";
 }
 
 TEST_F(DescriptionDocumentTest, FileVersionIsItsLeadingWholeNumber) {
