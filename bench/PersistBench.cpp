@@ -240,12 +240,8 @@ BENCHMARK(BM_ProjectFile)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  ZoreBench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio("records / stream alone", "BM_ProjectRecords", "BM_StreamAlone",
-                      " (goal: at most 1.4)");
-  benchmark::Shutdown();
-  return 0;
+  return ZoreBench::RunAndPrintRatios(argc, argv, [](const ZoreBench::RatioReporter& reporter) {
+    reporter.PrintRatio("records / stream alone", "BM_ProjectRecords", "BM_StreamAlone",
+                        " (goal: at most 1.4)");
+  });
 }

@@ -154,13 +154,9 @@ BENCHMARK(WalkForComparison)->ZORE_PIN_SIZES->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  ZoreBench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio("FindPartitionPinShuffled 100,000 pins / 1,000 pins",
-                      "FindPartitionPinShuffled/100000", "FindPartitionPinShuffled/1000",
-                      " (goal: at most 4)");
-  benchmark::Shutdown();
-  return 0;
+  return ZoreBench::RunAndPrintRatios(argc, argv, [](const ZoreBench::RatioReporter& reporter) {
+    reporter.PrintRatio("FindPartitionPinShuffled 100,000 pins / 1,000 pins",
+                        "FindPartitionPinShuffled/100000", "FindPartitionPinShuffled/1000",
+                        " (goal: at most 4)");
+  });
 }

@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,5 +52,18 @@ class RatioReporter : public benchmark::ConsoleReporter {
  private:
   std::map<std::string, Times> m_times;
 };
+
+/// The main of a benchmark program: runs the benchmarks the command line
+/// selects, then `printRatios` with what they measured.
+inline int RunAndPrintRatios(int argc, char** argv,
+                             const std::function<void(const RatioReporter&)>& printRatios) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  printRatios(reporter);
+  benchmark::Shutdown();
+  return 0;
+}
 
 }  // namespace ZoreBench

@@ -114,23 +114,22 @@ BENCHMARK(BM_ReadXmlElement)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Min
 int main(int argc, char** argv) {
   HostXml::XercesSession xerces;
   InstFactoryEntry();
-  benchmark::Initialize(&argc, argv);
-  ZoreBench::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  struct Base {
-    const char* label;
-    const char* run;
-    const char* goal;
-  };
-  for (const Base& base :
-       {Base{"plain DOM parse", "BM_ParseDocumentPlain/", " (goal: at most 0.25)"},
-        Base{"host's parse", "BM_ParseDocument/", ""}}) {
-    const std::string on = std::string("ReadXmlElement (pin check on) / ") + base.label;
-    const std::string off = std::string("ReadXmlElement (pin check off) / ") + base.label;
-    reporter.PrintRatio(on.c_str(), "BM_ReadXmlElement/1/", base.run, base.goal);
-    reporter.PrintRatio(off.c_str(), "BM_ReadXmlElement/0/", base.run);
-  }
-  benchmark::Shutdown();
+  const int status =
+      ZoreBench::RunAndPrintRatios(argc, argv, [](const ZoreBench::RatioReporter& reporter) {
+        struct Base {
+          const char* label;
+          const char* run;
+          const char* goal;
+        };
+        for (const Base& base :
+             {Base{"plain DOM parse", "BM_ParseDocumentPlain/", " (goal: at most 0.25)"},
+              Base{"host's parse", "BM_ParseDocument/", ""}}) {
+          const std::string on = std::string("ReadXmlElement (pin check on) / ") + base.label;
+          const std::string off = std::string("ReadXmlElement (pin check off) / ") + base.label;
+          reporter.PrintRatio(on.c_str(), "BM_ReadXmlElement/1/", base.run, base.goal);
+          reporter.PrintRatio(off.c_str(), "BM_ReadXmlElement/0/", base.run);
+        }
+      });
   CitP::Factory::Shutdown();
-  return 0;
+  return status;
 }
