@@ -80,6 +80,7 @@ TEST_F(PartitionImport, OnlyReconfigurablePartitionsCheckTheModuleAndNoNameMatch
   EXPECT_EQ(Files(p)[ZavU::QHV], "/exp/x.qhv");
   EXPECT_TRUE(sink.All().empty());
   EXPECT_FALSE(X(p)->ImportPreviousImplementation(nullptr, false));
+  EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
   EXPECT_FALSE(X(p)->ImportPartitionPins(nullptr));
 }
 

@@ -31,6 +31,7 @@ struct FakeClass {
 struct TclSettings {
   FakeClass registry, value, collection, helper;
   bool collectionResults = true;
+  bool resultAnswers = true;  // the result answers ITclCollectionResult
   Strings registered;
   CitI::IInterface* queried = nullptr;
   ZavU::IPartition* helperPartition = nullptr;
@@ -74,9 +75,10 @@ class TclObject final : public ITclPropertyRegistry,
   }
   CitI::Status Add(UtilI::ITclCollectable*) override { return 1; }
   CitI::Status GetResult(CitI::IInterface*& out) override {
-    out = g_tcl.collectionResults
-              ? static_cast<ITclCollectionResult*>(new TclObject(ITclCollectionResult::kIID))
-              : nullptr;
+    const Port::XUID role =
+        g_tcl.resultAnswers ? ITclCollectionResult::kIID : ITclPropertyValue::kIID;
+    out =
+        g_tcl.collectionResults ? static_cast<ITclCollectionResult*>(new TclObject(role)) : nullptr;
     return out ? 1 : 0;
   }
   Port::StringBase GetEffectiveTraitValue(const Port::StringBase& trait,
@@ -170,6 +172,9 @@ TEST_F(PartitionTclView, ValueObjectsAreReusedAndTheRegistryAnswersQueries) {
   PartitionRef p = NewPartition();
   p->SetHierarchicalName("u1");
   EXPECT_EQ(View(p).GetIdentifier().str(), "partition:u1");
+  Port::StringBase name;
+  EXPECT_EQ(View(p).GetName(name), 1);
+  EXPECT_EQ(name.str(), "u1");
   EXPECT_FALSE(Ask(p, "name")) << "without a project nothing is produced";
   EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 13u) << "but the map is built";
 
@@ -210,6 +215,7 @@ TEST_F(PartitionTclView, MissingServicesRefuseTheRequest) {
       {"name", [&] { project.entry = nullptr; }, nullptr, 0},  // no entry for the partition
       {"up_to_date_synthesis", [&] { project.upToDate = false; }, nullptr, 0},
       {"children", [] { g_tcl.collectionResults = false; }, nullptr, 0},
+      {"children", [] { g_tcl.resultAnswers = false; }, nullptr, 0},  // a result of another kind
       // The helper is tried again after loading its library; none is loaded
       // for collections.
       {"fleetmatch_effective", [] { g_tcl.helper.left = 0; }, &g_tcl.helper.attempts, 2},
@@ -223,7 +229,7 @@ TEST_F(PartitionTclView, MissingServicesRefuseTheRequest) {
       EXPECT_EQ(*row.attempts, row.expectedAttempts) << row.property;
     }
     project.entry = static_cast<Dpm::IHDProjectData*>(&project);  // all back for the next row
-    project.upToDate = g_tcl.collectionResults = true;
+    project.upToDate = g_tcl.collectionResults = g_tcl.resultAnswers = true;
     g_tcl.helper.left = g_tcl.collection.left = -1;
   }
   EXPECT_EQ(Seen(Held(PartitionProbe(p).TclValue("fleetmatch_effective"))),
