@@ -172,9 +172,9 @@ TEST_F(PartitionTclView, ValueObjectsAreReusedAndTheRegistryAnswersQueries) {
   PartitionRef p = NewPartition();
   p->SetHierarchicalName("u1");
   EXPECT_EQ(View(p).GetIdentifier().str(), "partition:u1");
-  Port::StringBase name;
-  EXPECT_EQ(View(p).GetName(name), 1);
-  EXPECT_EQ(name.str(), "u1");
+  Port::StringBase name, type;
+  EXPECT_EQ(View(p).GetName(name) + View(p).GetType(type), 2);
+  EXPECT_EQ(name.str() + " " + type.str(), "u1 partition");
   EXPECT_FALSE(Ask(p, "name")) << "without a project nothing is produced";
   EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 13u) << "but the map is built";
 
