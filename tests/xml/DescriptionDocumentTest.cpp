@@ -1,7 +1,6 @@
 // Parsing description files and laying them out: faults named by file, line
 // and column, hostile documents that fetch nothing and declare no entity to
-// expand, our host's layout (the Project root, nested Partition elements, the
-// format version) and files that do not follow it.
+// expand, the format version and files that do not follow our host's layout.
 #include <gtest/gtest.h>
 
 #include "portability/TestSupport.h"
@@ -78,34 +77,6 @@ TEST_F(DescriptionDocumentTest, DocumentTypesThatDeclareEntitiesAreRefused) {
   EXPECT_TRUE(DescriptionDocument::ParseText(
       "<!DOCTYPE Project SYSTEM \"file://" + dtd + "\">\n<Project/>", "dtd.pxml", error))
       << error;
-}
-
-TEST_F(DescriptionDocumentTest, PartitionsRootFirstDepthFirstInDocumentOrder) {
-  HostXml::DescriptionLayout layout;
-  std::string error;
-  ASSERT_TRUE(Layout(R"(<Project Name="demo" FileVersion="2"> <!-- the design -->
-      <Partition Name="/top">
-        <Partition Name="/top/a"><Pins><Pin Name="clk"/></Pins><Partition Name="/top/a/x"/>
-        </Partition>
-        <Other><Partition Name="/not/a/child"/></Other>
-        <Partition Name="/top/b"/>
-      </Partition>
-    </Project>)",
-                     layout, error))
-      << error;
-  EXPECT_EQ(layout.projectName, "demo");
-  EXPECT_EQ(layout.formatVersion, 2u);
-  ASSERT_EQ(layout.partitions.size(), 4u);
-  const std::pair<const char*, int> expected[] = {
-      {"/top", -1}, {"/top/a", 0}, {"/top/a/x", 1}, {"/top/b", 0}};
-  for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(layout.partitions[i].name, expected[i].first);
-    EXPECT_EQ(layout.partitions[i].parent, expected[i].second) << expected[i].first;
-    const std::string name = expected[i].first;
-    EXPECT_EQ(std::u16string(layout.partitions[i].element->getAttribute(u"Name")),
-              std::u16string(name.begin(), name.end()))
-        << "each entry carries its own element";
-  }
 }
 
 TEST_F(DescriptionDocumentTest, FileVersionIsItsLeadingWholeNumber) {
