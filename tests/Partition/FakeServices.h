@@ -204,7 +204,6 @@ class Project final : public Dpm::IHDProject,
 /// What the registered fake service classes do; reset before every test.
 struct ServiceSettings {
   bool currentProjectCreatable = false;
-  bool currentProjectAnswers = true;  // the service answers Dpm::ICurrentProject
   int currentProjectCalls = 0;
 
   bool helperCreatable = false;
@@ -226,7 +225,6 @@ class Service final : public Dpm::ICurrentProject,
   explicit Service(bool isHelper) : m_isHelper(isHelper) {}
   CitI::IInterface* QueryInterface(const Port::XUID& iid) override {
     if (m_isHelper) return ZoreTest::AnswerAs<Dpm::IPRSolutionHelper>(this, iid);
-    if (!Settings().currentProjectAnswers && iid == Dpm::ICurrentProject::kIID) return nullptr;
     return ZoreTest::AnswerAs<Dpm::ICurrentProject>(this, iid);
   }
   CitI::Status GetCurrentProject(Dpm::IHDProject*& out, const Port::StringBase&) override {

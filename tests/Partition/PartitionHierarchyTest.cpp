@@ -1,5 +1,6 @@
-// A partition's parent lookup without a host project, and its pin collection: adding, finding by
-// name and proxy name (also after renames and replaced lists), and pin-list snapshots.
+// A partition's pin collection: adding, finding by name and proxy name (also
+// after renames and replaced lists), and pin-list snapshots. Its parent
+// lookups are checked with the host's own project (tests/project).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -13,7 +14,6 @@
 
 namespace {
 
-using FakeServices::Settings;
 using namespace ZoreTest;
 
 class PartitionHierarchy : public FakeServices::FakeServicesTest {};
@@ -36,23 +36,6 @@ ZavU::IPartitionPin* Walk(const PartitionRef& p, const std::string& name) {
     if (pin->GetName().str() == name) return pin.get();
   }
   return nullptr;
-}
-
-// The lookups through a linked or the current project are checked with the
-// host's own project (tests/project); here the host without them.
-TEST_F(PartitionHierarchy, NoParentWithoutAProjectServiceOrItsInterface) {
-  auto child = NewPartition();
-  auto hierarchy = child.As<ZavU::IPartitionHierarchy>();
-  CapturingSink sink;
-  EXPECT_FALSE(hierarchy->GetParentPartition());
-  Settings().currentProjectCreatable = true;
-  EXPECT_FALSE(hierarchy->GetParentPartition()) << "no current project";
-  Settings().currentProjectAnswers = false;
-  EXPECT_FALSE(hierarchy->GetParentPartition());
-  EXPECT_EQ(Settings().currentProjectCalls, 1);
-  EXPECT_FALSE(hierarchy->GetChildPartitions());
-  EXPECT_EQ(child.As<ZavU::IPartitionHierarchySettable>()->ReservedSlot4(), 0);
-  EXPECT_TRUE(sink.All().empty());
 }
 
 TEST_F(PartitionHierarchy, AddingRefusesAnExistingNameOrAPinNotMade) {

@@ -1,7 +1,6 @@
 // Taking over a previous implementation, in the cases a host's import does
-// not reach: the QHV-only request, a source without module names, the
-// persistent switch with an implemented source, and the process-wide answer
-// about incomplete imports.
+// not reach: a source without module names, the persistent switch with an
+// implemented source, and the process-wide answer about incomplete imports.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -82,28 +81,6 @@ TEST_F(PartitionImport, OnlyReconfigurablePartitionsCheckTheModuleAndNoNameMatch
   EXPECT_FALSE(X(p)->ImportPreviousImplementation(nullptr, false));
   EXPECT_TRUE(X(p)->ImportPartitionPins(source.get()));
   EXPECT_FALSE(X(p)->ImportPartitionPins(nullptr));
-}
-
-TEST_F(PartitionImport, QhvOnlyFirstMatchAndImplementingStateReportNothing) {
-  Touch("a_prev_built.qdb");
-  Touch("b_prev_built.qdb");  // only the first match counts
-  Touch("a_prev_routed.qpr.bak");
-  PartitionRef p = Importer(m_at);
-  for (int i = 0; i < 6; ++i) SetFile(p, i, "old");
-  PartitionRef source = NewPartition();
-  SetFile(source, ZavU::QHV, "/x/h.qhv");
-  SetFile(source, ZavU::QNL, "/elsewhere/deep/n.qnl");
-  CapturingSink sink;
-  // Asked for the QHV only, only that changes.
-  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), true));
-  EXPECT_EQ(Files(p), (Strings{"old", "old", "old", "old", m_at + "/h.qhv", "old"}));
-  EXPECT_TRUE(sink.All().empty());
-  // Implementing, not importing: the results are found, nothing reported.
-  ReadElement(p, "State=\"implement\" ImportLocation=\"" + m_at + "\"");
-  EXPECT_TRUE(X(p)->ImportPreviousImplementation(source.get(), false));
-  EXPECT_EQ(Files(p),
-            (Strings{m_at + "/a_prev_built.qdb", "", "", "", m_at + "/h.qhv", m_at + "/n.qnl"}));
-  EXPECT_TRUE(sink.All().empty());
 }
 
 // An imported source's records kept as they are: import_persistent.

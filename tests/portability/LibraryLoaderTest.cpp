@@ -1,10 +1,10 @@
-// Loading component libraries by name: the file name rule, the search order,
-// entering each library once, and the reasons given when loading fails.
+// Loading component libraries by name: the search order, a library found
+// under another name only along the path, and the reasons given when loading
+// fails.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "Xuids.h"
 #include "testlib/TestComponent.h"
 
 namespace {
@@ -22,27 +22,6 @@ int EntryCount(const std::string& path) {
   const int result = count ? count() : -1;
   dlclose(handle);
   return result;
-}
-
-const Port::XUID kTestClass(testlib::kTestClass);
-
-TEST(LibraryLoaderTest, LoadsByNameOnceUnderEverySpellingAndAgainAfterShutdown) {
-  const std::string file = RealPath(PORT_TESTLIB_FILE);
-  CitP::RegistryScope registry;
-  Factory::Shutdown();  // start from an empty registry in any test order
-  const int before = EntryCount(file);
-  for (const char* name : {"portability_testlib", "libportability_testlib",
-                           "portability_testlib.so", "libportability_testlib.so"}) {
-    EXPECT_TRUE(Factory::LoadLibraryFactory(name)) << name << ": " << Factory::LastLoadError();
-  }
-  EXPECT_EQ(Factory::LastLoadError(), "");
-  EXPECT_EQ(EntryCount(file), before + 1);
-  EXPECT_TRUE(Factory::CreateInstanceRef(kTestClass));
-
-  Factory::Shutdown();
-  EXPECT_FALSE(Factory::IsRegistered(kTestClass));
-  ASSERT_TRUE(Factory::LoadLibraryFactory(testlib::kLibraryName)) << Factory::LastLoadError();
-  EXPECT_EQ(EntryCount(file), before + 2) << "entered afresh after Shutdown";
 }
 
 TEST(LibraryLoaderTest, SearchesInOrderAndFailuresNameTheFileTheDirectoriesAndTheReason) {

@@ -1,8 +1,7 @@
-// The host's Tcl helper library, partition helper and up-to-date rule as the
-// partition library meets them: both libraries loaded by name on the first
-// property request, effective traits through three levels, and the project's
-// up-to-date answers. The values of every kind are shown through the real
-// Tcl layer by scripts/properties.tcl.
+// The host's up-to-date rule as the partition library meets it: the project's
+// answers and their reasons, and the property the Tcl helper library shows.
+// Values of every kind, effective traits through three levels included, are
+// shown through the real Tcl layer by scripts/properties.tcl.
 #include <tcl.h>
 
 #include "HostTest.h"
@@ -33,36 +32,6 @@ class TclHelpersTest : public HostProjectTest {
   static Tcl_Interp* s_interp;
 };
 Tcl_Interp* TclHelpersTest::s_interp = nullptr;
-
-// Traits set on top / mid / leaf ("" left unset) and the effective values:
-// the nearest level that does not inherit decides, else the root's default.
-// An inherited value from the top is shown by scripts/properties.tcl.
-struct InheritRow {
-  const char* trait;
-  const char* set[3];
-  const char* effective[3];
-};
-const InheritRow kInheritRows[] = {
-    {"preserve", {"", "", "synthesis"}, {"routing", "routing", "synthesis"}},
-    {"preserve", {"synthesis", "routing", "inherit"}, {"synthesis", "routing", "routing"}},
-};
-
-TEST_F(TclHelpersTest, EffectiveTraitsResolveInheritFromTheParent) {
-  for (const InheritRow& row : kInheritRows) {
-    ProjectRef project = NewProject({"top", "top/mid", "top/mid/leaf"});
-    const PartitionRef levels[] = {project->Find("top"), project->Find("top/mid"),
-                                   project->Find("top/mid/leaf")};
-    levels[0]->SetRoot(true);
-    const std::string property = std::string(row.trait) + "_effective";
-    for (int i = 0; i < 3; ++i) {
-      if (*row.set[i]) levels[i]->SetTrait(row.trait, row.set[i], true);
-    }
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(Property(levels[i], property.c_str()), std::string("string:") + row.effective[i])
-          << row.trait << " level " << i;
-    }
-  }
-}
 
 // Timestamps (-1: never), forced tasks, and the answers for synthesis and
 // implementation with their reasons.

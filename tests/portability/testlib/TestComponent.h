@@ -7,8 +7,6 @@
 namespace testlib {
 inline constexpr Port::XuidWords kTestClass =
     Port::XuidFromText("{7e57c1a5-0000-4a11-8b0b-1ea5edc0ffee}");
-/// Name to pass to CitP::Factory::LoadLibraryFactory.
-inline constexpr const char* kLibraryName = "portability_testlib";
 }  // namespace testlib
 
 #define TESTLIB_EXPORT __attribute__((visibility("default")))
