@@ -333,6 +333,20 @@ TEST_F(PartitionRecordTest, BadPinsAreSkippedOrEndTheLoad) {
                                  "traits.  Partition not loaded.\n"));
   EXPECT_NE(std::find(errors.begin(), errors.end(), PinNotLoaded(2)), errors.end());
 
+  // A listed pin of another implementation keeps no record: the save is refused.
+  FakeServices::ForeignPinFactory foreignPins;
+  auto q = NewPartition();
+  {
+    FakeServices::EmptiedRegistry emptied;
+    CitP::Factory::RegisterFactory(Port::XUID(Xuids::ZorE_PartitionPin), &foreignPins);
+    ASSERT_EQ(q->AddPartitionPin("x"), 1);
+  }
+  sink.Clear();
+  ScriptedStream refused;
+  EXPECT_EQ(Persist(q)->PersistSave(&refused), 0);
+  EXPECT_EQ(sink.All(), Strings{Error(Text::WritePinPersist)});
+  q.Reset();
+
   // A pin that cannot be made: the registry knows no pin class, then it
   // makes something without a record interface. The traits follow.
   FakeServices::NotAPinFactory notAPins;
@@ -353,6 +367,14 @@ TEST_F(PartitionRecordTest, BadPinsAreSkippedOrEndTheLoad) {
   EXPECT_EQ(sink.Texts(Port_Severity::Debug),
             (Strings{"Reading 1 partition pins\n", "In ZorE::PartitionPin::~PartitionPin\n",
                      "Reading 1 partition pins\n"}));
+  // Eight such pins in a row: the load gives up.
+  sink.Clear();
+  ScriptedStream eight = Record("2.0", "b0 b0 i8 i0 i0 i0 i-1 i0 i-1 i-1");
+  EXPECT_EQ(Persist(p)->PersistLoad(&eight), 0);
+  ASSERT_EQ(sink.All().size(), 9u);
+  EXPECT_EQ(sink.All().back(),
+            Error("Partition::PersistLoad: 8 Partition Pins in a row failed to "
+                  "load; the pin records are damaged.  Partition not loaded.\n"));
 }
 
 TEST_F(PartitionRecordTest, DamagedCountsAndIndexesAreBounded) {

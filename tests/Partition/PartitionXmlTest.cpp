@@ -101,21 +101,6 @@ TEST_F(PartitionXml, PreserveDefaultsByRootnessAndIsStored) {
   EXPECT_THROW(Read(root, R"(<Partition State="implement" Preserve="inherit"/>)"), Port::Exception);
 }
 
-TEST_F(PartitionXml, IllegalPreserveThrowsWithEarlierStepsApplied) {
-  auto p = NewPartition();
-  PartitionProbe own(p);
-  Read(p, R"(<Partition State="implement" Reconfigurable="true" ReconfigModuleName="kept"
-             Isolated="true"/>)");
-  EXPECT_THROW(Read(p, R"(<Partition State="import" ImportLocation="../x" Preserve="Routing"
-                          Reconfigurable="false" ReconfigModuleName="m" Isolated="false"/>)"),
-               Port::Exception);
-  EXPECT_TRUE(own.IsImport());
-  EXPECT_EQ(own.ImportLocation().str(), "../x");
-  // The steps after the trait did not run.
-  EXPECT_TRUE(own.IsReconfigurable() && own.IsIsolated());
-  EXPECT_EQ(own.ReconfigModuleName().str(), "kept");
-}
-
 TEST_F(PartitionXml, PinsTheRegistryCannotMakeAreSkipped) {
   auto p = NewPartition();
   FakeServices::EmptiedRegistry emptied;

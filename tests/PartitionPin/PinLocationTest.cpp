@@ -76,8 +76,6 @@ TEST_F(PinLocationTest, BelSiteAndIdentityReadBackAsStoredThroughEveryChange) {
         break;
       }
     }
-    EXPECT_EQ(PinProbe(pin).Bel().str(), c.bel) << row;
-    EXPECT_EQ(PinProbe(pin).Site().str(), c.site) << row;
     EXPECT_EQ(pin->GetPartitionPinBel().str(), c.bel) << row;
     EXPECT_EQ(pin->GetPartitionPinSite().str(), c.site) << row;
     EXPECT_EQ(PinProbe(pin).Xuid(), Port::XUID(c.xuid, c.xuid)) << row;

@@ -160,24 +160,4 @@ TEST_F(HostServices, FormatOneFileGivesItsReconfigurablePartitionsAsModules) {
   ExpectRows(session, "format 1", true);
 }
 
-TEST_F(HostServices, DamagedConfigurationSectionRefusesTheFile) {
-  const std::string path = m_dir + "/damaged.prj";
-  for (const std::int32_t count : {-1, 1}) {  // negative; one module, none stored
-    HostPersist::MemoryStream stream(std::string(HostPersist::kProjectFileHeaderSize, '\0'));
-    stream.WriteString("p");
-    stream.WriteInt(count);
-    stream.WriteInt(0);  // no partition
-    std::string bytes = stream.TakeBytes();
-    HostPersist::SealProjectFile(bytes);
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    HostPersist::ProjectImage image;
-    std::string error;
-    EXPECT_FALSE(HostPersist::LoadProjectFile(path, image, error)) << count;
-    EXPECT_NE(error.find(count < 0 ? "the module count -1 is negative"
-                                   : "the configuration cannot be read (module 0)"),
-              std::string::npos)
-        << error;
-  }
-}
-
 }  // namespace
