@@ -311,7 +311,7 @@ TEST_F(PartitionRecordTest, EveryFailedItemReportsItselfInRecordOrder) {
   EXPECT_EQ(distinct, expected);
 }
 
-TEST_F(PartitionRecordTest, BadPinsAreSkippedOrEndTheLoad) {
+TEST_F(PartitionRecordTest, BadPinsAreSkippedOrEndTheLoadOrTheSave) {
   CapturingSink sink;
   // The Site item of pin 1 fails; the load goes on past it.
   ScriptedStream s = Full("i3 pp0 pp1 pp2");
@@ -336,6 +336,7 @@ TEST_F(PartitionRecordTest, BadPinsAreSkippedOrEndTheLoad) {
   // A listed pin of another implementation keeps no record: the save is refused.
   FakeServices::ForeignPinFactory foreignPins;
   auto q = NewPartition();
+  ASSERT_EQ(q->AddPartitionPin("a"), 1);
   {
     FakeServices::EmptiedRegistry emptied;
     CitP::Factory::RegisterFactory(Port::XUID(Xuids::ZorE_PartitionPin), &foreignPins);
