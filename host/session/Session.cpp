@@ -122,6 +122,10 @@ bool Session::Open(const std::string& path, const OpenOptions& options) {
 
 bool Session::IsOpen() const { return m_design != nullptr; }
 
+void Session::MakeCurrent() const {
+  HostProject::SetCurrentProject(m_design ? m_design->project->AsHDProject() : nullptr);
+}
+
 const std::string& Session::ProjectName() const {
   static const std::string kNoName;
   return m_design ? m_design->name : kNoName;

@@ -62,6 +62,9 @@ class Session {
   /// or a partition could not be built; the session then holds no design.
   bool Open(const std::string& path, const OpenOptions& options = {});
   bool IsOpen() const;
+  /// Makes the open design the host's current project again (none when no
+  /// design is open), for a host that keeps several sessions.
+  void MakeCurrent() const;
 
   /// The project's name: the description's Name, or the one saved.
   const std::string& ProjectName() const;

@@ -2,21 +2,35 @@
 // the table created in the interpreter.
 //
 // The state (and with it the session and its partitions) goes with the
-// interpreter, or, when the process exits first (tclsh's "exit" deletes no
-// interpreter), in an exit handler, while the Tcl objects the partitions
-// hold can still be freed.
+// interpreter, or, when its thread ends first (tclsh's "exit" deletes no
+// interpreter), in a thread exit handler, while the Tcl objects the
+// partitions hold can still be freed by the thread that made them.
+#include "PackageLock.h"
 #include "ShellState.h"
 #include "TclTexts.h"
 #include "hdpartition.h"
+
+namespace HostTcl {
+
+std::recursive_mutex& PackageLock() {
+  static std::recursive_mutex lock;
+  return lock;
+}
+
+}  // namespace HostTcl
 
 namespace {
 
 using HostTcl::ShellState;
 
-void DeleteAtExit(ClientData state) { delete static_cast<ShellState*>(state); }
+void DeleteAtThreadExit(ClientData state) {
+  std::lock_guard<std::recursive_mutex> hold(HostTcl::PackageLock());
+  delete static_cast<ShellState*>(state);
+}
 
 void DeleteWithInterp(ClientData state, Tcl_Interp*) {
-  Tcl_DeleteExitHandler(DeleteAtExit, state);
+  std::lock_guard<std::recursive_mutex> hold(HostTcl::PackageLock());
+  Tcl_DeleteThreadExitHandler(DeleteAtThreadExit, state);
   delete static_cast<ShellState*>(state);
 }
 
@@ -24,6 +38,7 @@ void DeleteWithInterp(ClientData state, Tcl_Interp*) {
 
 extern "C" __attribute__((visibility("default"))) int Hdpartition_Init(Tcl_Interp* interp) {
   if (!Tcl_InitStubs(interp, "8.6", 0)) return TCL_ERROR;
+  std::lock_guard<std::recursive_mutex> hold(HostTcl::PackageLock());
   if (Tcl_GetAssocData(interp, HostTcl::kPackageName, nullptr)) {
     return Tcl_PkgProvide(interp, HostTcl::kPackageName, HostTcl::kPackageVersion);
   }
@@ -34,7 +49,7 @@ extern "C" __attribute__((visibility("default"))) int Hdpartition_Init(Tcl_Inter
     return TCL_ERROR;
   }
   Tcl_SetAssocData(interp, HostTcl::kPackageName, DeleteWithInterp, state);
-  Tcl_CreateExitHandler(DeleteAtExit, state);
+  Tcl_CreateThreadExitHandler(DeleteAtThreadExit, state);
   for (const HostTcl::CommandSpec& command : HostTcl::CommandTable()) {
     Tcl_CreateObjCommand(interp, command.name, HostTcl::Dispatch,
                          const_cast<HostTcl::CommandSpec*>(&command), nullptr);

@@ -2,6 +2,7 @@
 #include "xml/DescriptionWriter.h"
 
 #include "Port/StringBase.h"
+#include "ZavU/IPartitionPinIterator.h"
 #include "ZavU/IXPartition.h"
 #include "ZavU/XmlAttributeText.h"
 #include "xml/DescriptionLayout.h"
@@ -41,7 +42,7 @@ void Indent(std::string& out, std::size_t depth) {
 
 std::vector<std::string> PinNames(ZavU::IPartition& partition) {
   std::vector<std::string> names;
-  CommonI::RefCountPtr<ZavU::IPartitionPinIterator> pins = partition.GetPartitionPins();
+  ZavU::OwnedPinList pins(partition.GetPartitionPins());
   if (!pins) return names;
   for (pins->First(); !pins->IsDone(); pins->Next()) {
     ZavU::PinRef pin;

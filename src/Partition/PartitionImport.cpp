@@ -67,26 +67,6 @@ Port::StringBase ModuleNameOf(CitI::IInterface* partition) {
   return name;
 }
 
-/// A pin list handed out by a partition, destroyed when done with: the
-/// reference it carries is dropped and the list itself deleted (which makes
-/// its partition forget it), so repeated imports leave nothing behind.
-class OwnedPinList {
- public:
-  explicit OwnedPinList(CommonI::RefCountPtr<ZavU::IPartitionPinIterator> list)
-      : m_list(list.Detach()) {}
-  OwnedPinList(const OwnedPinList&) = delete;
-  OwnedPinList& operator=(const OwnedPinList&) = delete;
-  ~OwnedPinList() {
-    CommonI::ReleaseFrom(m_list);
-    delete m_list;
-  }
-  ZavU::IPartitionPinIterator* operator->() const { return m_list; }
-  explicit operator bool() const { return m_list != nullptr; }
-
- private:
-  ZavU::IPartitionPinIterator* m_list;
-};
-
 }  // namespace
 
 bool Partition::ImportPreviousImplementation(ZavU::IPartition* source, bool qhvOnly) {
@@ -140,7 +120,7 @@ bool Partition::ImportPreviousImplementation(ZavU::IPartition* source, bool qhvO
 bool Partition::ImportPartitionPins(ZavU::IPartition* source) {
   if (!source) return false;
   CommonI::RefCountPtr<ZavU::IPartition> from(source);  // outlives the list below
-  OwnedPinList pins(from->GetPartitionPins());
+  ZavU::OwnedPinList pins(from->GetPartitionPins());
   if (!pins) return true;
   for (pins->First(); !pins->IsDone(); pins->Next()) {
     ZavU::PinRef pin;
