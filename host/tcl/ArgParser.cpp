@@ -30,8 +30,8 @@ Tcl_Obj* Args::Option(const char* option) const {
   return nullptr;
 }
 
-std::string UsageOf(const CommandSpec& command) {
-  std::string usage = command.name;
+std::string UsageOf(const CommandSpec& command, const char* name) {
+  std::string usage = name ? name : command.name;
   for (const ArgSpec& arg : command.args) {
     usage += ' ';
     switch (arg.kind) {
@@ -66,7 +66,7 @@ int ParseArgs(Context& context, int objc, Tcl_Obj* const objv[], Args& out) {
     } else if (std::strcmp(word, kEndOfOptions) == 0) {
       optionsEnded = true;
     } else if (std::strcmp(word, kHelpFlag) == 0) {
-      context.Print(UsageOf(command) + "\n\n" + command.help);
+      if (!context.Print(UsageOf(command, context.name) + "\n\n" + command.help)) return TCL_ERROR;
       return TCL_BREAK;
     } else if (const ArgSpec* option = FindOption(command, word)) {
       Tcl_Obj* value = objv[i];
@@ -74,6 +74,7 @@ int ParseArgs(Context& context, int objc, Tcl_Obj* const objv[], Args& out) {
         if (i + 1 >= objc) return context.UsageError(kErrOptionValue, word, option->value);
         value = objv[++i];
       }
+      if (out.Has(option->name)) return context.UsageError(kErrOptionTwice, word);
       out.m_options.emplace_back(option->name, value);
     } else {
       return context.UsageError(kErrUnknownOption, word);

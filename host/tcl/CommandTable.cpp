@@ -10,14 +10,17 @@ const std::vector<CommandSpec>& CommandTable() {
        {{"FILE", K::Required}},
        "read a partition description",
        "Reads the partition description FILE (xpartition.pxml) in place of the open\n"
-       "design; every object handle of the design before turns stale. A project file\n"
-       "is recognised by its mark and opened as open_project does.\n",
+       "design. A handle names a partition by its hierarchical name in the design\n"
+       "open when it is used: a handle of the design before names the partition of\n"
+       "the same name in this one, if it has one. A project file is recognised by\n"
+       "its mark and opened as open_project does.\n",
        ReadXpartition},
       {"open_project",
        {{"FILE", K::Required}},
        "open a saved project file",
        "Opens the project file FILE (written by save_project or 'hdpart save') in\n"
-       "place of the open design; object handles of the design before turn stale.\n",
+       "place of the open design; handles then name its partitions, as after\n"
+       "read_xpartition.\n",
        OpenProject},
       {"save_project",
        {{"FILE", K::Optional}},
@@ -51,7 +54,9 @@ const std::vector<CommandSpec>& CommandTable() {
        "Returns the handles of the partitions whose hierarchical names match a\n"
        "PATTERN (glob patterns; every partition without one), root first, then depth\n"
        "first. A pattern that matches nothing draws a warning, none with -quiet.\n"
-       "  -regexp   patterns and =~ values are regular expressions matching whole names\n"
+       "  -regexp   patterns and =~ values are Tcl regular expressions (embedded\n"
+       "            options such as (?i) and ***= included) whose match must span\n"
+       "            the whole name or value\n"
        "  -nocase   matching ignores letter case\n"
        "  -filter   keeps partitions whose properties satisfy EXPR: terms joined by\n"
        "            && and || (&& binds closer), each PROPERTY OP VALUE with OP one of\n"

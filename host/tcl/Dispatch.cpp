@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "PackageLock.h"
 #include "Port/MsgMan.h"
 #include "ShellState.h"
 #include "TclTexts.h"
@@ -15,7 +16,8 @@ namespace HostTcl {
 
 namespace {
 
-/// Keeps the errors issued while a command runs; passes the rest on.
+/// Keeps the errors issued while a command runs; passes the rest on. The
+/// sink is the process's: installed only under the package's lock.
 class ErrorCapture final : public Port_MsgSink {
  public:
   ErrorCapture() : m_next(Port_MsgManData::SetSink(this)) {}
@@ -72,7 +74,7 @@ std::string Format(const char* fmt, ...) {
 int Context::Error(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
-  SetError(interp, command.name, VFormat(fmt, args));
+  SetError(interp, name, VFormat(fmt, args));
   va_end(args);
   return TCL_ERROR;
 }
@@ -82,13 +84,15 @@ int Context::UsageError(const char* fmt, ...) {
   va_start(args, fmt);
   std::string text = VFormat(fmt, args);
   va_end(args);
-  SetError(interp, command.name, text + Format(kUsageLine, UsageOf(command).c_str()));
+  SetError(interp, name, text + Format(kUsageLine, UsageOf(command, name).c_str()));
   return TCL_ERROR;
 }
 
-void Context::Print(const std::string& text) const {
+bool Context::Print(const std::string& text) {
   Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT);
-  if (out) Tcl_WriteChars(out, text.data(), static_cast<int>(text.size()));
+  if (!out || Tcl_WriteChars(out, text.data(), static_cast<int>(text.size())) >= 0) return true;
+  Error(kErrNotPrinted, Tcl_ErrnoMsg(Tcl_GetErrno()));
+  return false;
 }
 
 bool Context::WholeOption(const Args& args, const char* option, int fallback, int& out) {
@@ -102,8 +106,11 @@ bool Context::WholeOption(const Args& args, const char* option, int fallback, in
 
 int Dispatch(ClientData declared, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]) {
   const auto& command = *static_cast<const CommandSpec*>(declared);
+  std::lock_guard<std::recursive_mutex> hold(PackageLock());
   auto* state = static_cast<ShellState*>(Tcl_GetAssocData(interp, kPackageName, nullptr));
-  Context context{interp, *state, command};
+  state->MakeCurrent();
+  // Errors name the command as it was called, which a rename may have changed.
+  Context context{interp, *state, command, Tcl_GetString(objv[0])};
   Tcl_ResetResult(interp);
   Args args;
   const int parsed = ParseArgs(context, objc - 1, objv + 1, args);
@@ -124,7 +131,7 @@ int Dispatch(ClientData declared, Tcl_Interp* interp, int objc, Tcl_Obj* const o
   // A result the handler set says what failed; otherwise the messages do.
   const char* result = Tcl_GetString(Tcl_GetObjResult(interp));
   if (code != TCL_OK && *result) return TCL_ERROR;
-  SetError(interp, command.name, reported.empty() ? kErrFailed : reported);
+  SetError(interp, context.name, reported.empty() ? kErrFailed : reported);
   return TCL_ERROR;
 }
 

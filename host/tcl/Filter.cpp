@@ -37,26 +37,12 @@ class Lexer {
     }
     return std::string();
   }
-  /// A bare word (up to a blank or operator character), or a quoted one.
-  bool Word(std::string& out) {
-    SkipBlanks();
-    out.clear();
-    if (m_at >= m_text.size()) return false;
-    const char open = m_text[m_at];
-    if (open == '"' || open == '{') {
-      const char close = open == '"' ? '"' : '}';
-      const std::size_t end = m_text.find(close, m_at + 1);
-      if (end == std::string::npos) return false;
-      out = m_text.substr(m_at + 1, end - m_at - 1);
-      m_at = end + 1;
-      return true;
-    }
-    while (m_at < m_text.size() && !std::isspace(static_cast<unsigned char>(m_text[m_at])) &&
-           !std::strchr("=!&|", m_text[m_at])) {
-      out += m_text[m_at++];
-    }
-    return !out.empty();
-  }
+  /// A property name: a bare word (up to a blank or operator character),
+  /// or a quoted one.
+  bool Word(std::string& out) { return AtQuote() ? Quoted(out) : Bare(out, "=!&|"); }
+  /// A value: a quoted word, or a bare one up to a blank, "&&" or "||", so
+  /// that it may hold "=" and "!" ("a=b").
+  bool Value(std::string& out) { return AtQuote() ? Quoted(out) : Bare(out, nullptr); }
   bool Bang() {
     SkipBlanks();
     if (m_at < m_text.size() && m_text[m_at] == '!' &&
@@ -69,6 +55,33 @@ class Lexer {
   }
 
  private:
+  bool AtQuote() {
+    SkipBlanks();
+    return m_at < m_text.size() && (m_text[m_at] == '"' || m_text[m_at] == '{');
+  }
+  /// A word in "..." or {...}; false when it is not closed.
+  bool Quoted(std::string& out) {
+    out.clear();
+    const char close = m_text[m_at] == '"' ? '"' : '}';
+    const std::size_t end = m_text.find(close, m_at + 1);
+    if (end == std::string::npos) return false;
+    out = m_text.substr(m_at + 1, end - m_at - 1);
+    m_at = end + 1;
+    return true;
+  }
+  /// Characters up to a blank, one of `stops`, or (without stops) "&&"/"||".
+  bool Bare(std::string& out, const char* stops) {
+    out.clear();
+    while (m_at < m_text.size() && !std::isspace(static_cast<unsigned char>(m_text[m_at]))) {
+      if (stops ? std::strchr(stops, m_text[m_at]) != nullptr
+                : m_text.compare(m_at, 2, kFilterAnd) == 0 ||
+                      m_text.compare(m_at, 2, kFilterOr) == 0) {
+        break;
+      }
+      out += m_text[m_at++];
+    }
+    return !out.empty();
+  }
   void SkipBlanks() {
     while (m_at < m_text.size() && std::isspace(static_cast<unsigned char>(m_text[m_at]))) ++m_at;
   }
@@ -78,18 +91,28 @@ class Lexer {
 
 }  // namespace
 
-bool Matches(Context& context, const char* text, const char* pattern, const MatchMode& mode,
+bool Matches(Context& context, const char* text, Tcl_Obj* pattern, const MatchMode& mode,
              bool& error) {
-  if (!mode.regexp) return Tcl_StringCaseMatch(text, pattern, mode.nocase ? TCL_MATCH_NOCASE : 0);
-  const std::string whole = std::string(mode.nocase ? "(?i)" : "") + "^(?:" + pattern + ")$";
-  Tcl_RegExp re = Tcl_RegExpCompile(context.interp, whole.c_str());
+  if (!mode.regexp) {
+    return Tcl_StringCaseMatch(text, Tcl_GetString(pattern), mode.nocase ? TCL_MATCH_NOCASE : 0);
+  }
+  // The pattern is compiled as given (and kept with it), never pasted into
+  // one of our own: text of it cannot close a group we opened, and its
+  // embedded options and directors keep their meaning.
+  const int flags = TCL_REG_ADVANCED | (mode.nocase ? TCL_REG_NOCASE : 0);
+  Tcl_RegExp re = Tcl_GetRegExpFromObj(context.interp, pattern, flags);
   const int matched = re ? Tcl_RegExpExec(context.interp, re, text, text) : -1;
   if (matched < 0) {
     error = true;
     const std::string why = Tcl_GetStringResult(context.interp);
     context.Error("%s", why.c_str());
+    return false;
   }
-  return matched == 1;
+  if (matched == 0) return false;
+  const char* start = nullptr;
+  const char* end = nullptr;
+  Tcl_RegExpRange(re, 0, &start, &end);
+  return start == text && end == text + std::strlen(text);
 }
 
 bool Filter::Parse(Context& context, const std::string& expression) {
@@ -104,10 +127,12 @@ bool Filter::Parse(Context& context, const std::string& expression) {
     std::string symbol = lexer.Symbol();
     if (!symbol.empty() && !Is(symbol, kFilterAnd) && !Is(symbol, kFilterOr)) {
       term.op = symbol;
-      if (!lexer.Word(term.value)) {
+      if (!lexer.Value(term.value)) {
         const std::string why = Format(kFilterNoValue, symbol.c_str());
         return context.Error(kErrBadFilter, expression.c_str(), why.c_str()), false;
       }
+      term.pattern =
+          TclObjRef(Tcl_NewStringObj(term.value.data(), static_cast<int>(term.value.size())));
       symbol = lexer.Symbol();
     }
     m_anyOf.back().push_back(term);
@@ -140,7 +165,7 @@ bool Filter::Holds(Context& context, ZavU::IPartition& partition, const Term& te
     const bool equal = mode.nocase ? strcasecmp(text, term.value.c_str()) == 0 : term.value == text;
     result = Is(term.op, kFilterEqual) ? equal : !equal;
   } else {
-    const bool matched = Matches(context, text, term.value.c_str(), mode, error);
+    const bool matched = Matches(context, text, term.pattern.get(), mode, error);
     result = Is(term.op, kFilterMatch) ? matched : !matched;
   }
   return term.negated ? !result : result;

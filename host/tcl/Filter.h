@@ -9,20 +9,44 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ShellState.h"
 
 namespace HostTcl {
 
+/// A Tcl object held with a reference.
+class TclObjRef {
+ public:
+  TclObjRef() = default;
+  explicit TclObjRef(Tcl_Obj* obj) : m_obj(obj) {
+    if (m_obj) Tcl_IncrRefCount(m_obj);
+  }
+  TclObjRef(const TclObjRef& other) : TclObjRef(other.m_obj) {}
+  TclObjRef& operator=(TclObjRef other) {
+    std::swap(m_obj, other.m_obj);
+    return *this;
+  }
+  ~TclObjRef() {
+    if (m_obj) Tcl_DecrRefCount(m_obj);
+  }
+  Tcl_Obj* get() const { return m_obj; }
+
+ private:
+  Tcl_Obj* m_obj = nullptr;
+};
+
 struct MatchMode {
   bool regexp = false;
   bool nocase = false;
 };
 
-/// Whether `text` matches `pattern` (glob, or a regexp matching the whole
-/// text); false with `error` and the command's error set for a bad regexp.
-bool Matches(Context& context, const char* text, const char* pattern, const MatchMode& mode,
+/// Whether `text` matches `pattern`: a glob pattern, or with -regexp a
+/// regular expression of Tcl's regexp (its embedded options and directors
+/// included) whose match spans the whole text. False with `error` and the
+/// command's error set for a bad regexp.
+bool Matches(Context& context, const char* text, Tcl_Obj* pattern, const MatchMode& mode,
              bool& error);
 
 class Filter {
@@ -39,6 +63,8 @@ class Filter {
     std::string property;
     std::string op;  // empty: a boolean property
     std::string value;
+    /// The value as a pattern, compiled once when it is a regexp.
+    TclObjRef pattern;
     bool negated = false;
   };
   bool Holds(Context& context, ZavU::IPartition& partition, const Term& term, const MatchMode& mode,

@@ -4,6 +4,7 @@
 #include "Filter.h"
 #include "Port/MsgMan.h"
 #include "TclTexts.h"
+#include "ZavU/IPartitionPinIterator.h"
 
 namespace HostTcl {
 
@@ -17,7 +18,7 @@ bool IsPlainName(const char* pattern, const MatchMode& mode) {
 
 void WarnNoMatch(const Context& context, const char* noun, const char* pattern) {
   Port_MsgManData::createObject(kFrontEnd, __FILE_NAME__, __LINE__, kPackageVersion)
-      .issueWarning(kWarnNoMatch, context.command.name, noun, pattern);
+      .issueWarning(kWarnNoMatch, context.name, noun, pattern);
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ int GetPartitions(Context& context, const Args& args) {
       if (order.empty()) order = session.HierarchyOrder();
       for (const PartitionRef& partition : order) {
         const std::string name = partition->GetHierarchicalName().str();
-        if (Matches(context, name.c_str(), pattern, mode, error)) found.push_back(partition);
+        if (Matches(context, name.c_str(), patternObj, mode, error)) found.push_back(partition);
         if (error) return TCL_ERROR;
       }
     }
@@ -70,7 +71,7 @@ int GetPins(Context& context, const Args& args) {
   const char* pattern = args.Positional(1) ? Tcl_GetString(args.Positional(1)) : "*";
   Tcl_Obj* result = Tcl_NewListObj(0, nullptr);
   Tcl_SetObjResult(context.interp, result);
-  auto pins = partition->GetPartitionPins();
+  ZavU::OwnedPinList pins(partition->GetPartitionPins());
   if (!pins) return TCL_OK;
   for (pins->First(); !pins->IsDone(); pins->Next()) {
     ZavU::PinRef pin;

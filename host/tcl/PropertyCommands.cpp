@@ -60,7 +60,7 @@ int ReportProperty(Context& context, const Args& args) {
     }
   }
   Tcl_DecrRefCount(names);
-  if (code == TCL_OK) context.Print(report);
+  if (code == TCL_OK && !context.Print(report)) code = TCL_ERROR;
   return code;
 }
 

@@ -1,4 +1,5 @@
 // report_partition, report_hierarchy and help.
+#include <cerrno>
 #include <cstdio>
 
 #include "ShellState.h"
@@ -17,9 +18,14 @@ int ReportPartition(Context& context, const Args& args) {
   }
   // The dump goes through the message manager to the C streams: what the
   // interpreter printed before goes out first.
-  if (Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT)) Tcl_Flush(out);
+  Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT);
+  if (out && Tcl_Flush(out) != TCL_OK) {
+    return context.Error(kErrNotPrinted, Tcl_ErrnoMsg(Tcl_GetErrno()));
+  }
   for (const PartitionRef& partition : partitions) partition->Dump();
-  std::fflush(stdout);
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    return context.Error(kErrNotPrinted, Tcl_ErrnoMsg(errno));
+  }
   return TCL_OK;
 }
 
@@ -27,8 +33,8 @@ int ReportHierarchy(Context& context, const Args& args) {
   int depth = -1;
   if (!context.WholeOption(args, "-depth", -1, depth)) return TCL_ERROR;
   if (!context.state.RequireDesign(context)) return TCL_ERROR;
-  context.Print(HostSession::HierarchyReport(context.state.Session(), depth));
-  return TCL_OK;
+  return context.Print(HostSession::HierarchyReport(context.state.Session(), depth)) ? TCL_OK
+                                                                                     : TCL_ERROR;
 }
 
 int Help(Context& context, const Args& args) {
@@ -42,8 +48,7 @@ int Help(Context& context, const Args& args) {
     }
   }
   if (text.empty()) return context.Error(kErrNoCommand, pattern);
-  context.Print(text);
-  return TCL_OK;
+  return context.Print(text) ? TCL_OK : TCL_ERROR;
 }
 
 }  // namespace HostTcl

@@ -11,8 +11,8 @@ namespace HostTcl {
 
 namespace {
 
-/// Designs ever opened in this process, so a handle of one interpreter's
-/// old design is never taken for another's.
+/// Designs ever opened in this process, so a lookup cached for one
+/// interpreter's design is never taken for another's.
 std::atomic<std::uintptr_t> g_designs{1};
 
 void CopyHandle(Tcl_Obj* from, Tcl_Obj* to) {
@@ -20,12 +20,30 @@ void CopyHandle(Tcl_Obj* from, Tcl_Obj* to) {
   to->typePtr = from->typePtr;
 }
 
-// A handle keeps its text; its internal form is the design it came from and
-// the partition itself, which that design keeps alive while it is open.
+// A handle keeps its text; its internal form caches the lookup: the design
+// it was made for and the partition, which that design keeps alive while it
+// is open.
 const Tcl_ObjType kHandleType = {"hdpartition-handle", nullptr, CopyHandle, nullptr, nullptr};
 
 std::uintptr_t DesignOf(Tcl_Obj* handle) {
   return reinterpret_cast<std::uintptr_t>(handle->internalRep.twoPtrValue.ptr1);
+}
+
+/// Caches `partition` of design `generation` in `handle`, whose text names it.
+void Cache(Tcl_Obj* handle, ZavU::IPartition* partition, std::uintptr_t generation) {
+  if (handle->typePtr != &kHandleType && handle->typePtr && handle->typePtr->freeIntRepProc) {
+    handle->typePtr->freeIntRepProc(handle);
+  }
+  handle->internalRep.twoPtrValue.ptr1 = reinterpret_cast<void*>(generation);
+  handle->internalRep.twoPtrValue.ptr2 = partition;
+  handle->typePtr = &kHandleType;
+}
+
+/// Sets the error of a handle that names nothing in the open design.
+void Unknown(Context& context, Tcl_Obj* handle) {
+  const char* text = Tcl_GetString(handle);
+  const bool named = std::strncmp(text, kHandlePrefix, std::strlen(kHandlePrefix)) == 0;
+  context.Error(named ? kErrNoSuchPartition : kErrUnknownObject, text);
 }
 
 }  // namespace
@@ -42,9 +60,7 @@ Tcl_Obj* ShellState::NewHandle(ZavU::IPartition& partition) const {
   const std::string text = collectable ? collectable->GetIdentifier().str()
                                        : kHandlePrefix + partition.GetHierarchicalName().str();
   Tcl_Obj* handle = Tcl_NewStringObj(text.data(), static_cast<int>(text.size()));
-  handle->internalRep.twoPtrValue.ptr1 = reinterpret_cast<void*>(m_generation);
-  handle->internalRep.twoPtrValue.ptr2 = &partition;
-  handle->typePtr = &kHandleType;
+  Cache(handle, &partition, m_generation);
   return handle;
 }
 
@@ -54,44 +70,50 @@ bool ShellState::RequireDesign(Context& context) const {
   return false;
 }
 
-PartitionRef ShellState::Resolve(Context& context, Tcl_Obj* handle) const {
-  // get_partitions answers a list: a list of one handle stands for it.
-  static const Tcl_ObjType* const listType = Tcl_GetObjType("list");
-  int count = 0;
-  Tcl_Obj** items = nullptr;
-  if (handle->typePtr == listType &&
-      Tcl_ListObjGetElements(nullptr, handle, &count, &items) == TCL_OK && count == 1) {
-    handle = items[0];
+PartitionRef ShellState::Lookup(Tcl_Obj* handle) const {
+  if (handle->typePtr == &kHandleType && DesignOf(handle) == m_generation) {
+    return PartitionRef(static_cast<ZavU::IPartition*>(handle->internalRep.twoPtrValue.ptr2));
   }
   const char* text = Tcl_GetString(handle);
-  if (handle->typePtr == &kHandleType) {
-    if (DesignOf(handle) == m_generation) {
-      return PartitionRef(static_cast<ZavU::IPartition*>(handle->internalRep.twoPtrValue.ptr2));
-    }
-    context.Error(kErrStaleObject, text);
-    return PartitionRef();
-  }
-  if (!RequireDesign(context)) return PartitionRef();
   const std::size_t prefix = std::strlen(kHandlePrefix);
-  PartitionRef found;
-  if (std::strncmp(text, kHandlePrefix, prefix) == 0) found = m_session.Find(text + prefix);
-  if (!found) context.Error(kErrUnknownObject, text);
+  if (std::strncmp(text, kHandlePrefix, prefix) != 0) return PartitionRef();
+  PartitionRef found = m_session.Find(text + prefix);
+  if (found) Cache(handle, found.get(), m_generation);
   return found;
+}
+
+PartitionRef ShellState::Resolve(Context& context, Tcl_Obj* handle) const {
+  if (!RequireDesign(context)) return PartitionRef();
+  if (PartitionRef found = Lookup(handle)) return found;
+  // get_partitions answers a list: a list of one handle stands for it.
+  int count = 0;
+  Tcl_Obj** items = nullptr;
+  if (Tcl_ListObjGetElements(nullptr, handle, &count, &items) == TCL_OK && count == 1) {
+    if (PartitionRef found = Lookup(items[0])) return found;
+  }
+  Unknown(context, handle);
+  return PartitionRef();
 }
 
 bool ShellState::ResolveList(Context& context, Tcl_Obj* handles,
                              std::vector<PartitionRef>& out) const {
-  if (handles->typePtr == &kHandleType) {  // one handle: read as a list it would lose its design
-    PartitionRef partition = Resolve(context, handles);
-    if (partition) out.push_back(std::move(partition));
-    return static_cast<bool>(partition);
+  if (!RequireDesign(context)) return false;
+  // A handle alone is one object, also when its name holds blanks that
+  // would split it read as a list.
+  if (PartitionRef one = Lookup(handles)) {
+    out.push_back(std::move(one));
+    return true;
   }
   int count = 0;
   Tcl_Obj** items = nullptr;
   if (Tcl_ListObjGetElements(context.interp, handles, &count, &items) != TCL_OK) return false;
+  out.reserve(out.size() + static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
-    PartitionRef partition = Resolve(context, items[i]);
-    if (!partition) return false;
+    PartitionRef partition = Lookup(items[i]);
+    if (!partition) {
+      Unknown(context, items[i]);
+      return false;
+    }
     out.push_back(std::move(partition));
   }
   return true;

@@ -1,12 +1,15 @@
 // What the Tcl layer keeps per interpreter: the host session with the open
-// design, and the object handles of that design.
+// design, and how object handles name its partitions.
 //
-// A handle is the partition's collectable identifier ("partition:/top/u1").
-// Handles the layer hands out remember the design they came from; once the
-// design is closed or read again they are stale, and using one is an error
-// that names it. A handle the layer handed out also holds its partition, so
-// using it costs no lookup; one typed as text is looked up by name in the
-// open design, through the design project's hashed index, never by a walk.
+// A handle is plain text, the partition's collectable identifier
+// ("partition:/top/u1"), and means the same whatever Tcl did to it: the
+// partition of that hierarchical name in the design open when it is used,
+// or an error naming the handle when the open design has none. A handle
+// kept from a design read before therefore names the partition of the same
+// name in the design read since. The handle's internal form only caches the
+// lookup, for the design that was open when it was made; any other handle
+// is looked up by name through the design project's hashed index, never by
+// a walk.
 #pragma once
 
 #include <cstdint>
@@ -27,24 +30,32 @@ class ShellState {
   bool Start() { return m_session.Start(); }
 
   HostSession::Session& Session() { return m_session; }
-  /// Opens a description or project file; every handle out so far turns
-  /// stale, whatever the outcome.
+  /// Opens a description or project file in place of the open design.
   bool Open(const std::string& path);
   /// The project file the design was last saved to, or empty.
   std::string& SavePath() { return m_savePath; }
+  /// Makes this interpreter's design the host's current project: several
+  /// interpreters in one process each have a design of their own.
+  void MakeCurrent() { m_session.MakeCurrent(); }
 
   /// A new handle of `partition` in the open design.
   Tcl_Obj* NewHandle(ZavU::IPartition& partition) const;
-  /// The partition a handle names; empty with the error set when the handle
-  /// is stale, unknown, or no design is open.
+  /// The partition a handle (or a list of one handle) names; empty with the
+  /// error set when the open design has none, or no design is open.
   PartitionRef Resolve(Context& context, Tcl_Obj* handle) const;
-  /// Every handle of a list; false (error set) at the first that fails.
+  /// Every handle of `handles`, a list of handles or one handle alone;
+  /// false (error set) at the first that names nothing.
   bool ResolveList(Context& context, Tcl_Obj* handles, std::vector<PartitionRef>& out) const;
   /// Sets the "no design" error unless a design is open.
   bool RequireDesign(Context& context) const;
 
  private:
+  /// The partition `handle`'s whole text names; empty when none.
+  PartitionRef Lookup(Tcl_Obj* handle) const;
+
   HostSession::Session m_session;
+  /// The open design, distinct from every design any interpreter of the
+  /// process opened: what a cached lookup is valid for.
   std::uintptr_t m_generation;
   std::string m_savePath;
 };

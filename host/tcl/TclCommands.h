@@ -70,14 +70,16 @@ std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
 /// Every command, in the order help lists them.
 const std::vector<CommandSpec>& CommandTable();
-/// "name ?-flag? ARG ..." for `command`.
-std::string UsageOf(const CommandSpec& command);
+/// "name ?-flag? ARG ..." for `command`, called `name` (its own by default).
+std::string UsageOf(const CommandSpec& command, const char* name = nullptr);
 
 /// What a handler works with.
 struct Context {
   Tcl_Interp* interp;
   ShellState& state;
   const CommandSpec& command;
+  /// The name the command was called by.
+  const char* name;
 
   /// Sets the error "command: text" (printf-style) and answers TCL_ERROR.
   int Error(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
@@ -85,8 +87,9 @@ struct Context {
   int UsageError(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
   /// TCL_ERROR whose text is what the host session reported meanwhile.
   int Failed() { return TCL_ERROR; }
-  /// Writes `text` to the interpreter's standard output.
-  void Print(const std::string& text) const;
+  /// Writes `text` to the interpreter's standard output; false (error set)
+  /// when it cannot be written.
+  bool Print(const std::string& text);
   /// A whole number >= 0 from option `option`, or `fallback` when absent;
   /// false (error set) when it is no such number.
   bool WholeOption(const Args& args, const char* option, int fallback, int& out);

@@ -16,6 +16,7 @@ inline constexpr const char* kErrNoLibrary = "hdpartition: the partition library
 // ---- arguments ----
 inline constexpr const char* kErrUnknownOption = "unknown option \"%s\"";
 inline constexpr const char* kErrOptionValue = "option \"%s\" needs a value %s";
+inline constexpr const char* kErrOptionTwice = "option \"%s\" given twice";
 inline constexpr const char* kErrMissingArgument = "missing argument %s";
 inline constexpr const char* kErrExtraArgument = "unexpected argument \"%s\"";
 inline constexpr const char* kErrNotWhole = "option \"%s\" needs a whole number >= 0, not \"%s\"";
@@ -25,10 +26,11 @@ inline constexpr const char* kUsageLine = "\nusage: %s";
 inline constexpr const char* kErrNoDesign =
     "no design is open; use read_xpartition or open_project first";
 inline constexpr const char* kErrUnknownObject = "unknown object \"%s\"";
-inline constexpr const char* kErrStaleObject =
-    "stale object \"%s\": its design was closed or read again";
+inline constexpr const char* kErrNoSuchPartition =
+    "unknown object \"%s\": the open design has no partition of that name";
 inline constexpr const char* kErrNoSaveFile = "no project file to save to; give FILE";
 inline constexpr const char* kErrFailed = "failed";
+inline constexpr const char* kErrNotPrinted = "error writing \"stdout\": %s";
 
 // ---- properties ----
 inline constexpr const char* kErrUnknownProperty =

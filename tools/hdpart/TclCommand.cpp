@@ -1,12 +1,20 @@
 // hdpart tcl [SCRIPT [ARG...]]: the partition commands in a Tcl interpreter,
 // running a script as tclsh runs one, or an interactive shell reading lines
 // through readline (editing and history), a command complete once its
-// braces and brackets close.
+// braces and brackets close. Input that is no terminal is read through the
+// interpreter's own stdin channel, so a command that reads standard input
+// ("gets stdin") reads the lines that follow it, as in tclsh.
+//
+// Standard output that cannot be written is an error, also when the script
+// ends with "exit": whatever the interpreter still holds is flushed and
+// checked before the process ends.
+#include <dlfcn.h>
 #include <readline/history.h>
 #include <readline/readline.h>
 #include <tcl.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,10 +23,18 @@
 #include "TclTexts.h"
 #include "ToolMessages.h"
 #include "hdpartition.h"
+#include "session/SessionTexts.h"
+#include "session/StandardStreams.h"
 
 namespace hdpart {
 
 namespace {
+
+/// A shell reading commands from a terminal: it prompts and shows each
+/// command's result, as tclsh does.
+bool IsInteractive(const Invocation& invocation) {
+  return invocation.operand.empty() && isatty(STDIN_FILENO);
+}
 
 /// argv, argc, argv0 and tcl_interactive, as tclsh sets them.
 void SetScriptVariables(Tcl_Interp* interp, const Invocation& invocation) {
@@ -31,16 +47,16 @@ void SetScriptVariables(Tcl_Interp* interp, const Invocation& invocation) {
                 Tcl_NewIntObj(static_cast<int>(invocation.scriptArgs.size())), TCL_GLOBAL_ONLY);
   const std::string argv0 = invocation.operand.empty() ? kToolName : invocation.operand;
   Tcl_SetVar2Ex(interp, "argv0", nullptr, Tcl_NewStringObj(argv0.c_str(), -1), TCL_GLOBAL_ONLY);
-  Tcl_SetVar2Ex(interp, "tcl_interactive", nullptr, Tcl_NewIntObj(invocation.operand.empty()),
+  Tcl_SetVar2Ex(interp, "tcl_interactive", nullptr, Tcl_NewIntObj(IsInteractive(invocation)),
                 TCL_GLOBAL_ONLY);
 }
 
-/// What the last command answered: its result on standard output, or its
-/// error on standard error.
-void ShowResult(Tcl_Interp* interp, int code) {
+/// What the last command answered: its error on standard error, or, when
+/// `echo` is set, its result on standard output.
+void ShowResult(Tcl_Interp* interp, int code, bool echo = true) {
   const char* result = Tcl_GetStringResult(interp);
   Tcl_Channel channel = Tcl_GetStdChannel(code == TCL_OK ? TCL_STDOUT : TCL_STDERR);
-  if (!channel || (code == TCL_OK && !*result)) return;
+  if (!channel || (code == TCL_OK && (!echo || !*result))) return;
   if (code != TCL_OK) Tcl_WriteChars(channel, kTclErrorPrefix, -1);
   Tcl_WriteChars(channel, result, -1);
   Tcl_WriteChars(channel, "\n", 1);
@@ -52,10 +68,14 @@ void ShowResult(Tcl_Interp* interp, int code) {
 /// plainly, as tclsh reads it, with no prompt.
 bool ReadLine(const char* prompt, std::string& out) {
   if (!isatty(STDIN_FILENO)) {
-    out.clear();
-    int c;
-    while ((c = std::getchar()) != EOF && c != '\n') out += static_cast<char>(c);
-    return c != EOF || !out.empty();
+    Tcl_Channel in = Tcl_GetStdChannel(TCL_STDIN);
+    if (!in) return false;
+    Tcl_Obj* line = Tcl_NewObj();
+    Tcl_IncrRefCount(line);
+    const int length = Tcl_GetsObj(in, line);
+    out = Tcl_GetString(line);
+    Tcl_DecrRefCount(line);
+    return length >= 0;
   }
   char* line = readline(prompt);
   if (!line) return false;
@@ -64,7 +84,7 @@ bool ReadLine(const char* prompt, std::string& out) {
   return true;
 }
 
-void Interact(Tcl_Interp* interp) {
+void Interact(Tcl_Interp* interp, bool echo) {
   std::string command, line;
   while (ReadLine(command.empty() ? kTclPrompt : kTclContinuation, line)) {
     command += line;
@@ -73,23 +93,63 @@ void Interact(Tcl_Interp* interp) {
     if (command.find_first_not_of(" \t\n") != std::string::npos) {
       std::string entry = command.substr(0, command.size() - 1);
       add_history(entry.c_str());
-      ShowResult(interp, Tcl_RecordAndEval(interp, command.c_str(), TCL_EVAL_GLOBAL));
+      ShowResult(interp, Tcl_RecordAndEval(interp, command.c_str(), TCL_EVAL_GLOBAL), echo);
     }
     command.clear();
   }
+}
+
+/// Flushes the interpreter's standard output; false (reported) when what it
+/// held, or wrote before, could not be written.
+bool FlushTclOutput() {
+  Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT);
+  if (!out || Tcl_Flush(out) == TCL_OK) return true;
+  HDPART_MSG().issueError(HostSession::kMsgStandardOutput, kToolName, Tcl_ErrnoMsg(Tcl_GetErrno()));
+  return false;
+}
+
+/// What "exit N" ends in: the output checked as at the end of a script,
+/// Tcl finalised (the interpreters' designs go with it), then the process.
+[[noreturn]] void ExitChecked(ClientData status) {
+  const bool printed = FlushTclOutput();
+  Tcl_Finalize();
+  const bool flushed = HostSession::FlushStandardOutput(kToolName);
+  const int code = static_cast<int>(reinterpret_cast<std::intptr_t>(status));
+  std::exit(code == 0 && !(printed && flushed) ? 1 : code);
+}
+
+/// Makes the package directory known to every interpreter the shell starts
+/// ("interp create" included) and to tclsh run from it: the folder of the
+/// package's library, which holds the package index's folder, is added to
+/// TCLLIBPATH.
+void PublishPackageDirectory() {
+  Dl_info info{};
+  if (!dladdr(reinterpret_cast<void*>(&Hdpartition_Init), &info) || !info.dli_fname) return;
+  std::string directory = info.dli_fname;
+  const std::size_t slash = directory.rfind('/');
+  if (slash == std::string::npos) return;
+  directory.erase(slash);
+  const char* element = directory.c_str();
+  char* quoted = Tcl_Merge(1, &element);
+  const char* before = std::getenv("TCLLIBPATH");
+  const std::string path = before && *before ? std::string(before) + " " + quoted : quoted;
+  Tcl_Free(quoted);
+  setenv("TCLLIBPATH", path.c_str(), 1);
 }
 
 }  // namespace
 
 bool RunTcl(const Invocation& invocation) {
   Tcl_FindExecutable(nullptr);
+  PublishPackageDirectory();
+  Tcl_SetExitProc(ExitChecked);
   Tcl_Interp* interp = Tcl_CreateInterp();
   bool ok = Tcl_Init(interp) == TCL_OK && Hdpartition_Init(interp) == TCL_OK;
   if (ok) {
     Tcl_StaticPackage(interp, HostTcl::kPackageName, Hdpartition_Init, nullptr);
     SetScriptVariables(interp, invocation);
     if (invocation.operand.empty()) {
-      Interact(interp);
+      Interact(interp, IsInteractive(invocation));
     } else {
       ok = Tcl_EvalFile(interp, invocation.operand.c_str()) == TCL_OK;
       if (!ok) {
@@ -100,7 +160,7 @@ bool RunTcl(const Invocation& invocation) {
     }
   }
   if (!ok) ShowResult(interp, TCL_ERROR);
-  if (Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT)) Tcl_Flush(out);
+  if (!FlushTclOutput()) ok = false;
   Tcl_DeleteInterp(interp);  // the session and its partitions go with it
   Tcl_Finalize();
   return ok;

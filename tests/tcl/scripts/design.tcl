@@ -1,4 +1,5 @@
-# Reading, saving, writing and opening a design; stale and unknown handles.
+# Reading, saving, writing and opening a design; handles of the design read
+# before, and unknown handles.
 source [file join [lindex $argv 0] support.tcl]
 puts "argc=$argc argv0=[file tail $argv0]"
 show get_partitions

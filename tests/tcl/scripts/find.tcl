@@ -16,6 +16,16 @@ show get_partitions -filter {colour == red}
 show get_partitions -filter {preserve ==}
 show get_partitions -filter {preserve <> x}
 show get_partitions -regexp (
+show get_partitions -regexp {/top)|(zz}
+show get_partitions -regexp {***=/top}
+show get_partitions -regexp {(?i)/TOP/side}
+show get_partitions -regexp {/top/m}
+show get_partitions -regexp {^/top/.*?$}
+show get_partitions -filter {name == a=b||name==/top/Side}
+show get_partitions -filter {preserve == inherit} -filter {name == /top/mid}
+rename get_pins pins
+show pins nowhere
+rename pins get_pins
 show get_partitions -bogus
 show get_partitions -filter
 show get_pins [get_partitions /top/mid/leaf]
