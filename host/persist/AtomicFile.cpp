@@ -250,13 +250,18 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
                            const Replacement& how, std::string& error) {
   std::string target;
   struct stat old {};
-  const bool followed = FollowLinks(path, target);
-  const bool existed = followed && ::stat(target.c_str(), &old) == 0;
+  // The system follows the links first: some lead to what has no name to
+  // follow by hand (/dev/stdout to a pipe, through /proc), and any output
+  // that is no regular file is refused as such.
+  bool existed = ::stat(path.c_str(), &old) == 0;
   auto fail = [&](const std::string& why) {
     error = ombform(Texts::kSaveFailed, how.kind, path.c_str(), why.c_str(),
                     existed ? Texts::kPreviousUnchanged : Texts::kNothingWritten);
     return false;
   };
+  if (existed && !S_ISREG(old.st_mode)) return fail(Texts::kNotRegularFile);
+  const bool followed = FollowLinks(path, target);
+  existed = followed && ::stat(target.c_str(), &old) == 0;
   if (!followed) return fail(std::strerror(errno));
   if (existed && !S_ISREG(old.st_mode)) return fail(Texts::kNotRegularFile);
   if (existed && how.input && how.input->device == old.st_dev && how.input->inode == old.st_ino) {

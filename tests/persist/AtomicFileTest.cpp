@@ -1,7 +1,11 @@
-// Saves side by side where the file system makes no unnamed files, so every
-// new file has a name from its creation: one save's sweep of the new files
-// that killed saves left behind never costs a live save its new file.
+// Replacing a file where the simple cases end: outputs reached through the
+// links the system alone can follow (/dev/stdout and its kind), and saves
+// side by side where the file system makes no unnamed files, so every new
+// file has a name from its creation and one save's sweep of the new files
+// killed saves left behind must never cost a live save its new file.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -17,9 +21,9 @@ namespace {
 using namespace HostPersist;
 using Names = std::vector<std::string>;
 
-class SideBySideSaves : public ::testing::Test {
+class AtomicFile : public ::testing::Test {
  protected:
-  SideBySideSaves() {
+  AtomicFile() {
     m_named.calls.openUnnamed = [](const char*) { return errno = EOPNOTSUPP, -1; };
   }
   Names Entries() const {
@@ -36,9 +40,29 @@ class SideBySideSaves : public ::testing::Test {
   Replacement m_named;
 };
 
+// /dev/fd/N, as /dev/stdout, leads through /proc to the open file itself:
+// a pipe is refused as what it is, a regular file is replaced.
+TEST_F(AtomicFile, AnOutputBehindADescriptorIsJudgedByWhatItLeadsTo) {
+  int pipeEnds[2];
+  ASSERT_EQ(::pipe(pipeEnds), 0);
+  porttest::WriteFile(m_path, "old");
+  const int fileEnd = ::open(m_path.c_str(), O_WRONLY);
+  ASSERT_GE(fileEnd, 0);
+  const std::string toPipe = "/dev/fd/" + std::to_string(pipeEnds[1]);
+  const std::string toFile = "/dev/fd/" + std::to_string(fileEnd);
+  std::string error;
+  EXPECT_FALSE(ReplaceFileAtomically(toPipe, "new", {}, error));
+  EXPECT_EQ(error, "cannot save project file \"" + toPipe +
+                       "\": not a regular file; the previous file is unchanged");
+  EXPECT_TRUE(ReplaceFileAtomically(toFile, "new", {}, error)) << error;
+  EXPECT_EQ(porttest::ReadFile(m_path), "new");
+  EXPECT_EQ(Entries(), Names{"out.prj"});
+  for (const int fd : {pipeEnds[0], pipeEnds[1], fileEnd}) ::close(fd);
+}
+
 // The other save runs right after this one created its new file, before it
 // could lock it: the very moment its sweep took the file for a stale one.
-TEST_F(SideBySideSaves, ASaveWhoseNewFileWasSweptAwayMakesAnother) {
+TEST_F(AtomicFile, ASaveWhoseNewFileWasSweptAwayMakesAnother) {
   std::string innerError;
   bool innerSaved = false;
   bool nested = false;
@@ -58,7 +82,7 @@ TEST_F(SideBySideSaves, ASaveWhoseNewFileWasSweptAwayMakesAnother) {
   EXPECT_EQ(Entries(), Names{"out.prj"});
 }
 
-TEST_F(SideBySideSaves, ConcurrentSavesAllSucceedAndOneWholeSaveRemains) {
+TEST_F(AtomicFile, SavesSideBySideAllSucceedAndOneWholeSaveRemains) {
   constexpr int kSavers = 4;
   constexpr int kRounds = 60;
   m_named.calls.sync = [](int) { return 0; };  // the disk is not what is tested
