@@ -101,15 +101,22 @@ bool SaveProjectFile(const std::string& path, const ProjectImage& project, const
   return SaveProjectFile(path, project, Replacement{kProjectFileKind, std::nullopt, calls}, error);
 }
 
+bool ProjectFileBytes(const ProjectImage& project, const std::string& what, std::string& bytes,
+                      std::string& error) {
+  MemoryStream stream(std::string(kProjectFileHeaderSize, '\0'));
+  if (!WriteProject(project, stream, what, error)) return false;
+  bytes = stream.TakeBytes();
+  SealProjectFile(bytes);
+  return true;
+}
+
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const Replacement& how,
                      std::string& error) {
   // The whole file is built in memory first: a record that cannot be
   // written leaves the file on disk untouched.
-  MemoryStream stream(std::string(kProjectFileHeaderSize, '\0'));
-  if (!WriteProject(project, stream, path, error)) return false;
-  std::string bytes = stream.TakeBytes();
-  SealProjectFile(bytes);
-  return ReplaceFileAtomically(path, bytes, how, error);
+  std::string bytes;
+  return ProjectFileBytes(project, path, bytes, error) &&
+         ReplaceFileAtomically(path, bytes, how, error);
 }
 
 bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error,

@@ -127,6 +127,10 @@ bool ReadProjectConfiguration(MemoryStream& stream, const std::string& path, Con
 /// bytes were left for it and whose contents follow.
 void SealProjectFile(std::string& bytes);
 
+/// The whole project file of `project`, header and contents, into `bytes`;
+/// false with `error` as WriteProject.
+bool ProjectFileBytes(const ProjectImage& project, const std::string& what, std::string& bytes,
+                      std::string& error);
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, std::string& error);
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const Replacement& how,
                      std::string& error);
