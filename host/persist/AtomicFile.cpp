@@ -89,6 +89,10 @@ std::string RandomTempName(const std::string& directory, const std::string& pref
   return name;
 }
 
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 /// Removes the new files of earlier saves of the same output that were
 /// killed before their rename: files of this naming whose lock no process
 /// holds.
@@ -101,7 +105,13 @@ void RemoveStaleTempFiles(const std::string& directory, const std::string& prefi
     const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    // Once locked, the name must still be the file opened: meanwhile its
+    // save may have renamed it into place, or another sweep removed it and
+    // a new save, not yet locked, took the name.
+    struct stat named {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        SameFile(info, named)) {
       ::unlinkat(dirFd, entry->d_name, 0);
     }
     ::close(fd);
@@ -119,8 +129,21 @@ class NewFile {
     if (!path.empty() && !renamed) ::unlink(path.c_str());
     if (lockFd >= 0) ::close(lockFd);
   }
+  /// Waits for the lock: only a sweep that took the file for a stale one
+  /// can hold it, and only for an instant. Where the file system has no
+  /// locks, no sweep can lock the file either, and the save goes on.
   void Lock() {
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) lockFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    while (::flock(fd, LOCK_EX) != 0) {
+      if (errno != EINTR) return;
+    }
+    lockFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  }
+  /// Lets go of a file that lost its name, leaving the name alone.
+  void Drop() {
+    ::close(fd);
+    fd = -1;
+    if (lockFd >= 0) ::close(lockFd);
+    lockFd = -1;
   }
   int fd = -1;
   int lockFd = -1;
@@ -134,16 +157,31 @@ bool OpenNewFile(const FileCalls& calls, const std::string& directory, const std
                  NewFile& file) {
   if (::access(kOpenDescriptors, X_OK) == 0 || ::geteuid() == 0) {
     file.fd = calls.openUnnamed(directory.c_str());
-    if (file.fd >= 0) return true;
+    if (file.fd >= 0) {
+      file.Lock();  // before it has a name any sweep could see
+      return true;
+    }
   }
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
     const std::string name = RandomTempName(directory, prefix);
     file.fd = calls.createNew(name.c_str());
-    if (file.fd >= 0) {
+    if (file.fd < 0) {
+      if (errno != EEXIST) return false;
+      continue;
+    }
+    // Between its creation and its lock, the file looks stale to another
+    // save's sweep, which may remove it. Once locked it is safe; if it was
+    // removed meanwhile, it is given up for a new one.
+    file.Lock();
+    struct stat mine {};
+    struct stat named {};
+    if (::fstat(file.fd, &mine) == 0 && mine.st_nlink > 0 && ::lstat(name.c_str(), &named) == 0 &&
+        SameFile(mine, named)) {
       file.path = name;
       return true;
     }
-    if (errno != EEXIST) return false;
+    file.Drop();
+    errno = EEXIST;
   }
   return false;
 }
@@ -212,13 +250,18 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
                            const Replacement& how, std::string& error) {
   std::string target;
   struct stat old {};
-  const bool followed = FollowLinks(path, target);
-  const bool existed = followed && ::stat(target.c_str(), &old) == 0;
+  // The system follows the links first: some lead to what has no name to
+  // follow by hand (/dev/stdout to a pipe, through /proc), and any output
+  // that is no regular file is refused as such.
+  bool existed = ::stat(path.c_str(), &old) == 0;
   auto fail = [&](const std::string& why) {
     error = ombform(Texts::kSaveFailed, how.kind, path.c_str(), why.c_str(),
                     existed ? Texts::kPreviousUnchanged : Texts::kNothingWritten);
     return false;
   };
+  if (existed && !S_ISREG(old.st_mode)) return fail(Texts::kNotRegularFile);
+  const bool followed = FollowLinks(path, target);
+  existed = followed && ::stat(target.c_str(), &old) == 0;
   if (!followed) return fail(std::strerror(errno));
   if (existed && !S_ISREG(old.st_mode)) return fail(Texts::kNotRegularFile);
   if (existed && how.input && how.input->device == old.st_dev && how.input->inode == old.st_ino) {
@@ -232,7 +275,6 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
   if (!OpenNewFile(how.calls, directory, prefix, file)) {
     return fail(ombform(Texts::kTempNotCreated, directory.c_str(), std::strerror(errno)));
   }
-  file.Lock();
   auto stepFailed = [&](const char* step) {
     return fail(ombform(Texts::kStepFailed, step, std::strerror(errno)));
   };

@@ -35,6 +35,8 @@ inline constexpr const char* kStepRename = "renaming the temporary file over the
 // ---- loading and listing ----
 inline constexpr const char* kCannotRead = "cannot read \"%s\": %s";
 inline constexpr const char* kNotRegularFile = "not a regular file";
+inline constexpr const char* kNoMemoryToRead =
+    "cannot read \"%s\": not enough memory for its %llu bytes";
 inline constexpr const char* kShorterThanHeader =
     "project file \"%s\" is truncated: it holds %zu bytes, less than its %zu-byte header";
 inline constexpr const char* kBadMagic =

@@ -43,10 +43,14 @@ void SealProjectFile(std::string& bytes) {
 namespace {
 
 /// Reads the file and checks its header and checksum; nothing of the
-/// contents is interpreted before this passed.
+/// contents is interpreted before this passed. The header is judged against
+/// the file's size before the contents are read: a file far longer than its
+/// header says is refused at once, not after it was read whole.
 bool ReadCheckedFile(const std::string& path, std::string& bytes, std::uint32_t& format,
-                     std::string& error) {
-  if (!ReadRegularFile(path, bytes, error)) return false;
+                     std::string& error, const ReadCall& read) {
+  RegularFile input(read);
+  bytes.clear();
+  if (!input.Open(path, error) || !input.Read(bytes, kProjectFileHeaderSize, error)) return false;
   const char* file = path.c_str();
   if (bytes.size() < kProjectFileHeaderSize) {
     error = ombform(Texts::kShorterThanHeader, file, bytes.size(), kProjectFileHeaderSize);
@@ -62,14 +66,21 @@ bool ReadCheckedFile(const std::string& path, std::string& bytes, std::uint32_t&
     return false;
   }
   const std::uint64_t length = GetWord(bytes, kLengthAt, 8);
-  const std::size_t held = bytes.size() - kProjectFileHeaderSize;
-  if (length > held) {
-    error = ombform(Texts::kTruncated, file, static_cast<unsigned long long>(length), held);
+  const std::uint64_t held = input.Size() - kProjectFileHeaderSize;
+  auto truncated = [&](std::uint64_t holds) {
+    error = ombform(Texts::kTruncated, file, static_cast<unsigned long long>(length),
+                    static_cast<std::size_t>(holds));
     return false;
-  }
+  };
+  if (length > held) return truncated(held);
   if (length < held) {
     error = ombform(Texts::kTrailing, file, static_cast<std::size_t>(held - length));
     return false;
+  }
+  if (!input.Read(bytes, static_cast<std::size_t>(length), error)) return false;
+  // A file that shrank since it was opened holds less than it announced.
+  if (bytes.size() - kProjectFileHeaderSize < length) {
+    return truncated(bytes.size() - kProjectFileHeaderSize);
   }
   if (GetWord(bytes, kChecksumAt, 8) !=
       Checksum(bytes.data() + kCheckedFrom, bytes.size() - kCheckedFrom)) {
@@ -90,21 +101,29 @@ bool SaveProjectFile(const std::string& path, const ProjectImage& project, const
   return SaveProjectFile(path, project, Replacement{kProjectFileKind, std::nullopt, calls}, error);
 }
 
+bool ProjectFileBytes(const ProjectImage& project, const std::string& what, std::string& bytes,
+                      std::string& error) {
+  MemoryStream stream(std::string(kProjectFileHeaderSize, '\0'));
+  if (!WriteProject(project, stream, what, error)) return false;
+  bytes = stream.TakeBytes();
+  SealProjectFile(bytes);
+  return true;
+}
+
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const Replacement& how,
                      std::string& error) {
   // The whole file is built in memory first: a record that cannot be
   // written leaves the file on disk untouched.
-  MemoryStream stream(std::string(kProjectFileHeaderSize, '\0'));
-  if (!WriteProject(project, stream, path, error)) return false;
-  std::string bytes = stream.TakeBytes();
-  SealProjectFile(bytes);
-  return ReplaceFileAtomically(path, bytes, how, error);
+  std::string bytes;
+  return ProjectFileBytes(project, path, bytes, error) &&
+         ReplaceFileAtomically(path, bytes, how, error);
 }
 
-bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error) {
+bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error,
+                     const ReadCall& read) {
   std::string bytes;
   std::uint32_t format = 0;
-  if (!ReadCheckedFile(path, bytes, format, error)) return false;
+  if (!ReadCheckedFile(path, bytes, format, error, read)) return false;
   MemoryStream stream(std::move(bytes), kProjectFileHeaderSize);
   return ReadProject(stream, path, out, error, format);
 }
@@ -112,7 +131,7 @@ bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& er
 bool LoadProjectConfiguration(const std::string& path, Configuration& out, std::string& error) {
   std::string bytes;
   std::uint32_t format = 0;
-  if (!ReadCheckedFile(path, bytes, format, error)) return false;
+  if (!ReadCheckedFile(path, bytes, format, error, SystemRead())) return false;
   if (format < kProjectFileFormat) {
     ProjectImage image;
     if (!LoadProjectFile(path, image, error)) return false;
@@ -126,7 +145,7 @@ bool LoadProjectConfiguration(const std::string& path, Configuration& out, std::
 bool ListProjectFile(const std::string& path, std::ostream& out, std::string& error) {
   std::string bytes;
   std::uint32_t format = 0;
-  if (!ReadCheckedFile(path, bytes, format, error)) return false;
+  if (!ReadCheckedFile(path, bytes, format, error, SystemRead())) return false;
   out << ombform(Texts::kListingHeader, path.c_str(), static_cast<unsigned>(format),
                  static_cast<unsigned long long>(bytes.size() - kProjectFileHeaderSize))
       << '\n';

@@ -43,6 +43,7 @@
 #include "CommonI/IRefCount.h"
 #include "MemoryStream.h"
 #include "Port/StringBase.h"
+#include "RegularFile.h"
 #include "ZavU/IPartition.h"
 
 namespace HostPersist {
@@ -126,12 +127,18 @@ bool ReadProjectConfiguration(MemoryStream& stream, const std::string& path, Con
 /// bytes were left for it and whose contents follow.
 void SealProjectFile(std::string& bytes);
 
+/// The whole project file of `project`, header and contents, into `bytes`;
+/// false with `error` as WriteProject.
+bool ProjectFileBytes(const ProjectImage& project, const std::string& what, std::string& bytes,
+                      std::string& error);
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, std::string& error);
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const Replacement& how,
                      std::string& error);
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const FileCalls& calls,
                      std::string& error);
-bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error);
+/// `read` stands for read(2) (RegularFile.h).
+bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error,
+                     const ReadCall& read = SystemRead());
 /// The configuration kept in the project file at `path`, without loading
 /// its partitions (except from a format 1 file, which keeps none).
 bool LoadProjectConfiguration(const std::string& path, Configuration& out, std::string& error);

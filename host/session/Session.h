@@ -82,6 +82,9 @@ class Session {
 
   /// Saves the design to the project file at `path`, atomically.
   bool Save(const std::string& path) const;
+  /// The bytes Save writes, for a front end that sends them elsewhere
+  /// (standard output); `destination` names where, for the messages.
+  bool ProjectFileBytes(const std::string& destination, std::string& bytes) const;
   /// The design's description text into `text`; false (reported) when a
   /// value cannot be written in XML 1.0, naming its partition and attribute.
   bool DescriptionText(std::string& text) const;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "persist/AtomicFile.h"
+#include "persist/ProjectFile.h"
 #include "project/DesignProject.h"
 #include "session/Session.h"
 #include "xml/DescriptionWriter.h"
@@ -36,6 +37,9 @@ struct Session::Design {
   /// The partitions with their parents, root first, depth first in the
   /// order they were added: what the description writer takes.
   HostXml::DescriptionContent Content() const;
+  /// What a project file of the design holds: the name, the configuration
+  /// and the partitions in hierarchy order with their kept attributes.
+  HostPersist::ProjectImage Image() const;
   /// The location of the project implementing `partition`'s module, as the
   /// configuration holds it; empty for this project.
   Port::StringBase ModuleLocation(const Port::StringBase& partition) const;

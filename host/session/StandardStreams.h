@@ -5,7 +5,7 @@
 //
 //   int main() {
 //     HostSession::HoldStandardStreams();
-//     ... run the command ...
+//     ... run the command, HostSession::WriteStandardOutput(bytes) ...
 //     if (!HostSession::FlushStandardOutput("hdpart")) status = 1;
 //   }
 #pragma once
@@ -17,6 +17,10 @@ namespace HostSession {
 /// Opens /dev/null, for reading only, on each of descriptors 0, 1 and 2 that
 /// is closed: the descriptor stays taken, and a write to it fails.
 void HoldStandardStreams();
+
+/// Writes `bytes` (text or a whole file's bytes) to standard output. A
+/// write that fails is reported by FlushStandardOutput, with its reason.
+void WriteStandardOutput(const std::string& bytes);
 
 /// Flushes standard output (C and C++ streams); false, reported under
 /// `frontEnd` with the system's reason, when it or an earlier write failed.

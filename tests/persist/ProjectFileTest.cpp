@@ -172,6 +172,44 @@ TEST_F(ProjectFile, DamagedFileIsRefusedBeforeAnythingIsCreatedAndNotListed) {
       << error;
 }
 
+// A file far longer than its header says (here sparse: it costs no disk) is
+// refused from its header and size alone, and a file too large for the
+// memory left is refused naming the file, from both readers.
+TEST_F(ProjectFile, FileIsJudgedByItsHeaderBeforeItsContentsAreRead) {
+  ASSERT_TRUE(SaveProjectFile(m_path, Project(), error)) << error;
+  const std::uint64_t saved = FileBytes().size();
+  constexpr std::uint64_t kExtended = std::uint64_t{3} << 30;
+  ASSERT_EQ(::truncate(m_path.c_str(), static_cast<off_t>(kExtended)), 0);
+  std::uint64_t bytesRead = 0;
+  auto counting = [&bytesRead](int fd, void* buffer, std::size_t size) {
+    const ssize_t n = ::read(fd, buffer, size);
+    bytesRead += n > 0 ? static_cast<std::uint64_t>(n) : 0;
+    return n;
+  };
+  ProjectImage out{"untouched", {}};
+  EXPECT_FALSE(LoadProjectFile(m_path, out, error, counting));
+  EXPECT_EQ(error, "project file \"" + m_path +
+                       "\" is corrupt: " + std::to_string(kExtended - saved) +
+                       " bytes follow the contents its header announces");
+  EXPECT_EQ(bytesRead, kProjectFileHeaderSize) << "only the header was read";
+
+  // Memory runs out once more than the header is asked for.
+  ASSERT_EQ(::truncate(m_path.c_str(), static_cast<off_t>(saved)), 0);
+  auto noMemory = [](int fd, void* buffer, std::size_t size) -> ssize_t {
+    if (size > kProjectFileHeaderSize) throw std::bad_alloc();
+    return ::read(fd, buffer, size);
+  };
+  const std::string expected = "cannot read \"" + m_path + "\": not enough memory for its " +
+                               std::to_string(saved) + " bytes";
+  EXPECT_FALSE(LoadProjectFile(m_path, out, error, noMemory));
+  EXPECT_EQ(error, expected);
+  std::string bytes = "kept";
+  EXPECT_FALSE(ReadRegularFile(m_path, bytes, error, SIZE_MAX, noMemory));
+  EXPECT_EQ(error, expected);
+  EXPECT_EQ(bytes, "") << "nothing half read is handed back";
+  EXPECT_EQ(out.name.str(), "untouched");
+}
+
 TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
   const int liveBefore = ZorE::LiveComponents();
   const PartitionEntry root = Entry("top", "", 2);

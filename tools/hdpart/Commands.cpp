@@ -42,7 +42,8 @@ const Command kCommands[] = {
      "hard links to the file keep its previous contents, as after an editor's\n"
      "save. The input itself, or an output that is no regular file, is refused.\n"
      "\n"
-     "  -o, --output PROJECT  the project file to write (required)\n",
+     "  -o, --output PROJECT  the project file to write (required); - writes it to\n"
+     "                        standard output\n",
      OutputOption::Required, RunSave},
     {"import", "DESC", "take over the previous implementations, then save",
      "Reads the description DESC and, for every partition in state import, in\n"
@@ -65,14 +66,16 @@ const Command kCommands[] = {
      "  OMB_PR_ALLOW_INCOMPLETE_PIF  report a missing implementation result as a\n"
      "                               warning, not an error, so the project is saved\n"
      "\n"
-     "  -o, --output PROJECT  the project file to write (required)\n",
+     "  -o, --output PROJECT  the project file to write (required); - writes it to\n"
+     "                        standard output\n",
      OutputOption::Required, RunImport},
     {"write", "FILE", "write the description of a description or a project file",
      "Writes the partition description of FILE (a description or a saved\n"
      "project) to standard output, or to DESC with -o. Writing a saved project\n"
      "gives back the description it was saved from, pins included.\n"
      "\n"
-     "  -o, --output DESC  the description file to write\n",
+     "  -o, --output DESC  the description file to write; - (as without -o)\n"
+     "                     writes it to standard output\n",
      OutputOption::Optional, RunWrite},
     {"inspect", "PROJECT", "list the items of a project file",
      "Lists the items stored in the project file PROJECT, one a line.\n", OutputOption::None,

@@ -4,16 +4,24 @@
 //   hdpart [--debug] [--no-pin-check] COMMAND OPERAND [-o FILE]
 //
 // Options may stand anywhere; "--" ends them. Every command takes one
-// operand; -o is accepted by the commands that write a file.
+// operand; -o is accepted by the commands that write a file, and -o -
+// sends the file to standard output.
 #pragma once
 
 #include <string>
 #include <vector>
 
+namespace HostSession {
+class Session;
+}
+
 namespace hdpart {
 
 struct Invocation;
 class MessageCounter;
+
+/// The -o value that stands for standard output.
+inline constexpr const char* kStandardOutput = "-";
 
 enum class OutputOption { None, Optional, Required };
 /// How many operands a command takes: one, or (a script command) none or a
@@ -54,6 +62,16 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out);
 void PrintToolHelp();
 void PrintCommandHelp(const Command& command);
 void PrintVersion();
+
+/// Whether the command's file goes to standard output: -o -, or no -o for
+/// a command whose -o is optional.
+bool WritesToStandardOutput(const Invocation& invocation);
+/// False, reported, when -o names an existing file (links followed) that is
+/// no regular file; `kind` says what the command writes.
+bool OutputAccepted(const Invocation& invocation, const char* kind);
+/// Saves the session's design where -o says: the project file, or standard
+/// output.
+bool SaveOutput(const HostSession::Session& session, const Invocation& invocation);
 
 // The commands, one source unit each.
 bool RunShow(const Invocation& invocation);

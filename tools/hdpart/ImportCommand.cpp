@@ -3,11 +3,13 @@
 #include "Commands.h"
 #include "MessageCounter.h"
 #include "ToolMessages.h"
+#include "persist/AtomicFile.h"
 #include "session/Session.h"
 
 namespace hdpart {
 
 bool RunImport(const Invocation& invocation) {
+  if (!OutputAccepted(invocation, HostPersist::kProjectFileKind)) return false;
   HostSession::Session session(kToolName);
   if (!session.Start() || !session.Open(invocation.operand, {invocation.pinCheck})) return false;
   const bool imported = session.Import();
@@ -16,7 +18,7 @@ bool RunImport(const Invocation& invocation) {
     HDPART_MSG().issueError(kMsgNotWritten, invocation.output.c_str());
     return false;
   }
-  return session.Save(invocation.output);
+  return SaveOutput(session, invocation);
 }
 
 }  // namespace hdpart

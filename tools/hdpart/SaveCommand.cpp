@@ -1,13 +1,15 @@
 // hdpart save DESC -o PROJECT: the description's partitions saved to a
-// project file, atomically.
+// project file, atomically, or written to standard output with -o -.
 #include "Commands.h"
 #include "MessageCounter.h"
 #include "ToolMessages.h"
+#include "persist/AtomicFile.h"
 #include "session/Session.h"
 
 namespace hdpart {
 
 bool RunSave(const Invocation& invocation) {
+  if (!OutputAccepted(invocation, HostPersist::kProjectFileKind)) return false;
   HostSession::Session session(kToolName);
   if (!session.Start() || !session.Open(invocation.operand, {invocation.pinCheck})) return false;
   // A description that drew errors is not made into a project file.
@@ -15,7 +17,7 @@ bool RunSave(const Invocation& invocation) {
     HDPART_MSG().issueError(kMsgNotWritten, invocation.output.c_str());
     return false;
   }
-  return session.Save(invocation.output);
+  return SaveOutput(session, invocation);
 }
 
 }  // namespace hdpart

@@ -35,5 +35,8 @@ inline constexpr const char* kTclErrorPrefix = "Error: ";
 // ---- running ----
 inline constexpr const char* kMsgNotWritten =
     "hdpart: \"%s\" was not written: the input drew errors.\n";
+/// The kind of file, the output, why (not a regular file).
+inline constexpr const char* kMsgOutputNotRegular =
+    "hdpart: cannot write %s \"%s\": %s; -o - writes to standard output.\n";
 
 }  // namespace hdpart

@@ -1,0 +1,42 @@
+// What a project file of the open design holds, and the file's bytes for a
+// front end that sends them elsewhere than into a file.
+#include "Port/MsgMan.h"
+#include "persist/ProjectFile.h"
+#include "session/KeptAttributes.h"
+#include "session/SessionDesign.h"
+#include "session/SessionTexts.h"
+
+namespace HostSession {
+
+HostPersist::ProjectImage Session::Design::Image() const {
+  HostPersist::ProjectImage image;
+  image.name = Port::StringBase(name);
+  image.configuration = configuration;
+  const HostXml::DescriptionContent content = Content();
+  for (const HostXml::DescribedPartition& described : content.partitions) {
+    HostPersist::PartitionEntry entry;
+    entry.partition = described.partition;
+    if (described.parent >= 0) {
+      entry.parentName = content.partitions[described.parent].partition->GetHierarchicalName();
+    }
+    entry.attrs = KeptAttributesOf(*described.partition.get());
+    image.partitions.push_back(std::move(entry));
+  }
+  return image;
+}
+
+bool Session::ProjectFileBytes(const std::string& destination, std::string& bytes) const {
+  const char* me = m_frontEnd.c_str();
+  if (!m_design) {
+    SESSION_MSG(me).issueError(kMsgNothingOpen, me);
+    return false;
+  }
+  std::string error;
+  if (!HostPersist::ProjectFileBytes(m_design->Image(), destination, bytes, error)) {
+    SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace HostSession
