@@ -9,6 +9,7 @@
 // before the library is asked (it would search the file system root), and a
 // location ending in "/" is given back to the partition without it, once,
 // so the paths recorded from it hold no "//".
+#include <functional>
 #include <unordered_map>
 
 #include "Port/MsgMan.h"
@@ -35,7 +36,9 @@ std::string WithoutTrailingSlash(std::string location) {
 /// cannot be opened is reported for each of them without being read again.
 class Exports {
  public:
-  explicit Exports(const char* me) : m_me(me) {}
+  /// `read` is told the path of every project file before it is read.
+  Exports(const char* me, std::function<void(const std::string&)> read)
+      : m_me(me), m_read(std::move(read)) {}
 
   /// The exported project at `location` (its file at `path`), or null when
   /// it cannot be opened, reported as `partition` not imported.
@@ -59,6 +62,7 @@ class Exports {
   };
 
   void Load(Opened& opened, const std::string& location, const std::string& path) {
+    m_read(path);
     HostPersist::ProjectImage image;
     if (!HostPersist::LoadProjectFile(path, image, opened.error)) return;
     auto exported = HostProject::DesignProject::Create(Port::StringBase(location));
@@ -70,6 +74,7 @@ class Exports {
   }
 
   const char* m_me;
+  std::function<void(const std::string&)> m_read;
   std::unordered_map<std::string, Opened> m_opened;
 };
 
@@ -113,7 +118,8 @@ bool Session::Import() {
     return false;
   }
   bool all = true;
-  Exports exports(me);
+  // What an import reads is input from then on: no save replaces it.
+  Exports exports(me, [this](const std::string& path) { m_design->Read(path); });
   for (const PartitionRef& partition : m_design->project->DepthFirst()) {
     auto* description = CitI::QueryAs<ZavU::IXPartition>(partition.get());
     if (!description || !description->IsImport()) continue;

@@ -77,7 +77,9 @@ class Session {
   /// skipped or refused.
   bool Import();
 
-  /// Saves the design to the project file at `path`, atomically.
+  /// Saves the design to the project file at `path`, atomically. Neither
+  /// Save nor WriteDescription replaces a file the design was read from: the
+  /// file it was opened from, or an exported project an import opened.
   bool Save(const std::string& path) const;
   /// The design's description text into `text`; false (reported) when a
   /// value cannot be written in XML 1.0, naming its partition and attribute.
