@@ -39,11 +39,7 @@ std::string LocationOf(const std::string& path) {
 
 void Session::Design::Read(const std::string& path) {
   const std::optional<HostPersist::FileId> file = HostPersist::FileId::Of(path);
-  if (!file) return;
-  for (const HostPersist::FileId& known : inputs) {
-    if (known.device == file->device && known.inode == file->inode) return;
-  }
-  inputs.push_back(*file);
+  if (file && !inputs.Holds(file->device, file->inode)) inputs.files.push_back(*file);
 }
 
 HostXml::DescriptionContent Session::Design::Content() const {

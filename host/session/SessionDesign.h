@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "persist/AtomicFile.h"
 #include "project/DesignProject.h"
@@ -26,7 +25,7 @@ struct Session::Design {
   /// Every file the design's operations read: the file it was opened from,
   /// then each exported project an import opened. A save or a write never
   /// replaces any of them.
-  std::vector<HostPersist::FileId> inputs;
+  HostPersist::Replacement::Inputs inputs;
   /// The reconfigurable modules: what the project's design data holds for a
   /// description, what the project file kept for a project file. A save
   /// keeps it in the project file.
