@@ -264,7 +264,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
   existed = followed && ::stat(target.c_str(), &old) == 0;
   if (!followed) return fail(std::strerror(errno));
   if (existed && !S_ISREG(old.st_mode)) return fail(Texts::kNotRegularFile);
-  if (existed && how.input && how.input->device == old.st_dev && how.input->inode == old.st_ino) {
+  if (existed && how.inputs.Holds(old.st_dev, old.st_ino)) {
     return fail(Texts::kIsTheInput);
   }
 

@@ -31,6 +31,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace HostPersist {
 
@@ -62,10 +63,30 @@ inline constexpr const char* kProjectFileKind = "project file";
 inline constexpr const char* kDescriptionKind = "description";
 
 struct Replacement {
+  /// The files a command reads (its description, the project file it
+  /// opened, each exported project an import opened): its output is never
+  /// one of them. Made from none, from the one file FileId::Of found, or
+  /// from a list.
+  struct Inputs {
+    std::vector<FileId> files;
+
+    Inputs() = default;
+    Inputs(std::nullopt_t) {}
+    Inputs(const std::optional<FileId>& file) {
+      if (file) files.push_back(*file);
+    }
+    Inputs(std::vector<FileId> list) : files(std::move(list)) {}
+    bool Holds(dev_t device, ino_t inode) const {
+      for (const FileId& file : files) {
+        if (file.device == device && file.inode == inode) return true;
+      }
+      return false;
+    }
+  };
+
   /// What the file is, for the messages.
   const char* kind = kProjectFileKind;
-  /// The file the caller is reading from: never replaced.
-  std::optional<FileId> input;
+  Inputs inputs;
   FileCalls calls = FileCalls::System();
 };
 

@@ -68,6 +68,11 @@ inline constexpr const char* kRecordNotLoaded =
 inline constexpr const char* kBytesLeft = "%zu bytes remain after the last partition";
 inline constexpr const char* kUnknownItem = "byte %zu holds no known kind of item";
 inline constexpr const char* kItemUnreadable = "the %s item at byte %zu cannot be read";
+inline constexpr const char* kInconsistent = "project file \"%s\" is inconsistent: %s";
+inline constexpr const char* kModuleOfStaticPartition =
+    "its configuration assigns module \"%s\" to partition \"%s\", which is not reconfigurable";
+inline constexpr const char* kModuleOfMissingPartition =
+    "its configuration assigns module \"%s\" to partition \"%s\", which it does not hold";
 
 // ---- the listing ----
 inline constexpr const char* kListingHeader =

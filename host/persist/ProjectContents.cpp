@@ -1,6 +1,7 @@
 // The project's contents inside a project file: the project name, the
 // configuration, the partitions in hierarchy order, what the host keeps
 // beside each, and each partition's own record (layout in ProjectFile.h).
+#include <map>
 #include <set>
 
 #include "CitP/Factory.h"
@@ -59,6 +60,32 @@ void WriteConfiguration(MemoryStream& s, const Configuration& configuration) {
     s.WriteString(module.moduleName);
     s.WriteFileName(module.location);
   }
+}
+
+/// Every module of the configuration implements a reconfigurable partition
+/// the file holds. The configuration is taken as the file keeps it: a module
+/// naming any other partition would be written back on that partition, and
+/// the reconfigurable partition it was saved for would lose it.
+bool CheckConfiguration(const Configuration& configuration,
+                        const std::vector<PartitionEntry>& entries, std::string& problem) {
+  std::map<Port::StringBase, ZavU::IPartition*> byName;
+  for (const PartitionEntry& entry : entries) {
+    byName.emplace(entry.partition->GetHierarchicalName(), entry.partition.get());
+  }
+  for (const ModuleAssignment& module : configuration) {
+    const auto found = byName.find(module.partition);
+    if (found == byName.end()) {
+      problem = ombform(Texts::kModuleOfMissingPartition, module.moduleName.c_str(),
+                        module.partition.c_str());
+      return false;
+    }
+    if (!found->second->IsReconfigurable()) {
+      problem = ombform(Texts::kModuleOfStaticPartition, module.moduleName.c_str(),
+                        module.partition.c_str());
+      return false;
+    }
+  }
+  return true;
 }
 
 /// A format 1 file's configuration: one module for each reconfigurable
@@ -183,7 +210,12 @@ bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& ou
   }
   std::string problem;
   if (!CheckHierarchyOrder(image.partitions, problem)) return corrupt(problem);
-  if (!keepsConfiguration) image.configuration = ConfigurationOfPartitions(image.partitions);
+  if (!keepsConfiguration) {
+    image.configuration = ConfigurationOfPartitions(image.partitions);
+  } else if (!CheckConfiguration(image.configuration, image.partitions, problem)) {
+    error = ombform(Texts::kInconsistent, path.c_str(), problem.c_str());
+    return false;
+  }
   out = std::move(image);
   return true;
 }

@@ -1,6 +1,7 @@
 // Importing previous implementations: for each partition in state import,
-// the exported project at its import location is opened, the partition of
-// the same hierarchical name found in it, and the library asked to take over
+// the exported project at its import location is opened (once per import,
+// however many partitions take over from it), the partition of the same
+// hierarchical name found in it, and the library asked to take over
 // its previous design files (ImportPreviousImplementation) and, when that
 // succeeds, its pins (ImportPartitionPins).
 //
@@ -8,6 +9,9 @@
 // before the library is asked (it would search the file system root), and a
 // location ending in "/" is given back to the partition without it, once,
 // so the paths recorded from it hold no "//".
+#include <functional>
+#include <unordered_map>
+
 #include "Port/MsgMan.h"
 #include "ZavU/IXPartition.h"
 #include "ZavU/XPartitionNames.h"
@@ -27,25 +31,56 @@ std::string WithoutTrailingSlash(std::string location) {
   return location;
 }
 
-/// The exported project at `location`, in a design project of its own.
-/// Empty (reported) when its file cannot be loaded.
-Prjrep::AutoRelease<HostProject::DesignProject> OpenExport(const std::string& location,
-                                                           const std::string& path,
-                                                           const std::string& partition,
-                                                           const char* me) {
-  HostPersist::ProjectImage image;
-  std::string error;
-  if (!HostPersist::LoadProjectFile(path, image, error)) {
-    SESSION_MSG(me).issueError(kMsgExportNotOpened, me, partition.c_str(), error.c_str());
-    return {};
+/// The exported projects one import run opened, by location: a project is
+/// read once however many partitions import from it, and a project that
+/// cannot be opened is reported for each of them without being read again.
+class Exports {
+ public:
+  /// `read` is told the path of every project file before it is read.
+  Exports(const char* me, std::function<void(const std::string&)> read)
+      : m_me(me), m_read(std::move(read)) {}
+
+  /// The exported project at `location` (its file at `path`), or null when
+  /// it cannot be opened, reported as `partition` not imported.
+  HostProject::DesignProject* Open(const std::string& location, const std::string& path,
+                                   const std::string& partition) {
+    auto [at, added] = m_opened.try_emplace(location);
+    Opened& opened = at->second;
+    if (added) Load(opened, location, path);
+    if (!opened.project) {
+      SESSION_MSG(m_me).issueError(kMsgExportNotOpened, m_me, partition.c_str(),
+                                   opened.error.c_str());
+    }
+    return opened.project.get();
   }
-  auto exported = HostProject::DesignProject::Create(Port::StringBase(location));
-  if (!FillFromImage(*exported.get(), image, path, me)) return {};
-  return exported;
-}
+
+ private:
+  struct Opened {
+    Prjrep::AutoRelease<HostProject::DesignProject> project;
+    /// Why the project was not opened.
+    std::string error;
+  };
+
+  void Load(Opened& opened, const std::string& location, const std::string& path) {
+    m_read(path);
+    HostPersist::ProjectImage image;
+    if (!HostPersist::LoadProjectFile(path, image, opened.error)) return;
+    auto exported = HostProject::DesignProject::Create(Port::StringBase(location));
+    if (!FillFromImage(*exported.get(), image, path, m_me)) {
+      opened.error = ombform(kExportNotFilled, path.c_str());
+      return;
+    }
+    opened.project = std::move(exported);
+  }
+
+  const char* m_me;
+  std::function<void(const std::string&)> m_read;
+  std::unordered_map<std::string, Opened> m_opened;
+};
 
 /// Imports one partition; false when it was skipped or refused.
-bool ImportOne(ZavU::IPartition& partition, const std::string& file, const char* me) {
+bool ImportOne(ZavU::IPartition& partition, const std::string& file, Exports& exports,
+               const char* me) {
   const std::string name = partition.GetHierarchicalName().str();
   auto* description = CitI::QueryAs<ZavU::IXPartition>(&partition);
   HostPersist::DescriptionAttributes kept = KeptAttributesOf(partition);
@@ -61,7 +96,7 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, const char*
   }
 
   const std::string path = location + "/" + HostProject::kExportedProjectFile;
-  auto exported = OpenExport(location, path, name, me);
+  HostProject::DesignProject* exported = exports.Open(location, path, name);
   if (!exported) return false;
   PartitionRef source = exported->Find(Port::StringBase(name));
   if (!source) {
@@ -83,10 +118,12 @@ bool Session::Import() {
     return false;
   }
   bool all = true;
+  // What an import reads is input from then on: no save replaces it.
+  Exports exports(me, [this](const std::string& path) { m_design->Read(path); });
   for (const PartitionRef& partition : m_design->project->DepthFirst()) {
     auto* description = CitI::QueryAs<ZavU::IXPartition>(partition.get());
     if (!description || !description->IsImport()) continue;
-    all = ImportOne(*partition.get(), m_design->path, me) && all;
+    all = ImportOne(*partition.get(), m_design->path, exports, me) && all;
   }
   return all;
 }

@@ -35,7 +35,7 @@ bool Session::Save(const std::string& path) const {
     image.partitions.push_back(std::move(entry));
   }
   std::string error;
-  const HostPersist::Replacement how{HostPersist::kProjectFileKind, m_design->input};
+  const HostPersist::Replacement how{HostPersist::kProjectFileKind, m_design->inputs};
   if (!HostPersist::SaveProjectFile(path, image, how, error)) {
     SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
     return false;

@@ -37,6 +37,11 @@ std::string LocationOf(const std::string& path) {
 
 }  // namespace
 
+void Session::Design::Read(const std::string& path) {
+  const std::optional<HostPersist::FileId> file = HostPersist::FileId::Of(path);
+  if (file && !inputs.Holds(file->device, file->inode)) inputs.files.push_back(*file);
+}
+
 HostXml::DescriptionContent Session::Design::Content() const {
   HostXml::DescriptionContent content;
   content.projectName = name;
@@ -89,7 +94,7 @@ void Session::NewDesign(const std::string& path, std::string name) {
   m_design = std::make_unique<Design>();
   m_design->name = std::move(name);
   m_design->path = path;
-  m_design->input = HostPersist::FileId::Of(path);
+  m_design->Read(path);
   m_design->project = HostProject::DesignProject::Create(Port::StringBase(LocationOf(path)));
   HostProject::SetCurrentProject(m_design->project->AsHDProject());
 }
@@ -159,7 +164,7 @@ bool Session::WriteDescription(const std::string& path) const {
   std::string text;
   if (!DescriptionText(text)) return false;
   std::string error;
-  const HostPersist::Replacement how{HostPersist::kDescriptionKind, m_design->input};
+  const HostPersist::Replacement how{HostPersist::kDescriptionKind, m_design->inputs};
   if (!HostPersist::ReplaceFileAtomically(path, text, how, error)) {
     SESSION_MSG(m_frontEnd.c_str()).issueError(kMsgFileFault, error.c_str());
     return false;

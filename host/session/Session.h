@@ -80,7 +80,9 @@ class Session {
   /// skipped or refused.
   bool Import();
 
-  /// Saves the design to the project file at `path`, atomically.
+  /// Saves the design to the project file at `path`, atomically. Neither
+  /// Save nor WriteDescription replaces a file the design was read from: the
+  /// file it was opened from, or an exported project an import opened.
   bool Save(const std::string& path) const;
   /// The bytes Save writes, for a front end that sends them elsewhere
   /// (standard output); `destination` names where, for the messages.

@@ -3,7 +3,6 @@
 // and its configuration). Private to the session's source units.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "persist/AtomicFile.h"
@@ -24,8 +23,10 @@ struct Session::Design {
   std::string name;
   /// The path the design was opened from, as given.
   std::string path;
-  /// The file the design was opened from: a save never replaces it.
-  std::optional<HostPersist::FileId> input;
+  /// Every file the design's operations read: the file it was opened from,
+  /// then each exported project an import opened. A save or a write never
+  /// replaces any of them.
+  HostPersist::Replacement::Inputs inputs;
   /// The reconfigurable modules: what the project's design data holds for a
   /// description, what the project file kept for a project file. A save
   /// keeps it in the project file.
@@ -34,6 +35,8 @@ struct Session::Design {
   /// location until the design is closed; empty for a description.
   std::string projectFile;
 
+  /// Adds the file at `path` to the inputs (nothing when it is gone).
+  void Read(const std::string& path);
   /// The partitions with their parents, root first, depth first in the
   /// order they were added: what the description writer takes.
   HostXml::DescriptionContent Content() const;

@@ -30,6 +30,10 @@ inline constexpr const char* kMsgNoImportLocation =
     "%s: partition \"%s\" is in state import but names no import location; it is not "
     "imported.\n";
 inline constexpr const char* kMsgExportNotOpened = "%s: partition \"%s\" is not imported: %s\n";
+/// Why, when the exported project's file loaded but a partition of it was
+/// refused.
+inline constexpr const char* kExportNotFilled =
+    "the exported project \"%s\" cannot be opened (see the messages above)";
 inline constexpr const char* kMsgNotInExport =
     "%s: partition \"%s\" is not imported: the exported project \"%s\" holds no partition of "
     "that name.\n";

@@ -8,6 +8,7 @@
 
 #include "Port/MsgMan.h"
 #include "ZavU/IXPartition.h"
+#include "persist/ProjectFile.h"
 #include "portability/TestSupport.h"
 #include "session/Session.h"
 
@@ -146,6 +147,54 @@ TEST_F(SessionTest, EveryCharacterComesBackExactlyOrIsRefusedByName) {
       EXPECT_EQ(m_sink.Errors(), refusal);
     }
     std::filesystem::remove(description);
+  }
+}
+
+TEST_F(SessionTest, ConfigurationNamingAPartitionNotReconfigurableIsRefused) {
+  Session session("test");
+  ASSERT_TRUE(session.Start());
+  Open(session,
+       Write("rm.pxml",
+             "<Project Name=\"rm\"><Partition Name=\"/top\" State=\"implement\">"
+             "<Partition Name=\"/top/s\" State=\"implement\"/>"
+             "<Partition Name=\"/top/r\" State=\"implement\" Reconfigurable=\"true\" "
+             "ReconfigModuleName=\"rm_r\"/></Partition></Project>"),
+       3);
+  const std::string saved = m_dir + "/rm.prj";
+  ASSERT_TRUE(session.Save(saved));
+  HostPersist::ProjectImage image;
+  std::string error;
+  ASSERT_TRUE(HostPersist::LoadProjectFile(saved, image, error)) << error;
+  m_partitionsOpened += 3;
+
+  // The module of /top/r moved to another partition, the file sealed again.
+  const std::string refusal = "project file \"" + m_dir +
+                              "/crafted.prj\" is inconsistent: its configuration assigns "
+                              "module \"rm_r\" to partition ";
+  const struct {
+    const char* partition;
+    std::string error;  // empty: the file opens
+  } cases[] = {
+      {"/top/s", refusal + "\"/top/s\", which is not reconfigurable\n"},
+      {"/top/gone", refusal + "\"/top/gone\", which it does not hold\n"},
+      {"/top/r", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.partition);
+    image.configuration = {{c.partition, "rm_r", "/elsewhere/rm_r_impl"}};
+    const std::string crafted = m_dir + "/crafted.prj";
+    ASSERT_TRUE(HostPersist::SaveProjectFile(crafted, image, error)) << error;
+    m_sink.Mark();
+    EXPECT_EQ(session.Open(crafted), c.error.empty());
+    EXPECT_EQ(m_sink.Errors(), c.error);
+    m_partitionsOpened += 3;  // loaded, and released by the refusal or with the session
+    std::string text;
+    if (c.error.empty() && session.DescriptionText(text)) {
+      EXPECT_NE(text.find("ReconfigModuleName=\"rm_r\" "
+                          "ReconfigModuleLocation=\"/elsewhere/rm_r_impl\""),
+                std::string::npos)
+          << text;
+    }
   }
 }
 
