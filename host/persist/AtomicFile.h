@@ -65,17 +65,10 @@ inline constexpr const char* kDescriptionKind = "description";
 struct Replacement {
   /// The files a command reads (its description, the project file it
   /// opened, each exported project an import opened): its output is never
-  /// one of them. Made from none, from the one file FileId::Of found, or
-  /// from a list.
+  /// one of them.
   struct Inputs {
     std::vector<FileId> files;
 
-    Inputs() = default;
-    Inputs(std::nullopt_t) {}
-    Inputs(const std::optional<FileId>& file) {
-      if (file) files.push_back(*file);
-    }
-    Inputs(std::vector<FileId> list) : files(std::move(list)) {}
     bool Holds(dev_t device, ino_t inode) const {
       for (const FileId& file : files) {
         if (file.device == device && file.inode == inode) return true;

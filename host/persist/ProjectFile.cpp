@@ -98,7 +98,7 @@ bool SaveProjectFile(const std::string& path, const ProjectImage& project, std::
 
 bool SaveProjectFile(const std::string& path, const ProjectImage& project, const FileCalls& calls,
                      std::string& error) {
-  return SaveProjectFile(path, project, Replacement{kProjectFileKind, std::nullopt, calls}, error);
+  return SaveProjectFile(path, project, Replacement{kProjectFileKind, {}, calls}, error);
 }
 
 bool ProjectFileBytes(const ProjectImage& project, const std::string& what, std::string& bytes,

@@ -20,9 +20,35 @@ bool IsDirectory(const std::string& directory, const dirent& entry) {
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+thread_local UT_DIR_LISTING_SCOPE::Listings* t_listings = nullptr;
+
 }  // namespace
 
+UT_DIR_LISTING_SCOPE::UT_DIR_LISTING_SCOPE() : m_outer(t_listings) {
+  if (!t_listings) t_listings = &m_listings;
+}
+
+UT_DIR_LISTING_SCOPE::~UT_DIR_LISTING_SCOPE() {
+  if (t_listings == &m_listings) t_listings = m_outer;
+}
+
+UT_DIR_LISTING_SCOPE::Listings* UT_DIR_LISTING_SCOPE::Current() { return t_listings; }
+
 UT_DIR::UT_DIR(const Port::StringBase& directory, int flag) {
+  UT_DIR_LISTING_SCOPE::Listings* kept = UT_DIR_LISTING_SCOPE::Current();
+  const auto key = std::make_pair(directory.str(), flag);
+  if (kept) {
+    const auto found = kept->find(key);
+    if (found != kept->end()) {
+      m_entries = found->second;
+      return;
+    }
+  }
+  List(directory, flag);
+  if (kept) kept->emplace(key, m_entries);
+}
+
+void UT_DIR::List(const Port::StringBase& directory, int flag) {
   DIR* handle = opendir(directory.c_str());
   if (!handle) return;
   while (const dirent* entry = readdir(handle)) {

@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 #include "Port/MsgMan.h"
+#include "Port/UtDir.h"
 #include "ZavU/IXPartition.h"
 #include "ZavU/XPartitionNames.h"
 #include "persist/ProjectFile.h"
@@ -118,6 +119,9 @@ bool Session::Import() {
     return false;
   }
   bool all = true;
+  // The library looks for each partition's results in its import location,
+  // pattern by pattern: one listing of each location serves the whole run.
+  UT_DIR_LISTING_SCOPE listings;
   // What an import reads is input from then on: no save replaces it.
   Exports exports(me, [this](const std::string& path) { m_design->Read(path); });
   for (const PartitionRef& partition : m_design->project->DepthFirst()) {

@@ -21,22 +21,9 @@ bool Session::Save(const std::string& path) const {
     SESSION_MSG(me).issueError(kMsgNothingOpen, me);
     return false;
   }
-  HostPersist::ProjectImage image;
-  image.name = Port::StringBase(m_design->name);
-  image.configuration = m_design->configuration;
-  const HostXml::DescriptionContent content = m_design->Content();
-  for (const HostXml::DescribedPartition& described : content.partitions) {
-    HostPersist::PartitionEntry entry;
-    entry.partition = described.partition;
-    if (described.parent >= 0) {
-      entry.parentName = content.partitions[described.parent].partition->GetHierarchicalName();
-    }
-    entry.attrs = KeptAttributesOf(*described.partition.get());
-    image.partitions.push_back(std::move(entry));
-  }
   std::string error;
   const HostPersist::Replacement how{HostPersist::kProjectFileKind, m_design->inputs};
-  if (!HostPersist::SaveProjectFile(path, image, how, error)) {
+  if (!HostPersist::SaveProjectFile(path, m_design->Image(), how, error)) {
     SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
     return false;
   }

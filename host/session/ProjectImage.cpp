@@ -11,7 +11,7 @@ namespace HostSession {
 HostPersist::ProjectImage Session::Design::Image() const {
   HostPersist::ProjectImage image;
   image.name = Port::StringBase(name);
-  image.configuration = configuration;
+  image.configuration = CurrentConfiguration();
   const HostXml::DescriptionContent content = Content();
   for (const HostXml::DescribedPartition& described : content.partitions) {
     HostPersist::PartitionEntry entry;
@@ -23,6 +23,15 @@ HostPersist::ProjectImage Session::Design::Image() const {
     image.partitions.push_back(std::move(entry));
   }
   return image;
+}
+
+HostPersist::Configuration Session::Design::CurrentConfiguration() const {
+  HostPersist::Configuration current;
+  for (const HostPersist::ModuleAssignment& module : configuration) {
+    const PartitionRef partition = project->Find(module.partition);
+    if (partition && partition->IsReconfigurable()) current.push_back(module);
+  }
+  return current;
 }
 
 bool Session::ProjectFileBytes(const std::string& destination, std::string& bytes) const {

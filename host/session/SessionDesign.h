@@ -43,6 +43,10 @@ struct Session::Design {
   /// What a project file of the design holds: the name, the configuration
   /// and the partitions in hierarchy order with their kept attributes.
   HostPersist::ProjectImage Image() const;
+  /// The modules of partitions the design holds that are reconfigurable
+  /// now: a partition made static since the design was read (set_property)
+  /// leaves its module behind, so that the file saved loads again.
+  HostPersist::Configuration CurrentConfiguration() const;
   /// The location of the project implementing `partition`'s module, as the
   /// configuration holds it; empty for this project.
   Port::StringBase ModuleLocation(const Port::StringBase& partition) const;

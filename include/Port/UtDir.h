@@ -6,7 +6,9 @@
 //     use(*it);
 #pragma once
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Port/StringBase.h"
@@ -46,6 +48,30 @@ class UT_DIR {
   UT_DIR_ITERATOR end() const;
 
  private:
+  void List(const Port::StringBase& directory, int flag);
+
   std::vector<std::string> m_entries;
   std::vector<std::string> m_matches;
+};
+
+/// While one lives in a thread, each directory that thread lists is read
+/// once: a later UT_DIR of the same directory and flag gives the entries
+/// read the first time. A host keeps one around work that lists the same
+/// directories over and over while nothing writes to them, such as an
+/// import, which looks for every partition's results in its import
+/// location. Scopes nest; the listings go with the outermost.
+class UT_DIR_LISTING_SCOPE {
+ public:
+  UT_DIR_LISTING_SCOPE();
+  ~UT_DIR_LISTING_SCOPE();
+  UT_DIR_LISTING_SCOPE(const UT_DIR_LISTING_SCOPE&) = delete;
+  UT_DIR_LISTING_SCOPE& operator=(const UT_DIR_LISTING_SCOPE&) = delete;
+
+  using Listings = std::map<std::pair<std::string, int>, std::vector<std::string>>;
+  /// The listings kept in this thread now; null outside every scope.
+  static Listings* Current();
+
+ private:
+  Listings m_listings;
+  Listings* m_outer;
 };

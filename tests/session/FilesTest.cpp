@@ -96,7 +96,7 @@ TEST_F(FilesTest, LinksAreFollowedAndStayWhileLoopsAndTheInputAreRefused) {
 
   // The input, by its own name, through a link or through a hard link.
   fs::create_hard_link(target, Path("hard.prj"));
-  const Replacement reading{HostPersist::kDescriptionKind, HostPersist::FileId::Of(target)};
+  const Replacement reading{HostPersist::kDescriptionKind, {{*HostPersist::FileId::Of(target)}}};
   for (const std::string& name : {target, Path("link.prj"), Path("hard.prj")}) {
     EXPECT_FALSE(Save(name, "lost", reading));
     EXPECT_EQ(error, "cannot save description \"" + name +
