@@ -92,31 +92,33 @@ class ExportedRun {
   bool m_ok = false;
 };
 
-void Import(benchmark::State& state) {
+/// Times `work` on an exported run of state.range(0) partitions, in a
+/// session of its own; `failure` says what went wrong when it fails.
+template <class Work>
+void OnExportedRun(benchmark::State& state, const char* failure, Work work) {
   CitP::RegistryScope registry;
   HostSession::Session session("import_bench");
   if (!session.Start()) return state.SkipWithError("the session did not start");
   ExportedRun run(session, state.range(0));
   if (!run.ok()) return state.SkipWithError("the exported run was not made");
   for (auto _ : state) {
-    if (!session.Open(run.Design()) || !session.Import() || !session.Save(run.Result())) {
-      return state.SkipWithError("the import failed");
-    }
+    if (!work(session, run)) return state.SkipWithError(failure);
   }
+}
+
+void Import(benchmark::State& state) {
+  OnExportedRun(
+      state, "the import failed", [](HostSession::Session& session, const ExportedRun& run) {
+        return session.Open(run.Design()) && session.Import() && session.Save(run.Result());
+      });
   state.SetComplexityN(state.range(0));
 }
 
 void OpenExportAndSave(benchmark::State& state) {
-  CitP::RegistryScope registry;
-  HostSession::Session session("import_bench");
-  if (!session.Start()) return state.SkipWithError("the session did not start");
-  ExportedRun run(session, state.range(0));
-  if (!run.ok()) return state.SkipWithError("the exported run was not made");
-  for (auto _ : state) {
-    if (!session.Open(run.Export()) || !session.Save(run.Result())) {
-      return state.SkipWithError("the exported project was not opened and saved");
-    }
-  }
+  OnExportedRun(state, "the exported project was not opened and saved",
+                [](HostSession::Session& session, const ExportedRun& run) {
+                  return session.Open(run.Export()) && session.Save(run.Result());
+                });
 }
 
 BENCHMARK(Import)->Arg(500)->Arg(1000)->Arg(2000)->MinWarmUpTime(0.5)->Unit(
