@@ -13,7 +13,9 @@ namespace {
 std::atomic<Port_MsgSink*> g_sink{nullptr};
 std::atomic<bool> g_debugEnabled{false};
 
-const char* SeverityPrefix(Port_Severity severity) {
+}  // namespace
+
+const char* Port_MsgManData::Prefix(Port_Severity severity) {
   switch (severity) {
     case Port_Severity::Warning:
       return "WARNING: ";
@@ -31,6 +33,8 @@ const char* SeverityPrefix(Port_Severity severity) {
   return "";
 }
 
+namespace {
+
 // Status and info go to standard output exactly as issued; everything else
 // goes to standard error. Standard output is flushed first so the two
 // streams stay in issue order when they share a terminal or a file.
@@ -44,7 +48,7 @@ class StreamSink : public Port_MsgSink {
     }
     if (severity == Port_Severity::Debug && !KeepsDebugTraces()) return;
     std::fflush(stdout);
-    std::fputs(SeverityPrefix(severity), stderr);
+    std::fputs(Port_MsgManData::Prefix(severity), stderr);
     std::fwrite(message.text.data(), 1, message.text.size(), stderr);
     std::fflush(stderr);
   }

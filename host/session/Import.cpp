@@ -112,7 +112,7 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, Exports& ex
 
 }  // namespace
 
-bool Session::Import() {
+bool Session::ImportAll() {
   const char* me = m_frontEnd.c_str();
   if (!m_design) {
     SESSION_MSG(me).issueError(kMsgNothingOpen, me);

@@ -15,12 +15,13 @@
 
 namespace HostSession {
 
-bool Session::Save(const std::string& path) const {
+bool Session::SaveDesign(const std::string& path) const {
   const char* me = m_frontEnd.c_str();
   if (!m_design) {
     SESSION_MSG(me).issueError(kMsgNothingOpen, me);
     return false;
   }
+  if (!MayWrite(path)) return false;
   std::string error;
   const HostPersist::Replacement how{HostPersist::kProjectFileKind, m_design->inputs};
   if (!HostPersist::SaveProjectFile(path, m_design->Image(), how, error)) {

@@ -34,12 +34,13 @@ HostPersist::Configuration Session::Design::CurrentConfiguration() const {
   return current;
 }
 
-bool Session::ProjectFileBytes(const std::string& destination, std::string& bytes) const {
+bool Session::Bytes(const std::string& destination, std::string& bytes) const {
   const char* me = m_frontEnd.c_str();
   if (!m_design) {
     SESSION_MSG(me).issueError(kMsgNothingOpen, me);
     return false;
   }
+  if (!MayWrite(destination)) return false;
   std::string error;
   if (!HostPersist::ProjectFileBytes(m_design->Image(), destination, bytes, error)) {
     SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());

@@ -71,7 +71,7 @@ Session::Session(std::string frontEnd)
 
 Session::~Session() { Close(); }
 
-bool Session::Start() {
+bool Session::StartLibrary() {
   const char* me = m_frontEnd.c_str();
   if (!CitP::Factory::LoadLibraryFactory(kLibraryName)) {
     SESSION_MSG(me).issueError(kMsgCannotLoadLibrary, me, kLibraryName,
@@ -107,7 +107,7 @@ void Session::Close() {
   m_design.reset();
 }
 
-bool Session::Open(const std::string& path, const OpenOptions& options) {
+bool Session::OpenFile(const std::string& path, const OpenOptions& options) {
   Close();
   // Only a project file starts with its mark; anything else is read as a
   // description, so a file that is neither gets the XML parser's message.
@@ -146,7 +146,7 @@ std::vector<PartitionRef> Session::HierarchyOrder() const {
   return m_design->project->DepthFirst();
 }
 
-bool Session::DescriptionText(std::string& text) const {
+bool Session::Text(std::string& text) const {
   const char* me = m_frontEnd.c_str();
   if (!m_design) {
     SESSION_MSG(me).issueError(kMsgNothingOpen, me);
@@ -160,9 +160,9 @@ bool Session::DescriptionText(std::string& text) const {
   return true;
 }
 
-bool Session::WriteDescription(const std::string& path) const {
+bool Session::Write(const std::string& path) const {
   std::string text;
-  if (!DescriptionText(text)) return false;
+  if (!MayWrite(path) || !Text(text)) return false;
   std::string error;
   const HostPersist::Replacement how{HostPersist::kDescriptionKind, m_design->inputs};
   if (!HostPersist::ReplaceFileAtomically(path, text, how, error)) {

@@ -18,9 +18,14 @@
 // the file's format version. Opening a project file loads every record and
 // gives each partition back the description attributes kept beside it.
 //
-// Every fault is reported through the message manager under the front end's
-// name; the operations answer false (or an empty reference) and leave the
-// reporting done.
+// The session owns its diagnostics. Each operation runs with a message sink
+// the session installs for its span and answers an Outcome: whether it
+// succeeded, and what it reported (the library's messages, exactly as the
+// library issued them, and the session's own under the front end's name),
+// which goes on to the front end's Reporter as it is issued. No front end
+// replaces the message manager's sink. A design whose reading or import drew
+// errors is neither saved nor written: the session refuses, naming the file
+// and the first error, whichever front end asks.
 #pragma once
 
 #include <functional>
@@ -29,6 +34,7 @@
 #include <vector>
 
 #include "CommonI/IRefCount.h"
+#include "Port/MsgMan.h"
 #include "ZavU/IPartition.h"
 
 namespace HostSession {
@@ -43,6 +49,32 @@ struct OpenOptions {
   bool pinCheck = true;
 };
 
+/// What one operation of a session drew: whether it succeeded, and every
+/// message it issued (debug traces aside), in order, with their counts.
+/// Tests it as a bool: `if (!session.Open(path)) ...`.
+struct Outcome {
+  bool ok = false;
+  int errors = 0;  // errors, internal faults and fatal messages
+  int warnings = 0;
+  int fatals = 0;
+  std::vector<Port_Message> messages;
+
+  explicit operator bool() const { return ok; }
+  /// The first error's first line; empty when there is none.
+  std::string FirstError() const;
+};
+
+/// Where a front end shows what its session's operations report, as they
+/// report it. Without one, messages go to the message manager's sink as it
+/// was when the operation began (the standard streams, by default).
+class Reporter {
+ public:
+  virtual ~Reporter() = default;
+  virtual void Show(const Port_Message& message) = 0;
+  /// Whether debug traces are wanted at all (formatting them costs).
+  virtual bool KeepsDebugTraces() const { return false; }
+};
+
 class Session {
  public:
   /// `frontEnd` names the program in its messages ("hdpart").
@@ -53,14 +85,27 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
+  /// Every operation below runs with a message sink the session installs
+  /// for its span: the messages go to `reporter` (kept by the caller; null:
+  /// the sink in place when the operation began) and into the outcome.
+  void SetReporter(Reporter* reporter) { m_reporter = reporter; }
+  /// Runs `body`, which calls the library or the session, as one operation:
+  /// its messages are the outcome's, and what the library throws through it
+  /// is caught there (Guarded). A front end runs each command so.
+  Outcome Run(const std::function<bool()>& body);
+  /// The errors, warnings and fatal messages of every operation so far.
+  const Outcome& Totals() const { return m_totals; }
+
   /// Loads the library and registers the host's classes; false (reported)
   /// when that fails.
-  bool Start();
+  Outcome Start();
 
   /// Opens the description or project file at `path` in place of any design
   /// open before. False (reported) when the file cannot be read or laid out,
   /// or a partition could not be built; the session then holds no design.
-  bool Open(const std::string& path, const OpenOptions& options = {});
+  /// A design whose reading drew errors is open, but is neither saved nor
+  /// written until a design is opened again.
+  Outcome Open(const std::string& path, const OpenOptions& options = {});
   bool IsOpen() const;
   /// Makes the open design the host's current project again (none when no
   /// design is open), for a host that keeps several sessions.
@@ -77,32 +122,48 @@ class Session {
   /// import, in hierarchy order, from the same partition of the exported
   /// project at its import location (Import.cpp). A partition that cannot be
   /// imported is reported and skipped; the others go on. False when any was
-  /// skipped or refused.
-  bool Import();
+  /// skipped or refused; errors keep the design from being saved, as for
+  /// Open.
+  Outcome Import();
 
   /// Saves the design to the project file at `path`, atomically. Neither
   /// Save nor WriteDescription replaces a file the design was read from: the
   /// file it was opened from, or an exported project an import opened.
-  bool Save(const std::string& path) const;
+  Outcome Save(const std::string& path);
   /// The bytes Save writes, for a front end that sends them elsewhere
   /// (standard output); `destination` names where, for the messages.
-  bool ProjectFileBytes(const std::string& destination, std::string& bytes) const;
+  Outcome ProjectFileBytes(const std::string& destination, std::string& bytes);
   /// The design's description text into `text`; false (reported) when a
   /// value cannot be written in XML 1.0, naming its partition and attribute.
-  bool DescriptionText(std::string& text) const;
+  Outcome DescriptionText(std::string& text);
   /// Writes the description to the file at `path`, atomically; nothing is
   /// written when DescriptionText fails.
-  bool WriteDescription(const std::string& path) const;
+  Outcome WriteDescription(const std::string& path);
 
  private:
   struct Design;
+  class Span;
+  bool StartLibrary();
+  bool OpenFile(const std::string& path, const OpenOptions& options);
   bool OpenDescription(const std::string& path, const OpenOptions& options);
   bool OpenProjectFile(const std::string& path);
+  bool ImportAll();
+  bool SaveDesign(const std::string& path) const;
+  bool Bytes(const std::string& destination, std::string& bytes) const;
+  bool Text(std::string& text) const;
+  bool Write(const std::string& path) const;
+  /// False (reported) when the design drew errors as it was read or
+  /// imported: nothing made of it goes to `destination`.
+  bool MayWrite(const std::string& destination) const;
   /// A new empty design project located beside `path`, made current.
   void NewDesign(const std::string& path, std::string name);
   void Close();
 
   std::string m_frontEnd;
+  Reporter* m_reporter = nullptr;
+  Outcome m_totals;
+  /// Operations running now, the outermost first in line to report.
+  int m_spans = 0;
   struct Xerces;
   std::unique_ptr<Xerces> m_xerces;
   std::unique_ptr<Design> m_design;

@@ -31,6 +31,11 @@ struct Session::Design {
   /// description, what the project file kept for a project file. A save
   /// keeps it in the project file.
   HostPersist::Configuration configuration;
+  /// The first error reading or importing the design drew; while it is set
+  /// the design is neither saved nor written.
+  std::string fault;
+  /// What drew it: kReading or kImporting.
+  const char* faultedBy = nullptr;
   /// The project file opened, known to the naming services by the project's
   /// location until the design is closed; empty for a description.
   std::string projectFile;
@@ -50,6 +55,27 @@ struct Session::Design {
   /// The location of the project implementing `partition`'s module, as the
   /// configuration holds it; empty for this project.
   Port::StringBase ModuleLocation(const Port::StringBase& partition) const;
+};
+
+/// The sink of one operation (see SetReporter): keeps each message in the
+/// operation's outcome and hands it on. Spans nest (an import inside a
+/// command a front end runs): the outermost counts the session's totals and
+/// reports to the front end; an inner one hands its messages to the span
+/// around it.
+class Session::Span final : public Port_MsgSink {
+ public:
+  Span(Session& session, Outcome& outcome);
+  ~Span() override;
+  Span(const Span&) = delete;
+  Span& operator=(const Span&) = delete;
+  void Deliver(const Port_Message& message) override;
+  bool KeepsDebugTraces() const override;
+
+ private:
+  Session& m_session;
+  Outcome& m_outcome;
+  Port_MsgSink* m_previous;
+  bool m_outermost;
 };
 
 /// Fills `project` from a loaded project file at `path`: every partition

@@ -22,6 +22,12 @@ inline constexpr const char* kMsgCannotAddPartition =
     "%s: cannot add partition \"%s\" to the project.\n";
 inline constexpr const char* kMsgPartitionNotRead = "%s: partition \"%s\" was not read.\n";
 inline constexpr const char* kMsgNothingOpen = "%s: no design is open.\n";
+/// The front end, the output, what drew the errors (below), the design's
+/// file, the first error.
+inline constexpr const char* kMsgInputDrewErrors =
+    "%s: \"%s\" was not written: %s \"%s\" drew errors, the first: %s\n";
+inline constexpr const char* kReading = "reading";
+inline constexpr const char* kImporting = "the import into";
 /// The library's own text, as it threw or reported it.
 inline constexpr const char* kMsgLibraryText = "%s";
 

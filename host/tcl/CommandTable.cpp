@@ -7,13 +7,17 @@ const std::vector<CommandSpec>& CommandTable() {
   using K = ArgKind;
   static const std::vector<CommandSpec> table = {
       {"read_xpartition",
-       {{"FILE", K::Required}},
+       {{"-no_pin_check", K::Flag}, {"FILE", K::Required}},
        "read a partition description",
        "Reads the partition description FILE (xpartition.pxml) in place of the open\n"
        "design. A handle names a partition by its hierarchical name in the design\n"
        "open when it is used: a handle of the design before names the partition of\n"
        "the same name in this one, if it has one. A project file is recognised by\n"
-       "its mark and opened as open_project does.\n",
+       "its mark and opened as open_project does. A description that drew errors\n"
+       "is open, but save_project and write_xpartition refuse it until a design\n"
+       "is read again.\n"
+       "  -no_pin_check  accept Pin elements that still carry the old location\n"
+       "                 attributes (the default in 'hdpart --no-pin-check tcl')\n",
        ReadXpartition},
       {"open_project",
        {{"FILE", K::Required}},

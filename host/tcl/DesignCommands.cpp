@@ -9,15 +9,17 @@ namespace {
 
 std::string PathOf(const Args& args, std::size_t at) { return Tcl_GetString(args.Positional(at)); }
 
-int Open(Context& context, const Args& args) {
-  return context.state.Open(PathOf(args, 0)) ? TCL_OK : context.Failed();
+int Open(Context& context, const Args& args, bool pinCheck) {
+  return context.state.Open(PathOf(args, 0), pinCheck) ? TCL_OK : context.Failed();
 }
 
 }  // namespace
 
-int ReadXpartition(Context& context, const Args& args) { return Open(context, args); }
+int ReadXpartition(Context& context, const Args& args) {
+  return Open(context, args, context.state.PinCheck() && !args.Has("-no_pin_check"));
+}
 
-int OpenProject(Context& context, const Args& args) { return Open(context, args); }
+int OpenProject(Context& context, const Args& args) { return Open(context, args, true); }
 
 int SaveProject(Context& context, const Args& args) {
   if (!context.state.RequireDesign(context)) return TCL_ERROR;

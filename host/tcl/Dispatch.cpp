@@ -1,8 +1,9 @@
-// Where every command runs: its arguments parsed, its handler called, and
-// every failure turned into the command's Tcl error in one place: an error
-// the handler sets, an error or fatal message the host session issues
-// meanwhile (which is not printed then), and what the library throws
-// (HostSession::Guarded makes it a fatal message).
+// Where every command runs: its arguments parsed, its handler called as one
+// operation of the interpreter's session, and every failure turned into the
+// command's Tcl error in one place: an error the handler sets, an error or
+// fatal message the library or the session issues meanwhile (which the
+// interpreter's reporter does not print), and what the library throws (the
+// session makes it a fatal message).
 #include <cstdarg>
 #include <cstdio>
 
@@ -16,35 +17,20 @@ namespace HostTcl {
 
 namespace {
 
-/// Keeps the errors issued while a command runs; passes the rest on. The
-/// sink is the process's: installed only under the package's lock.
-class ErrorCapture final : public Port_MsgSink {
- public:
-  ErrorCapture() : m_next(Port_MsgManData::SetSink(this)) {}
-  ~ErrorCapture() override { Port_MsgManData::SetSink(m_next); }
-  ErrorCapture(const ErrorCapture&) = delete;
-  ErrorCapture& operator=(const ErrorCapture&) = delete;
-
-  void Deliver(const Port_Message& message) override {
+/// The errors an operation drew, one after the other, without the last
+/// line end.
+std::string ErrorsOf(const HostSession::Outcome& outcome) {
+  std::string text;
+  for (const Port_Message& message : outcome.messages) {
     const Port_Severity severity = message.severity;
-    if (severity == Port_Severity::Error || severity == Port_Severity::Fatal ||
-        severity == Port_Severity::Internal) {
-      m_errors += message.text;
-      return;
+    if (severity == Port_Severity::Error || severity == Port_Severity::Internal ||
+        severity == Port_Severity::Fatal) {
+      text += message.text;
     }
-    (m_next ? *m_next : Port_MsgManData::DefaultSink()).Deliver(message);
   }
-  /// The errors, without the last line end.
-  std::string Errors() const {
-    std::string text = m_errors;
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    return text;
-  }
-
- private:
-  Port_MsgSink* m_next;
-  std::string m_errors;
-};
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  return text;
+}
 
 std::string VFormat(const char* fmt, va_list args) {
   va_list copy;
@@ -117,16 +103,15 @@ int Dispatch(ClientData declared, Tcl_Interp* interp, int objc, Tcl_Obj* const o
   if (parsed == TCL_BREAK) return TCL_OK;
   if (parsed != TCL_OK) return parsed;
 
-  ErrorCapture capture;
   int code = TCL_ERROR;
   bool finished = false;
-  HostSession::Guarded(kFrontEnd, [&] {
+  const HostSession::Outcome outcome = state->Session().Run([&] {
     code = command.handler(context, args);
     finished = true;
     return code == TCL_OK;
   });
   if (!finished) Tcl_ResetResult(interp);
-  const std::string reported = capture.Errors();
+  const std::string reported = ErrorsOf(outcome);
   if (code == TCL_OK && reported.empty()) return TCL_OK;
   // A result the handler set says what failed; otherwise the messages do.
   const char* result = Tcl_GetString(Tcl_GetObjResult(interp));

@@ -43,7 +43,7 @@ extern "C" __attribute__((visibility("default"))) int Hdpartition_Init(Tcl_Inter
     return Tcl_PkgProvide(interp, HostTcl::kPackageName, HostTcl::kPackageVersion);
   }
   auto* state = new ShellState();
-  if (!state->Start()) {
+  if (!state->Start().ok) {
     delete state;
     Tcl_SetObjResult(interp, Tcl_NewStringObj(HostTcl::kErrNoLibrary, -1));
     return TCL_ERROR;
@@ -55,4 +55,13 @@ extern "C" __attribute__((visibility("default"))) int Hdpartition_Init(Tcl_Inter
                          const_cast<HostTcl::CommandSpec*>(&command), nullptr);
   }
   return Tcl_PkgProvide(interp, HostTcl::kPackageName, HostTcl::kPackageVersion);
+}
+
+extern "C" __attribute__((visibility("default"))) int Hdpartition_SetPinCheck(Tcl_Interp* interp,
+                                                                              int check) {
+  std::lock_guard<std::recursive_mutex> hold(HostTcl::PackageLock());
+  auto* state = static_cast<ShellState*>(Tcl_GetAssocData(interp, HostTcl::kPackageName, nullptr));
+  if (!state) return TCL_ERROR;
+  state->PinCheck() = check != 0;
+  return TCL_OK;
 }

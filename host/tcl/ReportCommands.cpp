@@ -16,15 +16,11 @@ int ReportPartition(Context& context, const Args& args) {
     if (!context.state.RequireDesign(context)) return TCL_ERROR;
     partitions = context.state.Session().HierarchyOrder();
   }
-  // The dump goes through the message manager to the C streams: what the
-  // interpreter printed before goes out first.
-  Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT);
-  if (out && Tcl_Flush(out) != TCL_OK) {
-    return context.Error(kErrNotPrinted, Tcl_ErrnoMsg(Tcl_GetErrno()));
-  }
+  // The dump goes through the message manager to the interpreter's stdout.
+  context.state.TakeOutputFault();
   for (const PartitionRef& partition : partitions) partition->Dump();
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    return context.Error(kErrNotPrinted, Tcl_ErrnoMsg(errno));
+  if (context.state.TakeOutputFault()) {
+    return context.Error(kErrNotPrinted, Tcl_ErrnoMsg(Tcl_GetErrno()));
   }
   return TCL_OK;
 }

@@ -48,11 +48,32 @@ void Unknown(Context& context, Tcl_Obj* handle) {
 
 }  // namespace
 
-ShellState::ShellState() : m_session(kFrontEnd), m_generation(g_designs++) {}
+ShellState::ShellState() : m_session(kFrontEnd), m_generation(g_designs++) {
+  m_session.SetReporter(this);
+}
 
-bool ShellState::Open(const std::string& path) {
+bool ShellState::Open(const std::string& path, bool pinCheck) {
   m_generation = g_designs++;
-  return m_session.Open(path);
+  return static_cast<bool>(m_session.Open(path, {pinCheck}));
+}
+
+void ShellState::Show(const Port_Message& message) {
+  const Port_Severity severity = message.severity;
+  if (severity == Port_Severity::Error || severity == Port_Severity::Internal ||
+      severity == Port_Severity::Fatal) {
+    return;
+  }
+  const bool toOutput = severity == Port_Severity::Status || severity == Port_Severity::Info;
+  Tcl_Channel channel = Tcl_GetStdChannel(toOutput ? TCL_STDOUT : TCL_STDERR);
+  if (!channel) return;
+  const std::string text = Port_MsgManData::Prefix(severity) + message.text;
+  if (Tcl_WriteChars(channel, text.data(), static_cast<int>(text.size())) < 0) {
+    m_outputFault = true;
+  }
+}
+
+bool ShellState::KeepsDebugTraces() const {
+  return Port_MsgManData::DefaultSink().KeepsDebugTraces();
 }
 
 Tcl_Obj* ShellState::NewHandle(ZavU::IPartition& partition) const {

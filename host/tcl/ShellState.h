@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TclCommands.h"
@@ -23,15 +24,28 @@ namespace HostTcl {
 
 using HostSession::PartitionRef;
 
-class ShellState {
+/// The state is its session's reporter: what the library and the session
+/// report goes through the interpreter's own stdout and stderr channels, in
+/// order with what the script puts there; errors are not printed, they
+/// become the command's error.
+class ShellState final : public HostSession::Reporter {
  public:
   ShellState();
   /// Loads the partition library and registers the host's classes.
-  bool Start() { return m_session.Start(); }
+  HostSession::Outcome Start() { return m_session.Start(); }
 
   HostSession::Session& Session() { return m_session; }
-  /// Opens a description or project file in place of the open design.
-  bool Open(const std::string& path);
+  /// Opens a description or project file in place of the open design; Pin
+  /// elements with the old location attributes are refused unless
+  /// `pinCheck` is false.
+  bool Open(const std::string& path, bool pinCheck);
+  /// Whether read_xpartition refuses such Pin elements by default.
+  bool& PinCheck() { return m_pinCheck; }
+  /// Whether a message could not be written since the last call.
+  bool TakeOutputFault() { return std::exchange(m_outputFault, false); }
+
+  void Show(const Port_Message& message) override;
+  bool KeepsDebugTraces() const override;
   /// The project file the design was last saved to, or empty.
   std::string& SavePath() { return m_savePath; }
   /// Makes this interpreter's design the host's current project: several
@@ -58,6 +72,8 @@ class ShellState {
   /// process opened: what a cached lookup is valid for.
   std::uintptr_t m_generation;
   std::string m_savePath;
+  bool m_pinCheck = true;
+  bool m_outputFault = false;
 };
 
 }  // namespace HostTcl

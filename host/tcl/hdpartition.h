@@ -11,4 +11,9 @@ extern "C" {
 /// (with the reason as the result) when the partition library cannot be
 /// loaded.
 int Hdpartition_Init(Tcl_Interp* interp);
+/// Sets whether read_xpartition in `interp` refuses Pin elements that still
+/// carry the old location attributes (`check` 1, the default) or accepts
+/// them (`check` 0); -no_pin_check accepts them either way. TCL_ERROR when
+/// the package is not loaded in `interp`.
+int Hdpartition_SetPinCheck(Tcl_Interp* interp, int check);
 }

@@ -52,6 +52,8 @@ class Port_MsgManData {
   static void SetDebugEnabled(bool enabled);
   /// The sink that prints to the standard streams.
   static Port_MsgSink& DefaultSink();
+  /// What the printing sink puts before a message of `severity` ("ERROR: ").
+  static const char* Prefix(Port_Severity severity);
 
   const std::string& Domain() const { return m_domain; }
 

@@ -38,7 +38,8 @@ for command in save write; do
   "$hdpart" "$command" design.pxml -o /dev/stdout 2>errors | cat >piped
   status=${PIPESTATUS[0]}
   kind=$([ "$command" = save ] && echo "project file" || echo description)
-  expected="ERROR: hdpart: cannot write $kind \"/dev/stdout\": not a regular file; -o - writes to standard output."
+  expected="ERROR: hdpart: cannot write $kind \"/dev/stdout\": not a regular file; -o - writes to standard output.
+hdpart: 1 error, 0 warnings"
   [ "$status" = 1 ] || fail "$command -o /dev/stdout on a pipe: status $status"
   [ "$(cat errors)" = "$expected" ] || fail "$command -o /dev/stdout on a pipe: $(cat errors)"
   [ ! -s piped ] || fail "$command -o /dev/stdout on a pipe wrote to it"

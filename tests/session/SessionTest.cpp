@@ -119,7 +119,7 @@ TEST_F(SessionTest, EveryCharacterComesBackExactlyOrIsRefusedByName) {
     EXPECT_EQ(ImportLocation(session, "/top/u"), value);
     m_sink.Mark();
     std::string first;
-    ASSERT_EQ(session.DescriptionText(first), carried);
+    ASSERT_EQ(session.DescriptionText(first).ok, carried);
     if (carried) {
       ASSERT_TRUE(session.WriteDescription(description));
       Open(session, description, 2);
@@ -140,7 +140,7 @@ TEST_F(SessionTest, EveryCharacterComesBackExactlyOrIsRefusedByName) {
     EXPECT_EQ(ImportLocation(session, "/top/u"), value);
     m_sink.Mark();
     std::string fromProject;
-    ASSERT_EQ(session.DescriptionText(fromProject), carried);
+    ASSERT_EQ(session.DescriptionText(fromProject).ok, carried);
     if (carried) {
       EXPECT_EQ(fromProject, first);
     } else {
@@ -185,7 +185,7 @@ TEST_F(SessionTest, ConfigurationNamingAPartitionNotReconfigurableIsRefused) {
     const std::string crafted = m_dir + "/crafted.prj";
     ASSERT_TRUE(HostPersist::SaveProjectFile(crafted, image, error)) << error;
     m_sink.Mark();
-    EXPECT_EQ(session.Open(crafted), c.error.empty());
+    EXPECT_EQ(session.Open(crafted).ok, c.error.empty());
     EXPECT_EQ(m_sink.Errors(), c.error);
     m_partitionsOpened += 3;  // loaded, and released by the refusal or with the session
     std::string text;

@@ -18,7 +18,6 @@ class Session;
 namespace hdpart {
 
 struct Invocation;
-class MessageCounter;
 
 /// The -o value that stands for standard output.
 inline constexpr const char* kStandardOutput = "-";
@@ -47,9 +46,9 @@ struct Invocation {
   std::string output;  // -o, empty when not given
   bool pinCheck = true;
   bool debug = false;
-  /// The messages issued so far; a command that writes a file writes
-  /// nothing once an error was reported.
-  const MessageCounter* messages = nullptr;
+  /// The session the command works in; the tcl command's interpreters have
+  /// sessions of their own.
+  HostSession::Session* session = nullptr;
 };
 
 /// What the command line asks for.
@@ -71,7 +70,7 @@ bool WritesToStandardOutput(const Invocation& invocation);
 bool OutputAccepted(const Invocation& invocation, const char* kind);
 /// Saves the session's design where -o says: the project file, or standard
 /// output.
-bool SaveOutput(const HostSession::Session& session, const Invocation& invocation);
+bool SaveOutput(HostSession::Session& session, const Invocation& invocation);
 
 // The commands, one source unit each.
 bool RunShow(const Invocation& invocation);

@@ -1,8 +1,8 @@
 // hdpart import DESC -o PROJECT: the previous implementations of the
-// description's imported partitions taken over, then the project saved.
+// description's imported partitions taken over, then the project saved. A
+// partition that cannot be imported is reported and the others go on; the
+// session then refuses the save, as it does for a description with errors.
 #include "Commands.h"
-#include "MessageCounter.h"
-#include "ToolMessages.h"
 #include "persist/AtomicFile.h"
 #include "session/Session.h"
 
@@ -10,15 +10,10 @@ namespace hdpart {
 
 bool RunImport(const Invocation& invocation) {
   if (!OutputAccepted(invocation, HostPersist::kProjectFileKind)) return false;
-  HostSession::Session session(kToolName);
+  HostSession::Session& session = *invocation.session;
   if (!session.Start() || !session.Open(invocation.operand, {invocation.pinCheck})) return false;
-  const bool imported = session.Import();
-  // As for save: nothing is written once an error was reported.
-  if (!imported || (invocation.messages && invocation.messages->Errors() > 0)) {
-    HDPART_MSG().issueError(kMsgNotWritten, invocation.output.c_str());
-    return false;
-  }
-  return SaveOutput(session, invocation);
+  const bool imported = static_cast<bool>(session.Import());
+  return SaveOutput(session, invocation) && imported;
 }
 
 }  // namespace hdpart

@@ -26,8 +26,9 @@ bool OutputAccepted(const Invocation& invocation, const char* kind) {
   return false;
 }
 
-bool SaveOutput(const HostSession::Session& session, const Invocation& invocation) {
-  if (!WritesToStandardOutput(invocation)) return session.Save(invocation.output);
+bool SaveOutput(HostSession::Session& session, const Invocation& invocation) {
+  if (!WritesToStandardOutput(invocation))
+    return static_cast<bool>(session.Save(invocation.output));
   std::string bytes;
   if (!session.ProjectFileBytes(invocation.output, bytes)) return false;
   // A failed write is seen, and reported, when standard output is flushed.

@@ -7,7 +7,7 @@
 namespace hdpart {
 
 bool RunShow(const Invocation& invocation) {
-  HostSession::Session session(kToolName);
+  HostSession::Session& session = *invocation.session;
   if (!session.Start() || !session.Open(invocation.operand, {invocation.pinCheck})) return false;
   for (const auto& partition : session.HierarchyOrder()) partition->Dump();
   return true;

@@ -144,7 +144,8 @@ bool RunTcl(const Invocation& invocation) {
   PublishPackageDirectory();
   Tcl_SetExitProc(ExitChecked);
   Tcl_Interp* interp = Tcl_CreateInterp();
-  bool ok = Tcl_Init(interp) == TCL_OK && Hdpartition_Init(interp) == TCL_OK;
+  bool ok = Tcl_Init(interp) == TCL_OK && Hdpartition_Init(interp) == TCL_OK &&
+            Hdpartition_SetPinCheck(interp, invocation.pinCheck) == TCL_OK;
   if (ok) {
     Tcl_StaticPackage(interp, HostTcl::kPackageName, Hdpartition_Init, nullptr);
     SetScriptVariables(interp, invocation);

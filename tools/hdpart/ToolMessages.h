@@ -33,8 +33,11 @@ inline constexpr const char* kTclContinuation = "> ";
 inline constexpr const char* kTclErrorPrefix = "Error: ";
 
 // ---- running ----
-inline constexpr const char* kMsgNotWritten =
-    "hdpart: \"%s\" was not written: the input drew errors.\n";
+/// The closing line of a command that drew errors or warnings, on standard
+/// error: "hdpart: 2 errors, 1 warning".
+inline constexpr const char* kSummaryLine = "%s: %d %s, %d %s\n";
+inline constexpr const char* kErrorNouns[] = {"error", "errors"};
+inline constexpr const char* kWarningNouns[] = {"warning", "warnings"};
 /// The kind of file, the output, why (not a regular file).
 inline constexpr const char* kMsgOutputNotRegular =
     "hdpart: cannot write %s \"%s\": %s; -o - writes to standard output.\n";

@@ -9,7 +9,7 @@
 namespace hdpart {
 
 bool RunTree(const Invocation& invocation) {
-  HostSession::Session session(kToolName);
+  HostSession::Session& session = *invocation.session;
   if (!session.Start() || !session.Open(invocation.operand, {invocation.pinCheck})) return false;
   std::fputs(HostSession::HierarchyReport(session).c_str(), stdout);
   return true;

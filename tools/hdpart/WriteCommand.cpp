@@ -1,8 +1,6 @@
 // hdpart write FILE [-o DESC]: the description of a description or of a
 // saved project, on standard output (no -o, or -o -) or into DESC.
 #include "Commands.h"
-#include "MessageCounter.h"
-#include "ToolMessages.h"
 #include "persist/AtomicFile.h"
 #include "session/Session.h"
 #include "session/StandardStreams.h"
@@ -11,7 +9,7 @@ namespace hdpart {
 
 bool RunWrite(const Invocation& invocation) {
   if (!OutputAccepted(invocation, HostPersist::kDescriptionKind)) return false;
-  HostSession::Session session(kToolName);
+  HostSession::Session& session = *invocation.session;
   if (!session.Start() || !session.Open(invocation.operand, {invocation.pinCheck})) return false;
   if (WritesToStandardOutput(invocation)) {
     std::string text;
@@ -20,12 +18,8 @@ bool RunWrite(const Invocation& invocation) {
     HostSession::WriteStandardOutput(text);
     return true;
   }
-  // A description that drew errors is not written into a file.
-  if (invocation.messages && invocation.messages->Errors() > 0) {
-    HDPART_MSG().issueError(kMsgNotWritten, invocation.output.c_str());
-    return false;
-  }
-  return session.WriteDescription(invocation.output);
+  // The session refuses to write a description that drew errors to a file.
+  return static_cast<bool>(session.WriteDescription(invocation.output));
 }
 
 }  // namespace hdpart

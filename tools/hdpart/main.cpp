@@ -1,11 +1,13 @@
 // hdpart, the reference host of the partition components: reads partition
 // descriptions and project files, shows, saves, writes and inspects them.
-// The commands are in Commands.cpp; this file turns what happened into the
-// exit status: 0 success (warnings allowed), 1 an error was reported or an
+// The commands are in Commands.cpp; this file runs one in the tool's host
+// session and turns what it drew into the closing summary and the exit
+// status: 0 success (warnings allowed), 1 an error was reported or an
 // operation failed, 2 a usage error or a fatal message.
+#include <cstdio>
+
 #include "CitP/Factory.h"
 #include "Commands.h"
-#include "MessageCounter.h"
 #include "ToolMessages.h"
 #include "session/Session.h"
 #include "session/StandardStreams.h"
@@ -16,9 +18,18 @@ constexpr int kExitSuccess = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsageOrFatal = 2;
 
-int Run(int argc, char** argv, hdpart::MessageCounter& counter) {
+/// "hdpart: 2 errors, 1 warning" on standard error, after what the command
+/// printed, when it drew any.
+void PrintSummary(const HostSession::Outcome& totals) {
+  if (totals.errors == 0 && totals.warnings == 0) return;
+  std::fflush(stdout);
+  std::fprintf(stderr, hdpart::kSummaryLine, hdpart::kToolName, totals.errors,
+               hdpart::kErrorNouns[totals.errors != 1], totals.warnings,
+               hdpart::kWarningNouns[totals.warnings != 1]);
+}
+
+int Run(int argc, char** argv) {
   hdpart::Invocation invocation;
-  invocation.messages = &counter;
   switch (hdpart::ParseArguments(argc - 1, argv + 1, invocation)) {
     case hdpart::Request::UsageError:
       return kExitUsageOrFatal;
@@ -35,11 +46,15 @@ int Run(int argc, char** argv, hdpart::MessageCounter& counter) {
       break;
   }
   Port_MsgManData::SetDebugEnabled(invocation.debug);
-  // What the library throws through any interface stops here, as a fatal
-  // message, before the command has written anything.
-  const bool ok = HostSession::Guarded(
-      hdpart::kToolName, [&invocation] { return invocation.command->run(invocation); });
-  return ok ? kExitSuccess : kExitFailure;
+  HostSession::Session session(hdpart::kToolName);
+  invocation.session = &session;
+  // What the library throws through any interface stops in the session, as
+  // a fatal message, before the command has written anything.
+  const HostSession::Outcome outcome =
+      session.Run([&invocation] { return invocation.command->run(invocation); });
+  PrintSummary(session.Totals());
+  if (session.Totals().fatals > 0) return kExitUsageOrFatal;
+  return outcome.ok && session.Totals().errors == 0 ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace
@@ -49,10 +64,8 @@ int main(int argc, char** argv) {
   // The registry lets go of the library's factories when the command is done,
   // while the library is still loaded, not among the statics at exit.
   CitP::RegistryScope registry;
-  hdpart::MessageCounter counter;
-  int status = Run(argc, argv, counter);
+  int status = Run(argc, argv);
   const bool printed = HostSession::FlushStandardOutput(hdpart::kToolName);
-  if (counter.Fatals() > 0) return kExitUsageOrFatal;
-  if (status == kExitSuccess && (!printed || counter.Errors() > 0)) status = kExitFailure;
+  if (status == kExitSuccess && !printed) status = kExitFailure;
   return status;
 }
