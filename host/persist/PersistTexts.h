@@ -65,6 +65,8 @@ inline constexpr const char* kNotAPartition = "partition %zu is of class %s, whi
 inline constexpr const char* kRecordNotLoaded =
     "project file \"%s\" cannot be loaded: the record of partition %zu did not load (see the "
     "messages above)";
+/// The line after each message a partition's record issues as it loads.
+inline constexpr const char* kContextRecord = "  in \"%s\": the record of partition %zu";
 inline constexpr const char* kBytesLeft = "%zu bytes remain after the last partition";
 inline constexpr const char* kUnknownItem = "byte %zu holds no known kind of item";
 inline constexpr const char* kItemUnreadable = "the %s item at byte %zu cannot be read";

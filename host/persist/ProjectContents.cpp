@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "Port/MsgContext.h"
 #include "CitP/Factory.h"
 #include "ItemListing.h"
 #include "PersistTexts.h"
@@ -199,6 +200,7 @@ bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& ou
     if (!entry.partition || !persist) {
       return corrupt(ombform(Texts::kNotAPartition, i, XuidText(classXuid).c_str()));
     }
+    Port::MessageContext where(ombform(Texts::kContextRecord, path.c_str(), i));
     if (persist->PersistLoad(&stream) != 1) {
       error = ombform(Texts::kRecordNotLoaded, path.c_str(), i);
       return false;

@@ -3,7 +3,9 @@
 // the project as its design data.
 #include "CitP/Factory.h"
 #include "Port/Exception.h"
+#include "Port/MsgContext.h"
 #include "Port/MsgMan.h"
+#include "Port/StringBase.h"
 #include "ZavU/IReconfigAssocInfo.h"
 #include "ZavU/IXPartition.h"
 #include "session/SessionDesign.h"
@@ -15,11 +17,22 @@ namespace HostSession {
 
 namespace {
 
+/// The line after each message the library issues about `entry`'s element:
+/// the file, where the element starts and the partition.
+std::string ContextOf(const HostXml::DescriptionDocument& doc,
+                      const HostXml::PartitionElement& entry, const std::string& file) {
+  const HostXml::ElementPosition start = doc.StartOf(entry.element);
+  if (start.line == 0) return ombform(kContextElementUnplaced, file.c_str(), entry.name.c_str());
+  return ombform(kContextElement, file.c_str(), static_cast<unsigned long long>(start.line),
+                 static_cast<unsigned long long>(start.column), entry.name.c_str());
+}
+
 /// Creates, names, links and reads one partition. False when it was not
 /// read; the reason has been reported.
-bool AddPartition(HostProject::DesignProject& project, const HostXml::PartitionElement& entry,
-                  const PartitionRef& parent, std::uint32_t checkFlag, std::uint32_t formatVersion,
-                  const std::string& file, const char* me, PartitionRef& out) {
+bool AddPartition(HostProject::DesignProject& project, const HostXml::DescriptionDocument& doc,
+                  const HostXml::PartitionElement& entry, const PartitionRef& parent,
+                  std::uint32_t checkFlag, std::uint32_t formatVersion, const std::string& file,
+                  const char* me, PartitionRef& out) {
   out = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
   if (!out) {
     SESSION_MSG(me).issueError(kMsgCannotCreatePartition, file.c_str(), entry.name.c_str());
@@ -33,10 +46,16 @@ bool AddPartition(HostProject::DesignProject& project, const HostXml::PartitionE
   }
   auto* description = CitI::QueryAs<ZavU::IXPartition>(out.get());
   bool read = false;
-  try {
-    read = description && description->ReadXmlElement(entry.element, checkFlag, formatVersion) == 1;
-  } catch (const Port::Exception& e) {
-    SESSION_MSG(me).issueError(kMsgLibraryText, e.what());
+  {
+    // What the library reports or throws about the element is followed by
+    // where the element is.
+    Port::MessageContext where(ContextOf(doc, entry, file));
+    try {
+      read =
+          description && description->ReadXmlElement(entry.element, checkFlag, formatVersion) == 1;
+    } catch (const Port::Exception& e) {
+      SESSION_MSG(me).issueError(kMsgLibraryText, e.what());
+    }
   }
   if (!read) SESSION_MSG(me).issueError(kMsgPartitionNotRead, file.c_str(), entry.name.c_str());
   return read;
@@ -60,8 +79,8 @@ bool Session::OpenDescription(const std::string& path, const OpenOptions& option
   for (std::size_t i = 0; i < layout.partitions.size(); ++i) {
     const HostXml::PartitionElement& entry = layout.partitions[i];
     const PartitionRef parent = entry.parent < 0 ? PartitionRef() : created[entry.parent];
-    if (!AddPartition(*m_design->project.get(), entry, parent, checkFlag, layout.formatVersion,
-                      path, me, created[i])) {
+    if (!AddPartition(*m_design->project.get(), *doc, entry, parent, checkFlag,
+                      layout.formatVersion, path, me, created[i])) {
       return false;
     }
   }

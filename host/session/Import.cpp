@@ -12,6 +12,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include "Port/MsgContext.h"
 #include "Port/MsgMan.h"
 #include "Port/UtDir.h"
 #include "ZavU/IXPartition.h"
@@ -104,7 +105,9 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, Exports& ex
     SESSION_MSG(me).issueError(kMsgNotInExport, me, name.c_str(), path.c_str());
     return false;
   }
-  // A refused import has been reported by the library.
+  // A refused import has been reported by the library; each of its messages
+  // is followed by the partition and the location it was imported from.
+  Port::MessageContext where(ombform(kContextImport, name.c_str(), location.c_str()));
   if (!description->ImportPreviousImplementation(source.get(), false)) return false;
   description->ImportPartitionPins(source.get());
   return true;

@@ -31,6 +31,11 @@ inline constexpr const char* kImporting = "the import into";
 /// The library's own text, as it threw or reported it.
 inline constexpr const char* kMsgLibraryText = "%s";
 
+// ---- where a message of the library comes from (the line after it) ----
+inline constexpr const char* kContextElement = "  at \"%s\" line %llu column %llu: partition \"%s\"";
+inline constexpr const char* kContextElementUnplaced = "  in \"%s\": partition \"%s\"";
+inline constexpr const char* kContextImport = "  importing partition \"%s\" from \"%s\"";
+
 // ---- importing ----
 inline constexpr const char* kMsgNoImportLocation =
     "%s: partition \"%s\" is in state import but names no import location; it is not "

@@ -3,8 +3,10 @@
 
 #include <cstring>
 #include <sstream>
+#include <unordered_map>
 #include <xercesc/dom/DOMDocument.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/internal/XMLScanner.hpp>
 #include <xercesc/parsers/XercesDOMParser.hpp>
 #include <xercesc/sax/ErrorHandler.hpp>
 #include <xercesc/sax/SAXParseException.hpp>
@@ -46,12 +48,65 @@ struct EntityDeclared {
 /// pin) is still scanned and checked, but no node is made for it: nothing
 /// reads it, and in a description laid out one element a line those nodes
 /// take a fifth of the DOM and a quarter of the time spent building it.
+///
+/// It also keeps where each Partition element starts, for the messages about
+/// it. The parser tells its position as it hands each piece of the document
+/// over; a start tag begins where the piece before it (text, another tag, a
+/// comment, the declaration) ended, so that position is noted after each.
 class DescriptionParser : public xc::XercesDOMParser {
  public:
   void entityDecl(const xc::DTDEntityDecl& decl, const bool, const bool) override {
     throw EntityDeclared{Transcoded(decl.getName())};
   }
-  void docCharacters(const XMLCh* const, const XMLSize_t, const bool) override {}
+  void docCharacters(const XMLCh* const, const XMLSize_t, const bool) override { Note(); }
+  void ignorableWhitespace(const XMLCh* const chars, const XMLSize_t length,
+                           const bool cdataSection) override {
+    XercesDOMParser::ignorableWhitespace(chars, length, cdataSection);
+    Note();
+  }
+  void docComment(const XMLCh* const comment) override {
+    XercesDOMParser::docComment(comment);
+    Note();
+  }
+  void docPI(const XMLCh* const target, const XMLCh* const data) override {
+    XercesDOMParser::docPI(target, data);
+    Note();
+  }
+  void XMLDecl(const XMLCh* const version, const XMLCh* const encoding,
+               const XMLCh* const standalone, const XMLCh* const autoEncoding) override {
+    XercesDOMParser::XMLDecl(version, encoding, standalone, autoEncoding);
+    Note();
+  }
+  void startElement(const xc::XMLElementDecl& decl, const unsigned int urlId,
+                    const XMLCh* const prefix, const xc::RefVectorOf<xc::XMLAttr>& attributes,
+                    const XMLSize_t count, const bool isEmpty, const bool isRoot) override {
+    const ElementPosition start = m_last;
+    XercesDOMParser::startElement(decl, urlId, prefix, attributes, count, isEmpty, isRoot);
+    // Both for an empty element and for one with content, the element just
+    // made is the parser's current node now.
+    if (xc::XMLString::equals(decl.getBaseName(), kPartitionName)) {
+      starts.emplace(static_cast<const xc::DOMElement*>(getCurrentNode()), start);
+    }
+    Note();
+  }
+  void endElement(const xc::XMLElementDecl& decl, const unsigned int urlId, const bool isRoot,
+                  const XMLCh* const prefix) override {
+    XercesDOMParser::endElement(decl, urlId, isRoot, prefix);
+    Note();
+  }
+
+  std::unordered_map<const xc::DOMElement*, ElementPosition> starts;
+
+ private:
+  static constexpr XMLCh kPartitionName[] = {'P', 'a', 'r', 't', 'i', 't', 'i', 'o', 'n', 0};
+
+  void Note() {
+    if (const xc::Locator* where = getScanner()->getLocator()) {
+      m_last = {static_cast<std::uint64_t>(where->getLineNumber()),
+                static_cast<std::uint64_t>(where->getColumnNumber())};
+    }
+  }
+  ElementPosition m_last{1, 1};
 };
 
 /// Keeps the first error or fatal error the parser reports, with its
@@ -123,6 +178,12 @@ std::size_t FindNulCharacter(const std::string& text) {
 
 DescriptionDocument::DescriptionDocument() : m_parser(new DescriptionParser) {}
 DescriptionDocument::~DescriptionDocument() = default;
+
+ElementPosition DescriptionDocument::StartOf(const xc::DOMElement* element) const {
+  const auto& starts = static_cast<const DescriptionParser&>(*m_parser).starts;
+  const auto found = starts.find(element);
+  return found == starts.end() ? ElementPosition{} : found->second;
+}
 
 const xc::DOMElement* DescriptionDocument::Root() const {
   xc::DOMDocument* doc = m_parser->getDocument();

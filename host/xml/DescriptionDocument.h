@@ -13,6 +13,7 @@
 // Xerces-C must be set up (XercesSession) while a document lives.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <xercesc/dom/DOMElement.hpp>
@@ -22,6 +23,12 @@ class XercesDOMParser;
 }
 
 namespace HostXml {
+
+/// Where an element starts in its file; line 0 when it is not known.
+struct ElementPosition {
+  std::uint64_t line = 0;
+  std::uint64_t column = 0;
+};
 
 class DescriptionDocument {
  public:
@@ -42,6 +49,9 @@ class DescriptionDocument {
 
   /// The document element; the DOM lives as long as this object.
   const XERCES_CPP_NAMESPACE::DOMElement* Root() const;
+  /// Where the Partition element `element` starts (its "<"), as the parser
+  /// saw it; line 0 for any other element.
+  ElementPosition StartOf(const XERCES_CPP_NAMESPACE::DOMElement* element) const;
 
  private:
   DescriptionDocument();

@@ -247,8 +247,10 @@ TEST_F(ProjectFile, ContentsThatFailReleaseEveryPartitionMadeSoFar) {
     EXPECT_NE(error.find(why), std::string::npos) << error;
     EXPECT_EQ(ZorE::LiveComponents(), liveBefore + 3) << why << ": only the test's root and pins";
     if (contents == &cut) {
+      // The record's own line, then the host's saying which record it was.
       EXPECT_EQ(sink.All(), Strings{"ERROR: Partition::PersistLoad: Failed to read Partition "
-                                    "XUID.  Partition not loaded.\n"});
+                                    "XUID.  Partition not loaded.\n  in \"" +
+                                    m_path + "\": the record of partition 1\n"});
     }
   }
   EXPECT_EQ(out.name.str(), "untouched");

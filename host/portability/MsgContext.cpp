@@ -1,0 +1,25 @@
+// Context lines after the warnings and errors a component issues.
+#include "Port/MsgContext.h"
+
+namespace Port {
+
+MessageContext::MessageContext(std::string line)
+    : m_line(std::move(line)), m_next(Port_MsgManData::SetSink(this)) {}
+
+MessageContext::~MessageContext() { Port_MsgManData::SetSink(m_next); }
+
+void MessageContext::Deliver(const Port_Message& message) {
+  const Port_Severity severity = message.severity;
+  if (severity != Port_Severity::Warning && severity != Port_Severity::Error &&
+      severity != Port_Severity::Internal && severity != Port_Severity::Fatal) {
+    m_next->Deliver(message);
+    return;
+  }
+  Port_Message placed = message;
+  if (!placed.text.empty() && placed.text.back() != '\n') placed.text += '\n';
+  placed.text += m_line;
+  placed.text += '\n';
+  m_next->Deliver(placed);
+}
+
+}  // namespace Port
