@@ -69,6 +69,8 @@ StringBase StringBase::doFormat(const char* fmt, ...) {
 
 }  // namespace Port
 
+std::string ombvform(const char* fmt, va_list args) { return Port::detail::VFormat(fmt, args); }
+
 std::string ombform(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);

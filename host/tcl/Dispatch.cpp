@@ -5,10 +5,10 @@
 // interpreter's reporter does not print), and what the library throws (the
 // session makes it a fatal message).
 #include <cstdarg>
-#include <cstdio>
 
 #include "PackageLock.h"
 #include "Port/MsgMan.h"
+#include "Port/StringBase.h"
 #include "ShellState.h"
 #include "TclTexts.h"
 #include "session/Session.h"
@@ -32,16 +32,6 @@ std::string ErrorsOf(const HostSession::Outcome& outcome) {
   return text;
 }
 
-std::string VFormat(const char* fmt, va_list args) {
-  va_list copy;
-  va_copy(copy, args);
-  const int length = std::vsnprintf(nullptr, 0, fmt, copy);
-  va_end(copy);
-  std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
-  std::vsnprintf(text.data(), text.size() + 1, fmt, args);
-  return text;
-}
-
 void SetError(Tcl_Interp* interp, const char* command, const std::string& text) {
   const std::string message = std::string(command) + ": " + text;
   Tcl_SetObjResult(interp, Tcl_NewStringObj(message.data(), static_cast<int>(message.size())));
@@ -49,18 +39,10 @@ void SetError(Tcl_Interp* interp, const char* command, const std::string& text) 
 
 }  // namespace
 
-std::string Format(const char* fmt, ...) {
-  va_list args;
-  va_start(args, fmt);
-  std::string text = VFormat(fmt, args);
-  va_end(args);
-  return text;
-}
-
 int Context::Error(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
-  SetError(interp, name, VFormat(fmt, args));
+  SetError(interp, name, ombvform(fmt, args));
   va_end(args);
   return TCL_ERROR;
 }
@@ -68,9 +50,9 @@ int Context::Error(const char* fmt, ...) {
 int Context::UsageError(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
-  std::string text = VFormat(fmt, args);
+  std::string text = ombvform(fmt, args);
   va_end(args);
-  SetError(interp, name, text + Format(kUsageLine, UsageOf(command, name).c_str()));
+  SetError(interp, name, text + ombform(kUsageLine, UsageOf(command, name).c_str()));
   return TCL_ERROR;
 }
 

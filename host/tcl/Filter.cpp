@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "Port/StringBase.h"
 #include "Properties.h"
 #include "TclTexts.h"
 
@@ -128,7 +129,7 @@ bool Filter::Parse(Context& context, const std::string& expression) {
     if (!symbol.empty() && !Is(symbol, kFilterAnd) && !Is(symbol, kFilterOr)) {
       term.op = symbol;
       if (!lexer.Value(term.value)) {
-        const std::string why = Format(kFilterNoValue, symbol.c_str());
+        const std::string why = ombform(kFilterNoValue, symbol.c_str());
         return context.Error(kErrBadFilter, expression.c_str(), why.c_str()), false;
       }
       term.pattern =
@@ -141,7 +142,7 @@ bool Filter::Parse(Context& context, const std::string& expression) {
       if (lexer.AtEnd()) return true;
       std::string stray;
       lexer.Word(stray);
-      const std::string why = Format(kFilterBadOperator, stray.c_str());
+      const std::string why = ombform(kFilterBadOperator, stray.c_str());
       return context.Error(kErrBadFilter, expression.c_str(), why.c_str()), false;
     }
   }

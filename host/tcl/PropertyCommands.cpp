@@ -1,4 +1,5 @@
 // get_property, set_property, list_property, report_property.
+#include "Port/StringBase.h"
 #include "Properties.h"
 #include "TclTexts.h"
 
@@ -46,13 +47,13 @@ int ReportProperty(Context& context, const Args& args) {
   Tcl_Obj** items = nullptr;
   Tcl_ListObjGetElements(nullptr, names, &count, &items);
   std::string report =
-      Format(kPropertyRow, kPropertyHeader[0], kPropertyHeader[1], kPropertyHeader[2]);
+      ombform(kPropertyRow, kPropertyHeader[0], kPropertyHeader[1], kPropertyHeader[2]);
   int code = TCL_OK;
   for (int i = 0; i < count && code == TCL_OK; ++i) {
     const char* kind = nullptr;
     Tcl_Obj* value = PropertyValue(context, *partition.get(), Tcl_GetString(items[i]), &kind);
     if (value) {
-      std::string row = Format(kPropertyRow, Tcl_GetString(items[i]), kind, Tcl_GetString(value));
+      std::string row = ombform(kPropertyRow, Tcl_GetString(items[i]), kind, Tcl_GetString(value));
       row.erase(row.find_last_not_of(" \n") + 1);  // an empty value leaves no blanks behind
       report += row + "\n";
     } else {

@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "Port/StringBase.h"
 #include "ShellState.h"
 #include "TclTexts.h"
 #include "session/HierarchyReport.h"
@@ -38,7 +39,7 @@ int Help(Context& context, const Args& args) {
   const char* pattern = args.Positional(0) ? Tcl_GetString(args.Positional(0)) : nullptr;
   for (const CommandSpec& command : CommandTable()) {
     if (!pattern) {
-      text += Format(kHelpRow, command.name, command.summary);
+      text += ombform(kHelpRow, command.name, command.summary);
     } else if (Tcl_StringMatch(command.name, pattern)) {
       text += (text.empty() ? "" : "\n") + UsageOf(command) + "\n\n" + command.help;
     }

@@ -65,9 +65,6 @@ struct CommandSpec {
   Handler handler;
 };
 
-/// printf-style text.
-std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-
 /// Every command, in the order help lists them.
 const std::vector<CommandSpec>& CommandTable();
 /// "name ?-flag? ARG ..." for `command`, called `name` (its own by default).

@@ -3,6 +3,7 @@
 // byte, NUL included, may stand in a string.
 #pragma once
 
+#include <cstdarg>
 #include <cstddef>
 #include <string>
 
@@ -76,3 +77,6 @@ class StringBase {
 
 /// printf-style formatting into a zero-terminated text owned by the result.
 std::string ombform(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+/// The same with the arguments of a caller's own variadic function; `args`
+/// stays usable by the caller.
+std::string ombvform(const char* fmt, va_list args) __attribute__((format(printf, 1, 0)));
