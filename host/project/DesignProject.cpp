@@ -73,23 +73,39 @@ DesignProject::PartitionRef DesignProject::Find(const Port::StringBase& hierarch
   return found != m_byName.end() ? m_entries[found->second].partition : PartitionRef();
 }
 
+std::vector<DesignProject::Step> DesignProject::Walk() const {
+  std::vector<Step> walk;
+  walk.reserve(m_entries.size());
+  for (std::size_t at = 0; at < m_entries.size(); ++at) {
+    if (m_entries[at].parent == kNone) AppendWalk(at, walk);
+  }
+  return walk;
+}
+
 std::vector<DesignProject::PartitionRef> DesignProject::DepthFirst() const {
   std::vector<PartitionRef> order;
   order.reserve(m_entries.size());
-  for (std::size_t at = 0; at < m_entries.size(); ++at) {
-    if (m_entries[at].parent == kNone) AppendDepthFirst(at, order);
-  }
+  for (Step& step : Walk()) order.push_back(std::move(step.partition));
   return order;
 }
 
-void DesignProject::AppendDepthFirst(std::size_t at, std::vector<PartitionRef>& out) const {
+void DesignProject::AppendWalk(std::size_t at, std::vector<Step>& out) const {
   // An explicit stack: a deep hierarchy must not exhaust the call stack.
-  std::vector<std::size_t> pending{at};
+  struct Pending {
+    std::size_t entry;
+    int parent;
+    int depth;
+  };
+  std::vector<Pending> pending{{at, -1, 0}};
   while (!pending.empty()) {
-    const Entry& entry = m_entries[pending.back()];
+    const Pending next = pending.back();
     pending.pop_back();
-    out.push_back(entry.partition);
-    pending.insert(pending.end(), entry.children.rbegin(), entry.children.rend());
+    const Entry& entry = m_entries[next.entry];
+    const int here = static_cast<int>(out.size());
+    out.push_back({entry.partition, next.parent, next.depth});
+    for (auto child = entry.children.rbegin(); child != entry.children.rend(); ++child) {
+      pending.push_back({*child, here, next.depth + 1});
+    }
   }
 }
 

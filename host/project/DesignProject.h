@@ -61,8 +61,19 @@ class DesignProject final
   bool AddPartition(ZavU::IPartition* partition, ZavU::IPartition* parent);
   /// The partition added under `hierarchicalName`, or empty.
   PartitionRef Find(const Port::StringBase& hierarchicalName) const;
+  /// One step of the walk of the hierarchy: a partition, where its parent
+  /// stands in the walk (-1 for a top-level partition) and its depth (0 for
+  /// a top-level partition).
+  struct Step {
+    PartitionRef partition;
+    int parent;
+    int depth;
+  };
   /// Every partition, top-level partitions first in the order added, each
-  /// followed by its children depth first, in the order added.
+  /// followed by its children depth first, in the order added: the one walk
+  /// of the hierarchy, parents before their children.
+  std::vector<Step> Walk() const;
+  /// The partitions of the walk, alone.
   std::vector<PartitionRef> DepthFirst() const;
   std::size_t PartitionCount() const { return m_entries.size(); }
   /// Overrides the flow rule: true or false from now on, or (nullopt) back
@@ -116,7 +127,7 @@ class DesignProject final
   ~DesignProject() override;
 
   std::size_t IndexOf(ZavU::IPartition* partition) const;
-  void AppendDepthFirst(std::size_t at, std::vector<PartitionRef>& out) const;
+  void AppendWalk(std::size_t at, std::vector<Step>& out) const;
 
   Port::StringBase m_location;
   std::vector<Entry> m_entries;  // in the order added

@@ -1,10 +1,8 @@
 // The partition tree report.
 #include "session/HierarchyReport.h"
 
-#include <unordered_map>
-
 #include "CitP/Factory.h"
-#include "ZavU/IPartitionHierarchy.h"
+#include "ZavU/IPartitionPinIterator.h"
 #include "ZavU/IReconfigAssocInfo.h"
 #include "ZavU/IXPartition.h"
 #include "session/ReportTexts.h"
@@ -41,7 +39,7 @@ std::string Association(ZavU::IPartition& partition) {
 
 int PinCount(ZavU::IPartition& partition) {
   int count = 0;
-  auto pins = partition.GetPartitionPins();
+  ZavU::OwnedPinList pins(partition.GetPartitionPins());
   if (!pins) return 0;
   for (pins->First(); !pins->IsDone(); pins->Next()) ++count;
   return count;
@@ -51,15 +49,11 @@ int PinCount(ZavU::IPartition& partition) {
 
 std::string HierarchyReport(const Session& session, int maxDepth) {
   HelperRef helper = NewPartitionHelper();
-  std::unordered_map<ZavU::IPartition*, int> depths;  // parents come first
   std::string report;
-  for (const PartitionRef& partition : session.HierarchyOrder()) {
-    auto* hierarchy = CitI::QueryAs<ZavU::IPartitionHierarchy>(partition.get());
-    PartitionRef parent = hierarchy ? hierarchy->GetParentPartition() : PartitionRef();
-    auto known = depths.find(CitI::QueryAs<ZavU::IPartition>(parent.get()));
-    const int depth = known != depths.end() ? known->second + 1 : 0;
-    depths[CitI::QueryAs<ZavU::IPartition>(partition.get())] = depth;
+  for (const HostProject::DesignProject::Step& step : session.Walk()) {
+    const int depth = step.depth;
     if (maxDepth >= 0 && depth > maxDepth) continue;
+    const PartitionRef& partition = step.partition;
 
     auto* xml = CitI::QueryAs<ZavU::IXPartition>(partition.get());
     const std::string preserve =

@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <new>
-#include <unordered_map>
 
 #include "CitP/Factory.h"
 #include "Port/Exception.h"
@@ -45,16 +44,9 @@ void Session::Design::Read(const std::string& path) {
 HostXml::DescriptionContent Session::Design::Content() const {
   HostXml::DescriptionContent content;
   content.projectName = name;
-  std::unordered_map<ZavU::IPartition*, int> index;
-  for (const PartitionRef& partition : project->DepthFirst()) {
-    ZavU::IPartition* parentPointer = nullptr;
-    project->GetParentPartition(parentPointer, partition.get());
-    PartitionRef parent = PartitionRef::Adopt(parentPointer);
-    const auto found = index.find(parent.get());
-    const int parentAt = found == index.end() ? -1 : found->second;
-    index[partition.get()] = static_cast<int>(content.partitions.size());
-    content.partitions.push_back(
-        {partition, parentAt, ModuleLocation(partition->GetHierarchicalName()).str()});
+  for (HostProject::DesignProject::Step& step : project->Walk()) {
+    const std::string module = ModuleLocation(step.partition->GetHierarchicalName()).str();
+    content.partitions.push_back({std::move(step.partition), step.parent, module});
   }
   return content;
 }
@@ -144,6 +136,11 @@ PartitionRef Session::Find(const std::string& hierarchicalName) const {
 std::vector<PartitionRef> Session::HierarchyOrder() const {
   if (!m_design) return {};
   return m_design->project->DepthFirst();
+}
+
+std::vector<HostProject::DesignProject::Step> Session::Walk() const {
+  if (!m_design) return {};
+  return m_design->project->Walk();
 }
 
 bool Session::Text(std::string& text) const {

@@ -36,6 +36,7 @@
 #include "CommonI/IRefCount.h"
 #include "Port/MsgMan.h"
 #include "ZavU/IPartition.h"
+#include "project/DesignProject.h"
 
 namespace HostSession {
 
@@ -117,6 +118,9 @@ class Session {
   PartitionRef Find(const std::string& hierarchicalName) const;
   /// Every partition, the root first, then depth first in document order.
   std::vector<PartitionRef> HierarchyOrder() const;
+  /// The same walk, each partition with where its parent stands in it and
+  /// its depth.
+  std::vector<HostProject::DesignProject::Step> Walk() const;
 
   /// Takes over the previous implementation of every partition in state
   /// import, in hierarchy order, from the same partition of the exported

@@ -59,8 +59,9 @@ int PinReferences(const char* partition, const char* pin) {
   return count;
 }
 
-// Listing pins, and writing the description that lists them, leave nothing
-// held by the design: the references on a pin stay as they were.
+// Listing pins, reporting their count and writing the description that
+// lists them leave nothing held by the design: the references on a pin stay
+// as they were.
 TEST_F(PackageTest, ListingPinsHoldsNothingAfterwards) {
   Interp interp;
   ASSERT_TRUE(interp.Loaded());
@@ -70,7 +71,7 @@ TEST_F(PackageTest, ListingPinsHoldsNothingAfterwards) {
   EXPECT_EQ(interp.Eval("get_pins partition:/top/mid/leaf d*"), "din dout");
   const std::string written = ::testing::TempDir() + "package-test.pxml";
   EXPECT_EQ(interp.Eval("for {set i 0} {$i < 50} {incr i} {get_pins partition:/top/mid/leaf}; "
-                        "write_xpartition {" +
+                        "report_hierarchy; write_xpartition {" +
                         written + "}"),
             "");
   std::remove(written.c_str());
