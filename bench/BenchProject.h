@@ -21,14 +21,14 @@ inline void RegisterLibrary() {
 }
 
 /// `more`, when given, is called on each partition once its pins are added.
-inline HostPersist::ProjectImage MakeProject(
+inline HostModel::ProjectImage MakeProject(
     long partitions, long pins, const std::string& prefix, const std::string& suffix = "",
     const std::function<void(ZavU::IPartition&, long)>& more = nullptr) {
   RegisterLibrary();
-  HostPersist::ProjectImage project;
+  HostModel::ProjectImage project;
   project.name = "bench";
   for (long i = 0; i < partitions; ++i) {
-    HostPersist::PartitionEntry entry;
+    HostModel::PartitionEntry entry;
     entry.partition =
         CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::ZorE_Partition)).As<ZavU::IPartition>();
     const std::string name = i == 0 ? "top" : "top/u" + std::to_string(i);

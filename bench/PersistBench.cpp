@@ -23,9 +23,9 @@ extern "C" void InstFactoryEntry();
 
 namespace {
 
+using HostModel::ProjectImage;
 using HostPersist::ItemKind;
 using HostPersist::MemoryStream;
-using HostPersist::ProjectImage;
 
 constexpr int kPartitions = 1000;
 constexpr int kPinsEach = 100;

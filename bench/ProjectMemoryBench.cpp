@@ -69,7 +69,7 @@ bool Save(const std::string& path, long partitions, long pins, const std::string
   return false;
 }
 
-bool Open(const std::string& path, HostPersist::ProjectImage& into) {
+bool Open(const std::string& path, HostModel::ProjectImage& into) {
   std::string error;
   if (HostPersist::LoadProjectFile(path, into, error)) return true;
   std::fprintf(stderr, "cannot open %s: %s\n", path.c_str(), error.c_str());
@@ -96,8 +96,8 @@ int main(int argc, char** argv) {
   if (status == 0) {
     status = InChild([&] {
       ZoreBench::RegisterLibrary();
-      HostPersist::ProjectImage emptyProject;
-      HostPersist::ProjectImage largeProject;
+      HostModel::ProjectImage emptyProject;
+      HostModel::ProjectImage largeProject;
       if (!Open(empty, emptyProject)) return 1;
       const long before = ResidentBytes();
       const auto start = std::chrono::steady_clock::now();

@@ -24,7 +24,7 @@ target_include_directories(Portability INTERFACE
 
 install(TARGETS zore_interfaces Portability EXPORT ${ZORE_PACKAGE}Targets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(TARGETS zavEraV_Adoduzadi HostPersist HostProject HostSession Dpm_DesignData
+install(TARGETS zavEraV_Adoduzadi HostModel HostPersist HostProject HostSession Dpm_DesignData
                 devAreD_PartitionHelper Tcltask_Helpers hdpartition
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS hdpart RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

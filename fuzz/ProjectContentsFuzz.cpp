@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ZoreFuzz::SetUpOnce();
   {
     HostPersist::MemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));
-    HostPersist::ProjectImage image;
+    HostModel::ProjectImage image;
     std::string error;
     HostPersist::ReadProject(stream, "fuzz-input", image, error);
   }

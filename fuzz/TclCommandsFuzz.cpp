@@ -24,7 +24,7 @@
 #include "FuzzSupport.h"
 #include "TclCommandsTexts.h"
 #include "hdpartition.h"
-#include "project/HostObject.h"
+#include "model/ServiceObject.h"
 
 namespace {
 
@@ -119,7 +119,7 @@ const Workspace& TheWorkspace() {
     MustRun(master, "save_project", root + "/" + ZoreFuzz::kTclProjectFile);
     Tcl_DeleteInterp(master);
     made->projectFile = ReadFile(root + "/" + ZoreFuzz::kTclProjectFile);
-    made->liveHostObjects = HostProject::LiveObjects();
+    made->liveHostObjects = HostModel::LiveObjects();
     ZoreFuzz::ExpectNoLiveComponents();
     static const std::string removed = root;
     std::atexit([] {
@@ -218,6 +218,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   RunCommandLines(child, std::string(reinterpret_cast<const char*>(data), size));
   Tcl_DeleteInterp(master);  // the child, the session and its partitions go with it
   ZoreFuzz::ExpectNoLiveComponents();
-  if (HostProject::LiveObjects() != workspace.liveHostObjects) std::abort();
+  if (HostModel::LiveObjects() != workspace.liveHostObjects) std::abort();
   return 0;
 }

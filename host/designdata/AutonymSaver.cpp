@@ -20,7 +20,7 @@ CitI::Status AutonymSaver::GetConfiguration(CitI::IInterface* repository, CitI::
   const HostProject::ProjectRepository* own =
       HostProject::ProjectRepository::FromInterface(repository);
   if (!own) return 0;
-  HostPersist::Configuration modules;
+  HostModel::Configuration modules;
   std::string error;
   if (!HostPersist::LoadProjectConfiguration(own->ProjectFile(), modules, error)) {
     Port_MsgManData::debugStub("%s\n", error.c_str());

@@ -7,11 +7,11 @@
 #pragma once
 
 #include "Prjrep/IAutonym.h"
-#include "project/HostObject.h"
+#include "model/ServiceObject.h"
 
 namespace DesignData {
 
-class AutonymSaver final : public HostProject::TServiceObject<Prjrep::ISaveAutonym> {
+class AutonymSaver final : public HostModel::TServiceObject<Prjrep::ISaveAutonym> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_AutonymSaver); }
   AutonymSaver() = default;

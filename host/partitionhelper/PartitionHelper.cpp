@@ -3,7 +3,7 @@
 
 #include "Dpm/IHDProject.h"
 #include "ZavU/IPartitionHierarchy.h"
-#include "project/Registration.h"
+#include "model/ServiceObject.h"
 
 namespace HostPartitionHelper {
 
@@ -40,5 +40,5 @@ Port::StringBase PartitionHelper::GetEffectiveTraitValue(const Port::StringBase&
 }  // namespace HostPartitionHelper
 
 extern "C" __attribute__((visibility("default"))) void InstFactoryEntry() {
-  HostProject::RegisterClass<HostPartitionHelper::PartitionHelper>();
+  HostModel::RegisterClass<HostPartitionHelper::PartitionHelper>();
 }

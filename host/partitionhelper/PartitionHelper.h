@@ -13,14 +13,14 @@
 
 #include "Xuids.h"
 #include "ZavU/IReconfigAssocInfo.h"
-#include "project/HostObject.h"
+#include "model/ServiceObject.h"
 
 namespace HostPartitionHelper {
 
 /// The trait value that means "the parent's value".
 inline constexpr const char* kInherit = "inherit";
 
-class PartitionHelper final : public HostProject::TServiceObject<ZavU::IPartitionHelper> {
+class PartitionHelper final : public HostModel::TServiceObject<ZavU::IPartitionHelper> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_PartitionHelper); }
   PartitionHelper() = default;

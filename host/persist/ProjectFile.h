@@ -45,6 +45,7 @@
 #include "Port/StringBase.h"
 #include "RegularFile.h"
 #include "ZavU/IPartition.h"
+#include "model/Project.h"
 
 namespace HostPersist {
 
@@ -55,54 +56,13 @@ inline constexpr std::uint32_t kProjectFileFormat = 2;
 inline constexpr std::uint32_t kFirstProjectFileFormat = 1;
 inline constexpr std::size_t kProjectFileHeaderSize = 32;
 
-/// What the partition description says of a partition that its record does
-/// not keep.
-struct DescriptionAttributes {
-  bool isImport = false;  // state "import" rather than "implement"
-  Port::StringBase importLocation;
-  Port::StringBase boundaryOpt;
-  Port::StringBase importTag;
-  bool isIsolated = false;
-  Port::StringBase reconfigModuleName;
-
-  friend bool operator==(const DescriptionAttributes& a, const DescriptionAttributes& b) {
-    return a.isImport == b.isImport && a.importLocation == b.importLocation &&
-           a.boundaryOpt == b.boundaryOpt && a.importTag == b.importTag &&
-           a.isIsolated == b.isIsolated && a.reconfigModuleName == b.reconfigModuleName;
-  }
-};
-
-/// One reconfigurable module of the project's configuration.
-struct ModuleAssignment {
-  /// The hierarchical name of the partition the module implements (its PR
-  /// module's name).
-  Port::StringBase partition;
-  /// The module's name (the partition's ReconfigModuleName).
-  Port::StringBase moduleName;
-  /// The location of the project implementing the module; empty for this
-  /// project.
-  Port::StringBase location;
-
-  friend bool operator==(const ModuleAssignment& a, const ModuleAssignment& b) {
-    return a.partition == b.partition && a.moduleName == b.moduleName && a.location == b.location;
-  }
-};
-using Configuration = std::vector<ModuleAssignment>;
-
-struct PartitionEntry {
-  CommonI::RefCountPtr<ZavU::IPartition> partition;
-  /// The parent's hierarchical name; empty for the root.
-  Port::StringBase parentName;
-  DescriptionAttributes attrs;
-};
-
-struct ProjectImage {
-  Port::StringBase name;
-  /// In hierarchy order: every parent before its children.
-  std::vector<PartitionEntry> partitions;
-  /// The reconfigurable modules, kept in a section of their own.
-  Configuration configuration = {};
-};
+// The plain types of a project (model/Project.h) as this layer names them:
+// it only writes and reads them.
+using HostModel::Configuration;
+using HostModel::DescriptionAttributes;
+using HostModel::ModuleAssignment;
+using HostModel::PartitionEntry;
+using HostModel::ProjectImage;
 
 /// Writes the project's contents (no header) to `stream`. False, with
 /// `error`, when the partitions are not in hierarchy order or a record

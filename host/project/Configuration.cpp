@@ -13,7 +13,7 @@ namespace HostProject {
 namespace {
 
 /// The project implementing a module elsewhere, known by its location.
-class ModuleProject final : public TServiceObject<Dpm::IProject> {
+class ModuleProject final : public HostModel::TServiceObject<Dpm::IProject> {
  public:
   explicit ModuleProject(const Port::StringBase& location) : m_location(location) {}
   CitI::Status GetLocation(Port::StringBase& out) override {
@@ -28,7 +28,7 @@ class ModuleProject final : public TServiceObject<Dpm::IProject> {
 
 /// What every module object answers: its name, which is fixed.
 template <class Project>
-class TModuleObject : public TServiceObject<Prjrep::IName, Project> {
+class TModuleObject : public HostModel::TServiceObject<Prjrep::IName, Project> {
  public:
   TModuleObject(const Port::StringBase& name, const Port::StringBase& location)
       : m_name(name), m_location(location) {}
@@ -64,7 +64,7 @@ class ReferencedModule final : public TModuleObject<Dpm::IProjectCompReference> 
   }
 };
 
-class Element final : public TServiceObject<Dpm::IConfigurationElement> {
+class Element final : public HostModel::TServiceObject<Dpm::IConfigurationElement> {
  public:
   /// The static-logic element, without PR module, implemented by this project.
   static Prjrep::AutoRelease<Element> StaticLogic(const Port::StringBase& location) {
@@ -72,7 +72,7 @@ class Element final : public TServiceObject<Dpm::IConfigurationElement> {
         new Element(true, {}, static_cast<Prjrep::IName*>(new OwnModule({}, location))));
   }
   /// The element of a reconfigurable module of the project at `location`.
-  static Prjrep::AutoRelease<Element> Of(const HostPersist::ModuleAssignment& module,
+  static Prjrep::AutoRelease<Element> Of(const HostModel::ModuleAssignment& module,
                                          const Port::StringBase& location) {
     CitI::IInterface* object =
         module.location.IsEmpty()
@@ -109,7 +109,7 @@ class Element final : public TServiceObject<Dpm::IConfigurationElement> {
   Prjrep::AutoRelease<CitI::IInterface> m_module;
 };
 
-class ElementIterator final : public TServiceObject<Dpm::IConfigurationElementIterator> {
+class ElementIterator final : public HostModel::TServiceObject<Dpm::IConfigurationElementIterator> {
  public:
   explicit ElementIterator(std::vector<Prjrep::AutoRelease<Element>> elements)
       : m_elements(std::move(elements)) {}
@@ -137,7 +137,7 @@ class ElementIterator final : public TServiceObject<Dpm::IConfigurationElementIt
 }  // namespace
 
 Prjrep::AutoRelease<Configuration> Configuration::Create(const Port::StringBase& location,
-                                                         HostPersist::Configuration modules) {
+                                                         HostModel::Configuration modules) {
   return Prjrep::AutoRelease<Configuration>::Adopting(
       new Configuration(location, std::move(modules)));
 }
@@ -145,7 +145,7 @@ Prjrep::AutoRelease<Configuration> Configuration::Create(const Port::StringBase&
 CitI::Status Configuration::GetElements(Dpm::IConfigurationElementIterator*& out) {
   std::vector<Prjrep::AutoRelease<Element>> elements;
   elements.push_back(Element::StaticLogic(m_location));
-  for (const HostPersist::ModuleAssignment& module : m_modules) {
+  for (const HostModel::ModuleAssignment& module : m_modules) {
     elements.push_back(Element::Of(module, m_location));
   }
   out = new ElementIterator(std::move(elements));  // the caller's reference
@@ -153,7 +153,7 @@ CitI::Status Configuration::GetElements(Dpm::IConfigurationElementIterator*& out
 }
 
 Prjrep::AutoRelease<DesignData> DesignData::Create(const Port::StringBase& location,
-                                                   const HostPersist::Configuration& modules) {
+                                                   const HostModel::Configuration& modules) {
   return Prjrep::AutoRelease<DesignData>::Adopting(new DesignData(location, modules));
 }
 

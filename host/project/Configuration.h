@@ -18,36 +18,36 @@
 #pragma once
 
 #include "Dpm/IConfiguration.h"
+#include "model/ServiceObject.h"
 #include "persist/ProjectFile.h"
-#include "project/HostObject.h"
 
 namespace HostProject {
 
-class Configuration final : public TServiceObject<Dpm::IConfiguration> {
+class Configuration final : public HostModel::TServiceObject<Dpm::IConfiguration> {
  public:
   /// The configuration of the project at `location` with `modules`.
   static Prjrep::AutoRelease<Configuration> Create(const Port::StringBase& location,
-                                                   HostPersist::Configuration modules);
+                                                   HostModel::Configuration modules);
 
   /// A new iterator over the static-logic element and one element per
   /// module, in the order of the modules.
   CitI::Status GetElements(Dpm::IConfigurationElementIterator*& out) override;
 
  private:
-  Configuration(const Port::StringBase& location, HostPersist::Configuration modules)
+  Configuration(const Port::StringBase& location, HostModel::Configuration modules)
       : m_location(location), m_modules(std::move(modules)) {}
   ~Configuration() override = default;
 
   Port::StringBase m_location;
-  HostPersist::Configuration m_modules;
+  HostModel::Configuration m_modules;
 };
 
 /// The project helper of a design built from a description, which is also
 /// its own design data: the configuration under the name "Configuration".
-class DesignData final : public TServiceObject<Dpm::IProjectHelper, IDesignDataLookup> {
+class DesignData final : public HostModel::TServiceObject<Dpm::IProjectHelper, IDesignDataLookup> {
  public:
   static Prjrep::AutoRelease<DesignData> Create(const Port::StringBase& location,
-                                                const HostPersist::Configuration& modules);
+                                                const HostModel::Configuration& modules);
   /// Status 1 and itself, with a reference.
   CitI::Status GetDesignData(CitI::IInterface*& out) override;
   /// Status 1 and a new configuration for "Configuration"; 0 and null for
@@ -55,12 +55,12 @@ class DesignData final : public TServiceObject<Dpm::IProjectHelper, IDesignDataL
   CitI::Status Lookup(const Port::StringBase& name, CitI::IInterface*& out) override;
 
  private:
-  DesignData(const Port::StringBase& location, const HostPersist::Configuration& modules)
+  DesignData(const Port::StringBase& location, const HostModel::Configuration& modules)
       : m_location(location), m_modules(modules) {}
   ~DesignData() override = default;
 
   Port::StringBase m_location;
-  HostPersist::Configuration m_modules;
+  HostModel::Configuration m_modules;
 };
 
 }  // namespace HostProject

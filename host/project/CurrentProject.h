@@ -9,7 +9,7 @@
 #pragma once
 
 #include "Dpm/IHDProject.h"
-#include "project/HostObject.h"
+#include "model/ServiceObject.h"
 
 namespace HostProject {
 
@@ -18,7 +18,7 @@ void SetCurrentProject(Dpm::IHDProject* project);
 /// The current project, without a reference; null when there is none.
 Dpm::IHDProject* CurrentProject();
 
-class CurrentProjectService final : public TServiceObject<Dpm::ICurrentProject> {
+class CurrentProjectService final : public HostModel::TServiceObject<Dpm::ICurrentProject> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_CurrentProject); }
   CurrentProjectService() = default;

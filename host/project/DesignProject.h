@@ -37,15 +37,15 @@
 
 #include "Dpm/IHDProject.h"
 #include "ZavU/IPartition.h"
+#include "model/ServiceObject.h"
 #include "persist/ProjectFile.h"
-#include "project/HostObject.h"
 
 namespace HostProject {
 
 class PRModuleManager;
 
-class DesignProject final
-    : public TServiceObject<Dpm::IHDProject, Dpm::IPRProject, Dpm::IUpToDate, Dpm::IHDProjectData> {
+class DesignProject final : public HostModel::TServiceObject<Dpm::IHDProject, Dpm::IPRProject,
+                                                             Dpm::IUpToDate, Dpm::IHDProjectData> {
  public:
   using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 
@@ -83,7 +83,7 @@ class DesignProject final
   /// partial-reconfiguration solution helper).
   PRModuleManager& ModuleManager() const { return *m_moduleManager.get(); }
   /// Gives the project design data holding a configuration of `modules`.
-  void SetDesignData(const HostPersist::Configuration& modules) { m_designData = modules; }
+  void SetDesignData(const HostModel::Configuration& modules) { m_designData = modules; }
   Dpm::IHDProject* AsHDProject() { return this; }
 
   // ---- Dpm::IHDProject ----
@@ -135,7 +135,7 @@ class DesignProject final
   std::unordered_map<ZavU::IPartition*, std::size_t> m_byPartition;
   std::unordered_map<std::string, std::size_t> m_bySimpleName;  // the first added
   std::optional<bool> m_prFlow;
-  std::optional<HostPersist::Configuration> m_designData;
+  std::optional<HostModel::Configuration> m_designData;
   Prjrep::AutoRelease<PRModuleManager> m_moduleManager;
 };
 

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "Prjrep/IAutonym.h"
-#include "project/HostObject.h"
+#include "model/ServiceObject.h"
 
 namespace HostProject {
 
@@ -24,7 +24,7 @@ void KnowRepository(const std::string& location, const std::string& file);
 /// since.
 void ForgetRepository(const std::string& location, const std::string& file);
 
-class ProjectRepository final : public TServiceObject<Prjrep::IProjectRepository> {
+class ProjectRepository final : public HostModel::TServiceObject<Prjrep::IProjectRepository> {
  public:
   ProjectRepository(const Port::StringBase& location, std::string file)
       : m_location(location), m_file(std::move(file)) {}
@@ -40,7 +40,7 @@ class ProjectRepository final : public TServiceObject<Prjrep::IProjectRepository
   std::string m_file;
 };
 
-class Autonym final : public TServiceObject<Prjrep::IAutonym, Prjrep::IName> {
+class Autonym final : public HostModel::TServiceObject<Prjrep::IAutonym, Prjrep::IName> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_Autonym); }
   Autonym() = default;
@@ -59,7 +59,7 @@ class Autonym final : public TServiceObject<Prjrep::IAutonym, Prjrep::IName> {
   Port::StringBase m_name;
 };
 
-class AutonymLookup final : public TServiceObject<Prjrep::IAutonymLookup> {
+class AutonymLookup final : public HostModel::TServiceObject<Prjrep::IAutonymLookup> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_AutonymLookup); }
   AutonymLookup() = default;

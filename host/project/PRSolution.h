@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "Dpm/IPRSolution.h"
-#include "project/HostObject.h"
+#include "model/ServiceObject.h"
 
 namespace HostProject {
 
-class PRModule final : public TServiceObject<Dpm::IPRModule> {
+class PRModule final : public HostModel::TServiceObject<Dpm::IPRModule> {
  public:
   static Prjrep::AutoRelease<PRModule> Create(const Port::StringBase& name);
 
@@ -32,7 +32,7 @@ class PRModule final : public TServiceObject<Dpm::IPRModule> {
   Port::StringBase m_name;
 };
 
-class PRModuleManager final : public TServiceObject<Dpm::IPRModuleManager> {
+class PRModuleManager final : public HostModel::TServiceObject<Dpm::IPRModuleManager> {
  public:
   static Prjrep::AutoRelease<PRModuleManager> Create();
 
@@ -61,7 +61,7 @@ class PRModuleManager final : public TServiceObject<Dpm::IPRModuleManager> {
   std::vector<std::string> m_released;
 };
 
-class PRSolutionHelper final : public TServiceObject<Dpm::IPRSolutionHelper> {
+class PRSolutionHelper final : public HostModel::TServiceObject<Dpm::IPRSolutionHelper> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_PRSolutionHelper); }
   PRSolutionHelper() = default;

@@ -7,11 +7,11 @@
 
 #include "Dpm/IHDProject.h"
 #include "ZavU/IPartition.h"
-#include "project/HostObject.h"
+#include "model/ServiceObject.h"
 
 namespace HostProject {
 
-class PartitionIterator final : public TServiceObject<Dpm::IPartitionIterator> {
+class PartitionIterator final : public HostModel::TServiceObject<Dpm::IPartitionIterator> {
  public:
   using Items = std::vector<CommonI::RefCountPtr<ZavU::IPartition>>;
   /// A new iterator over `items`, handed out with its one reference.

@@ -8,10 +8,10 @@
 namespace HostProject {
 
 bool RegisterClasses() {
-  bool known = RegisterClass<CurrentProjectService>();
-  known = RegisterClass<PRSolutionHelper>() && known;
-  known = RegisterClass<AutonymLookup>() && known;
-  known = RegisterClass<Autonym>() && known;
+  bool known = HostModel::RegisterClass<CurrentProjectService>();
+  known = HostModel::RegisterClass<PRSolutionHelper>() && known;
+  known = HostModel::RegisterClass<AutonymLookup>() && known;
+  known = HostModel::RegisterClass<Autonym>() && known;
   return known;
 }
 

@@ -88,9 +88,9 @@ bool Session::OpenDescription(const std::string& path, const OpenOptions& option
   // implemented where ReconfigModuleLocation says (absent: this project).
   for (std::size_t i = 0; i < layout.partitions.size(); ++i) {
     if (!created[i]->IsReconfigurable()) continue;
-    HostPersist::ModuleAssignment module{created[i]->GetHierarchicalName(),
-                                         {},
-                                         Port::StringBase(layout.partitions[i].moduleLocation)};
+    HostModel::ModuleAssignment module{created[i]->GetHierarchicalName(),
+                                       {},
+                                       Port::StringBase(layout.partitions[i].moduleLocation)};
     if (auto* info = CitI::QueryAs<ZavU::IReconfigAssocInfo>(created[i].get())) {
       info->GetReconfigModuleName(&module.moduleName);
     }

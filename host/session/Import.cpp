@@ -65,7 +65,7 @@ class Exports {
 
   void Load(Opened& opened, const std::string& location, const std::string& path) {
     m_read(path);
-    HostPersist::ProjectImage image;
+    HostModel::ProjectImage image;
     if (!HostPersist::LoadProjectFile(path, image, opened.error)) return;
     auto exported = HostProject::DesignProject::Create(Port::StringBase(location));
     if (!FillFromImage(*exported.get(), image, path, m_me)) {
@@ -85,7 +85,7 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, Exports& ex
                const char* me) {
   const std::string name = partition.GetHierarchicalName().str();
   auto* description = CitI::QueryAs<ZavU::IXPartition>(&partition);
-  HostPersist::DescriptionAttributes kept = KeptAttributesOf(partition);
+  HostModel::DescriptionAttributes kept = KeptAttributesOf(partition);
   const std::string location = WithoutTrailingSlash(kept.importLocation.str());
   if (location.empty() ||
       kept.importLocation.Compare(ZavU::XPartitionNames::kNone, Port::kCompareKeyword) == 0) {

@@ -25,8 +25,8 @@ const char* Flag(bool set) { return set ? Names::kTrue : Names::kFalse; }
 
 }  // namespace
 
-HostPersist::DescriptionAttributes KeptAttributesOf(ZavU::IPartition& partition) {
-  HostPersist::DescriptionAttributes kept;
+HostModel::DescriptionAttributes KeptAttributesOf(ZavU::IPartition& partition) {
+  HostModel::DescriptionAttributes kept;
   auto* description = CitI::QueryAs<ZavU::IXPartition>(&partition);
   if (!description) return kept;
   kept.isImport = description->IsImport();
@@ -45,7 +45,7 @@ HostPersist::DescriptionAttributes KeptAttributesOf(ZavU::IPartition& partition)
 }
 
 bool RestoreKeptAttributes(ZavU::IPartition& partition,
-                           const HostPersist::DescriptionAttributes& kept, const std::string& file,
+                           const HostModel::DescriptionAttributes& kept, const std::string& file,
                            const char* frontEnd) {
   const std::string name = partition.GetHierarchicalName().str();
   auto* description = CitI::QueryAs<ZavU::IXPartition>(&partition);

@@ -13,14 +13,14 @@
 namespace HostSession {
 
 /// What the partition's description says that its record does not keep.
-HostPersist::DescriptionAttributes KeptAttributesOf(ZavU::IPartition& partition);
+HostModel::DescriptionAttributes KeptAttributesOf(ZavU::IPartition& partition);
 
 /// Gives `partition` its kept attributes back through ReadXmlElement, with
 /// the preserve trait and reconfigurable flag of its record (reading an
 /// element sets both, so the element repeats what the record says). False
 /// (reported under `frontEnd`, naming `file`) when the partition refuses them.
 bool RestoreKeptAttributes(ZavU::IPartition& partition,
-                           const HostPersist::DescriptionAttributes& kept, const std::string& file,
+                           const HostModel::DescriptionAttributes& kept, const std::string& file,
                            const char* frontEnd);
 
 }  // namespace HostSession

@@ -33,7 +33,7 @@ bool Session::SaveDesign(const std::string& path) const {
 
 bool Session::OpenProjectFile(const std::string& path) {
   const char* me = m_frontEnd.c_str();
-  HostPersist::ProjectImage image;
+  HostModel::ProjectImage image;
   std::string error;
   if (!HostPersist::LoadProjectFile(path, image, error)) {
     SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
@@ -48,9 +48,9 @@ bool Session::OpenProjectFile(const std::string& path) {
   return FillFromImage(*m_design->project.get(), image, path, me);
 }
 
-bool FillFromImage(HostProject::DesignProject& project, const HostPersist::ProjectImage& image,
+bool FillFromImage(HostProject::DesignProject& project, const HostModel::ProjectImage& image,
                    const std::string& path, const char* me) {
-  for (const HostPersist::PartitionEntry& entry : image.partitions) {
+  for (const HostModel::PartitionEntry& entry : image.partitions) {
     const PartitionRef parent =
         entry.parentName.IsEmpty() ? PartitionRef() : project.Find(entry.parentName);
     if (!project.AddPartition(entry.partition.get(), parent.get())) {

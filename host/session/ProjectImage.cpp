@@ -8,13 +8,13 @@
 
 namespace HostSession {
 
-HostPersist::ProjectImage Session::Design::Image() const {
-  HostPersist::ProjectImage image;
+HostModel::ProjectImage Session::Design::Image() const {
+  HostModel::ProjectImage image;
   image.name = Port::StringBase(name);
   image.configuration = CurrentConfiguration();
   const HostXml::DescriptionContent content = Content();
   for (const HostXml::DescribedPartition& described : content.partitions) {
-    HostPersist::PartitionEntry entry;
+    HostModel::PartitionEntry entry;
     entry.partition = described.partition;
     if (described.parent >= 0) {
       entry.parentName = content.partitions[described.parent].partition->GetHierarchicalName();
@@ -25,9 +25,9 @@ HostPersist::ProjectImage Session::Design::Image() const {
   return image;
 }
 
-HostPersist::Configuration Session::Design::CurrentConfiguration() const {
-  HostPersist::Configuration current;
-  for (const HostPersist::ModuleAssignment& module : configuration) {
+HostModel::Configuration Session::Design::CurrentConfiguration() const {
+  HostModel::Configuration current;
+  for (const HostModel::ModuleAssignment& module : configuration) {
     const PartitionRef partition = project->Find(module.partition);
     if (partition && partition->IsReconfigurable()) current.push_back(module);
   }

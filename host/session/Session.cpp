@@ -52,7 +52,7 @@ HostXml::DescriptionContent Session::Design::Content() const {
 }
 
 Port::StringBase Session::Design::ModuleLocation(const Port::StringBase& partition) const {
-  for (const HostPersist::ModuleAssignment& module : configuration) {
+  for (const HostModel::ModuleAssignment& module : configuration) {
     if (module.partition == partition) return module.location;
   }
   return {};

@@ -30,7 +30,7 @@ struct Session::Design {
   /// The reconfigurable modules: what the project's design data holds for a
   /// description, what the project file kept for a project file. A save
   /// keeps it in the project file.
-  HostPersist::Configuration configuration;
+  HostModel::Configuration configuration;
   /// The first error reading or importing the design drew; while it is set
   /// the design is neither saved nor written.
   std::string fault;
@@ -47,11 +47,11 @@ struct Session::Design {
   HostXml::DescriptionContent Content() const;
   /// What a project file of the design holds: the name, the configuration
   /// and the partitions in hierarchy order with their kept attributes.
-  HostPersist::ProjectImage Image() const;
+  HostModel::ProjectImage Image() const;
   /// The modules of partitions the design holds that are reconfigurable
   /// now: a partition made static since the design was read (set_property)
   /// leaves its module behind, so that the file saved loads again.
-  HostPersist::Configuration CurrentConfiguration() const;
+  HostModel::Configuration CurrentConfiguration() const;
   /// The location of the project implementing `partition`'s module, as the
   /// configuration holds it; empty for this project.
   Port::StringBase ModuleLocation(const Port::StringBase& partition) const;
@@ -81,7 +81,7 @@ class Session::Span final : public Port_MsgSink {
 /// Fills `project` from a loaded project file at `path`: every partition
 /// added under its parent and given its kept description attributes back.
 /// False (reported under `frontEnd`) when a partition is refused.
-bool FillFromImage(HostProject::DesignProject& project, const HostPersist::ProjectImage& image,
+bool FillFromImage(HostProject::DesignProject& project, const HostModel::ProjectImage& image,
                    const std::string& path, const char* frontEnd);
 
 }  // namespace HostSession

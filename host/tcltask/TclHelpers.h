@@ -9,7 +9,7 @@
 //  - Collection: collectable objects gathered one by one; its result is a
 //    CollectionResult holding the list of their identifiers.
 //
-// Every object counts in HostProject::LiveObjects while it lives. A Tcl
+// Every object counts in HostModel::LiveObjects while it lives. A Tcl
 // object is held with a reference of its own and dropped with the holder.
 #pragma once
 
@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "Tcltask/ITclHelpers.h"
-#include "project/HostObject.h"
+#include "model/ServiceObject.h"
 #include "tcltask/TclObjValue.h"
 
 namespace Tcltask {
@@ -39,7 +39,7 @@ class HeldObj {
   const char* m_kind = kKindNone;
 };
 
-class PropertyValue final : public HostProject::TServiceObject<ITclPropertyValue, ITclObjValue> {
+class PropertyValue final : public HostModel::TServiceObject<ITclPropertyValue, ITclObjValue> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_TclPropertyValue); }
   PropertyValue() = default;
@@ -59,7 +59,7 @@ class PropertyValue final : public HostProject::TServiceObject<ITclPropertyValue
 };
 
 class CollectionResult final
-    : public HostProject::TServiceObject<ITclCollectionResult, ITclObjValue> {
+    : public HostModel::TServiceObject<ITclCollectionResult, ITclObjValue> {
  public:
   CollectionResult() = default;
   Tcl_Obj* GetObj() override { return m_list.Get(); }
@@ -71,7 +71,7 @@ class CollectionResult final
   HeldObj m_list;
 };
 
-class Collection final : public HostProject::TServiceObject<ITclCollection> {
+class Collection final : public HostModel::TServiceObject<ITclCollection> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_TclCollection); }
   Collection() = default;
@@ -86,7 +86,7 @@ class Collection final : public HostProject::TServiceObject<ITclCollection> {
   std::vector<std::string> m_identifiers;
 };
 
-class PropertyRegistry final : public HostProject::TServiceObject<ITclPropertyRegistry> {
+class PropertyRegistry final : public HostModel::TServiceObject<ITclPropertyRegistry> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_TclPropertyRegistry); }
   PropertyRegistry() = default;

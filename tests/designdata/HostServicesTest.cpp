@@ -60,7 +60,7 @@ void MakeFormatOne(const std::string& path) {
   std::string bytes = read.str();
   HostPersist::MemoryStream stream(bytes, HostPersist::kProjectFileHeaderSize);
   Port::StringBase name;
-  HostPersist::Configuration modules;
+  HostModel::Configuration modules;
   std::string error;
   ASSERT_EQ(stream.ReadString(name), 1);
   const std::size_t sectionAt = stream.ReadPosition();
@@ -91,7 +91,7 @@ class HostServices : public ::testing::Test {
  protected:
   void SetUp() override { std::ofstream(m_dir + "/design.pxml") << kDescription; }
   void TearDown() override {
-    EXPECT_EQ(HostProject::LiveObjects(), 0) << "a host object leaked";
+    EXPECT_EQ(HostModel::LiveObjects(), 0) << "a host object leaked";
     CitP::Factory::Shutdown();  // the next test starts with an empty registry
   }
   /// A new partition named `name`, added under `parent` in the open design.

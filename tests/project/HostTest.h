@@ -23,7 +23,7 @@ class HostProjectTest : public ZoreTest::LeakCheckedTest {
   }
   void TearDown() override {
     HostProject::SetCurrentProject(nullptr);
-    EXPECT_EQ(HostProject::LiveObjects(), 0) << "a host object leaked";
+    EXPECT_EQ(HostModel::LiveObjects(), 0) << "a host object leaked";
     LeakCheckedTest::TearDown();
   }
 };

@@ -162,7 +162,7 @@ TEST_F(SessionTest, ConfigurationNamingAPartitionNotReconfigurableIsRefused) {
        3);
   const std::string saved = m_dir + "/rm.prj";
   ASSERT_TRUE(session.Save(saved));
-  HostPersist::ProjectImage image;
+  HostModel::ProjectImage image;
   std::string error;
   ASSERT_TRUE(HostPersist::LoadProjectFile(saved, image, error)) << error;
   m_partitionsOpened += 3;

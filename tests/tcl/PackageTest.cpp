@@ -11,9 +11,9 @@
 
 #include "ZavU/IPartition.h"
 #include "hdpartition.h"
+#include "model/ServiceObject.h"
 #include "project/CurrentProject.h"
 #include "project/DesignProject.h"
-#include "project/HostObject.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ class PackageTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { Tcl_FindExecutable(nullptr); }
   void TearDown() override {
-    EXPECT_EQ(HostProject::LiveObjects(), 0) << "a host object outlived its interpreter";
+    EXPECT_EQ(HostModel::LiveObjects(), 0) << "a host object outlived its interpreter";
   }
 };
 

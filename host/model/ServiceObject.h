@@ -1,8 +1,9 @@
-// What every object of the host's project services stands on: the shared
-// counter, answering CommonI::IRefCount and Prjrep::IRefCount on one count
-// (the library drops project objects through the latter), the shared table
-// lookup, and a count of live objects that tests read to prove nothing
-// leaked.
+// What every object of the host's services stands on (the design project
+// and its services, the Tcl helper objects, the partition helper): the
+// shared counter, answering CommonI::IRefCount and Prjrep::IRefCount on one
+// count (the library drops project objects through the latter), the shared
+// table lookup, a count of live objects that tests read to prove nothing
+// leaked, and the registration of a service class.
 //
 //   class PRModule final : public TServiceObject<Dpm::IPRModule> { ... };
 //
@@ -11,12 +12,25 @@
 #pragma once
 
 #include "CitI/TNested.h"
+#include "CitP/Factory.h"
+#include "CitP/TFactory.h"
 #include "CommonI/TRefCountHelper.h"
 #include "Prjrep/IRefCount.h"
 
-namespace HostProject {
+namespace HostModel {
 
-/// Objects of the project services alive now (factories not counted).
+/// Registers a factory of T under T's class (`T::ClassXuid()`); the registry
+/// keeps the factory alive with its own reference. True when the class is
+/// known afterwards.
+template <class T>
+bool RegisterClass() {
+  CommonI::RefCountPtr<CitI::IFactory> factory =
+      CommonI::RefCountPtr<CitI::IFactory>::Adopt(new CitP::TFactory<T>());
+  CitP::Factory::RegisterFactory(T::ClassXuid(), factory.get());
+  return CitP::Factory::IsRegistered(T::ClassXuid());
+}
+
+/// Service objects alive now (factories not counted).
 int LiveObjects();
 
 /// Shows its object in LiveObjects while it lives.
@@ -57,4 +71,4 @@ class TServiceObject : public CitI::TImplements<TServiceObject<First, More...>, 
   Counter m_refCount{this};
 };
 
-}  // namespace HostProject
+}  // namespace HostModel

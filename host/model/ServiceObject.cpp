@@ -1,9 +1,9 @@
-// The count of live project-service objects.
-#include "project/HostObject.h"
+// The count of live service objects.
+#include "model/ServiceObject.h"
 
 #include "Port/SafeCount.h"
 
-namespace HostProject {
+namespace HostModel {
 
 namespace {
 int g_live = 0;
@@ -14,4 +14,4 @@ int LiveObjects() { return __atomic_load_n(&g_live, __ATOMIC_ACQUIRE); }
 LiveObject::LiveObject() { Port::SafeIncr(g_live); }
 LiveObject::~LiveObject() { Port::SafeDecr(g_live); }
 
-}  // namespace HostProject
+}  // namespace HostModel
