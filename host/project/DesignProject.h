@@ -84,6 +84,12 @@ class DesignProject final : public HostModel::TServiceObject<Dpm::IHDProject, Dp
   PRModuleManager& ModuleManager() const { return *m_moduleManager.get(); }
   /// Gives the project design data holding a configuration of `modules`.
   void SetDesignData(const HostModel::Configuration& modules) { m_designData = modules; }
+  /// The project file the project was opened from: the repository at the
+  /// project's location stands for it while the project is current
+  /// (Naming.h). Empty for a project read from a description.
+  void SetProjectFile(std::string file) { m_projectFile = std::move(file); }
+  const std::string& ProjectFile() const { return m_projectFile; }
+  const Port::StringBase& Location() const { return m_location; }
   Dpm::IHDProject* AsHDProject() { return this; }
 
   // ---- Dpm::IHDProject ----
@@ -136,6 +142,7 @@ class DesignProject final : public HostModel::TServiceObject<Dpm::IHDProject, Dp
   std::unordered_map<std::string, std::size_t> m_bySimpleName;  // the first added
   std::optional<bool> m_prFlow;
   std::optional<HostModel::Configuration> m_designData;
+  std::string m_projectFile;
   Prjrep::AutoRelease<PRModuleManager> m_moduleManager;
 };
 

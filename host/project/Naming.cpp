@@ -1,25 +1,13 @@
 // The autonym lookup service and the project files it knows by location.
 #include "project/Naming.h"
 
-#include <map>
-#include <mutex>
-
+#include "project/CurrentProject.h"
+#include "project/DesignProject.h"
 #include "project/ProjectTexts.h"
 
 namespace HostProject {
 
 namespace {
-
-struct KnownFiles {
-  std::mutex mutex;
-  std::map<std::string, std::string> byLocation;
-};
-
-// Never destroyed: names only, which nothing needs at exit.
-KnownFiles& Known() {
-  static auto* const known = new KnownFiles;
-  return *known;
-}
 
 /// The name an autonym carries, or empty.
 std::string NameOf(Prjrep::IAutonym* autonym) {
@@ -35,15 +23,8 @@ CitI::IInterface* NewRepository(const std::string& location, std::string file) {
 
 }  // namespace
 
-void KnowRepository(const std::string& location, const std::string& file) {
-  std::lock_guard<std::mutex> lock(Known().mutex);
-  Known().byLocation[location] = file;
-}
-
-void ForgetRepository(const std::string& location, const std::string& file) {
-  std::lock_guard<std::mutex> lock(Known().mutex);
-  const auto found = Known().byLocation.find(location);
-  if (found != Known().byLocation.end() && found->second == file) Known().byLocation.erase(found);
+std::string ExportedProjectFile(const std::string& location) {
+  return location + "/" + kExportedProjectFile;
 }
 
 ProjectRepository* ProjectRepository::FromInterface(CitI::IInterface* object) {
@@ -53,10 +34,11 @@ ProjectRepository* ProjectRepository::FromInterface(CitI::IInterface* object) {
 CitI::Status AutonymLookup::Find(Prjrep::IAutonym* autonym, CitI::IInterface*& out) {
   out = nullptr;
   const std::string location = NameOf(autonym);
-  std::lock_guard<std::mutex> lock(Known().mutex);
-  const auto found = Known().byLocation.find(location);
-  if (found == Known().byLocation.end()) return 0;
-  out = NewRepository(location, found->second);  // the caller's reference
+  const DesignProject* current = DesignProject::FromInterface(CurrentProject());
+  if (!current || current->ProjectFile().empty() || current->Location().str() != location) {
+    return 0;
+  }
+  out = NewRepository(location, current->ProjectFile());  // the caller's reference
   return 1;
 }
 
@@ -66,7 +48,7 @@ CitI::Status AutonymLookup::Create(Prjrep::IAutonym* autonym, CitI::IInterface*,
   if (Find(autonym, out) == 1) return 1;
   const std::string location = NameOf(autonym);
   if (location.empty()) return 0;
-  out = NewRepository(location, location + "/" + kExportedProjectFile);
+  out = NewRepository(location, ExportedProjectFile(location));
   return 1;
 }
 

@@ -5,10 +5,11 @@
 // (RegisterClasses); the autonym saver, which reads a repository's
 // configuration, lives in libDpm_DesignData and is loaded on demand.
 //
-// The host tells the service which project file stands behind a location it
-// opened (KnowRepository); a repository created for another location stands
-// for the file an exported project keeps there, LOCATION/project.hdproj.
-// Only names are kept: repository objects are made afresh for each call.
+// The repository at the current project's location stands for the project
+// file it was opened from (DesignProject::SetProjectFile); a repository
+// created for another location stands for the file an exported project
+// keeps there (ExportedProjectFile). Repository objects are made afresh for
+// each call.
 #pragma once
 
 #include <string>
@@ -18,11 +19,8 @@
 
 namespace HostProject {
 
-/// The project file at `location` is `file` from now on.
-void KnowRepository(const std::string& location, const std::string& file);
-/// Forgets the file at `location`, unless another file was made known there
-/// since.
-void ForgetRepository(const std::string& location, const std::string& file);
+/// The project file an exported project keeps in its location.
+std::string ExportedProjectFile(const std::string& location);
 
 class ProjectRepository final : public HostModel::TServiceObject<Prjrep::IProjectRepository> {
  public:

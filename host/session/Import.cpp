@@ -18,7 +18,7 @@
 #include "ZavU/IXPartition.h"
 #include "ZavU/XPartitionNames.h"
 #include "persist/ProjectFile.h"
-#include "project/ProjectTexts.h"
+#include "project/Naming.h"
 #include "session/KeptAttributes.h"
 #include "session/SessionDesign.h"
 #include "session/SessionTexts.h"
@@ -97,7 +97,7 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, Exports& ex
     if (!RestoreKeptAttributes(partition, kept, file, me)) return false;
   }
 
-  const std::string path = location + "/" + HostProject::kExportedProjectFile;
+  const std::string path = HostProject::ExportedProjectFile(location);
   HostProject::DesignProject* exported = exports.Open(location, path, name);
   if (!exported) return false;
   PartitionRef source = exported->Find(Port::StringBase(name));

@@ -43,8 +43,7 @@ bool Session::OpenProjectFile(const std::string& path) {
   m_design->configuration = image.configuration;
   // No design data: the library reads the configuration through the
   // repository at the project's location, which stands for this file.
-  m_design->projectFile = path;
-  HostProject::KnowRepository(m_design->project->GetLocation().str(), path);
+  m_design->project->SetProjectFile(path);
   return FillFromImage(*m_design->project.get(), image, path, me);
 }
 

@@ -93,9 +93,6 @@ void Session::NewDesign(const std::string& path, std::string name) {
 
 void Session::Close() {
   HostProject::SetCurrentProject(nullptr);
-  if (m_design && !m_design->projectFile.empty()) {
-    HostProject::ForgetRepository(m_design->project->GetLocation().str(), m_design->projectFile);
-  }
   m_design.reset();
 }
 

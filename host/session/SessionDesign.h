@@ -36,10 +36,6 @@ struct Session::Design {
   std::string fault;
   /// What drew it: kReading or kImporting.
   const char* faultedBy = nullptr;
-  /// The project file opened, known to the naming services by the project's
-  /// location until the design is closed; empty for a description.
-  std::string projectFile;
-
   /// Adds the file at `path` to the inputs (nothing when it is gone).
   void Read(const std::string& path);
   /// The partitions with their parents, root first, depth first in the
