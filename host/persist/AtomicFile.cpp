@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <random>
 
 #include "PersistTexts.h"
@@ -28,18 +29,13 @@ constexpr std::size_t kTempRandomLength = 6;
 constexpr int kTempNameAttempts = 100;
 constexpr const char* kOpenDescriptors = "/proc/self/fd/";
 
-/// The directory holding `path`, as a path of its own.
+/// The directory holding `path`, as a path of its own ("." for a bare name).
 std::string DirectoryOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
+  const std::string directory = std::filesystem::path(path).parent_path();
+  return directory.empty() ? "." : directory;
 }
 
-std::string BaseNameOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+std::string BaseNameOf(const std::string& path) { return std::filesystem::path(path).filename(); }
 
 /// The file a save of `path` replaces: `path` with its symbolic links
 /// followed (a dangling link gives the name it points to). False when the

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -61,10 +62,7 @@ StringBase FileName::GetAbsolutePath(bool resolveLinks) const {
 }
 
 StringBase FileName::GetTail() const {
-  const std::string& path = m_path.str();
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return m_path;
-  return StringBase(path.substr(slash + 1));
+  return StringBase(std::filesystem::path(m_path.str()).filename());
 }
 
 }  // namespace Port

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <set>
 #include <string>
@@ -39,9 +40,7 @@ std::string RealPath(const std::string& path) {
 }
 
 std::string DirectoryOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return std::string();
-  return slash == 0 ? "/" : path.substr(0, slash);
+  return std::filesystem::path(path).parent_path();
 }
 
 bool StartsWith(const std::string& text, const char* prefix) {

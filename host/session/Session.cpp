@@ -3,6 +3,7 @@
 #include "session/Session.h"
 
 #include <cstring>
+#include <filesystem>
 #include <new>
 
 #include "CitP/Factory.h"
@@ -28,10 +29,9 @@ constexpr int kLibraryExceptionCode = 2;
 
 /// The directory `path` lies in, absolute: the project's location.
 std::string LocationOf(const std::string& path) {
-  std::string absolute = Port::FileName(Port::StringBase(path)).GetAbsolutePath(false).str();
-  const std::size_t slash = absolute.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : absolute.substr(0, slash);
+  const std::string absolute = Port::FileName(Port::StringBase(path)).GetAbsolutePath(false).str();
+  const std::string location = std::filesystem::path(absolute).parent_path();
+  return location.empty() ? "." : location;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "Commands.h"
@@ -125,10 +126,8 @@ bool FlushTclOutput() {
 void PublishPackageDirectory() {
   Dl_info info{};
   if (!dladdr(reinterpret_cast<void*>(&Hdpartition_Init), &info) || !info.dli_fname) return;
-  std::string directory = info.dli_fname;
-  const std::size_t slash = directory.rfind('/');
-  if (slash == std::string::npos) return;
-  directory.erase(slash);
+  const std::string directory = std::filesystem::path(info.dli_fname).parent_path();
+  if (directory.empty()) return;
   const char* element = directory.c_str();
   char* quoted = Tcl_Merge(1, &element);
   const char* before = std::getenv("TCLLIBPATH");
