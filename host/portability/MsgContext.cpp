@@ -4,6 +4,9 @@
 namespace Port {
 
 MessageContext::MessageContext(std::string line)
+    : MessageContext(Line([line = std::move(line)](const Port_Message&) { return line; })) {}
+
+MessageContext::MessageContext(Line line)
     : m_line(std::move(line)), m_next(Port_MsgManData::SetSink(this)) {}
 
 MessageContext::~MessageContext() { Port_MsgManData::SetSink(m_next); }
@@ -17,7 +20,7 @@ void MessageContext::Deliver(const Port_Message& message) {
   }
   Port_Message placed = message;
   if (!placed.text.empty() && placed.text.back() != '\n') placed.text += '\n';
-  placed.text += m_line;
+  placed.text += m_line(message);
   placed.text += '\n';
   m_next->Deliver(placed);
 }

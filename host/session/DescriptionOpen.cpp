@@ -17,14 +17,33 @@ namespace HostSession {
 
 namespace {
 
+/// Whether the library's message is about one of the partition's pins.
+bool IsAboutAPin(const std::string& text) {
+  for (std::size_t at = 0; at + 3 <= text.size(); ++at) {
+    if ((text[at] == 'p' || text[at] == 'P') && text.compare(at + 1, 2, "in") == 0) return true;
+  }
+  return false;
+}
+
 /// The line after each message the library issues about `entry`'s element:
-/// the file, where the element starts and the partition.
-std::string ContextOf(const HostXml::DescriptionDocument& doc,
-                      const HostXml::PartitionElement& entry, const std::string& file) {
-  const HostXml::ElementPosition start = doc.StartOf(entry.element);
-  if (start.line == 0) return ombform(kContextElementUnplaced, file.c_str(), entry.name.c_str());
-  return ombform(kContextElement, file.c_str(), static_cast<unsigned long long>(start.line),
-                 static_cast<unsigned long long>(start.column), entry.name.c_str());
+/// the file, where the element starts and the partition, and for a message
+/// about a pin, the pin.
+Port::MessageContext::Line ContextOf(const HostXml::DescriptionDocument& doc,
+                                     const HostXml::PartitionElement& entry,
+                                     const std::string& file, bool locationsRefused) {
+  return [&doc, &entry, &file, locationsRefused](const Port_Message& message) {
+    const HostXml::ElementPosition start = doc.StartOf(entry.element);
+    std::string line =
+        start.line == 0
+            ? ombform(kContextElementUnplaced, file.c_str(), entry.name.c_str())
+            : ombform(kContextElement, file.c_str(), static_cast<unsigned long long>(start.line),
+                      static_cast<unsigned long long>(start.column), entry.name.c_str());
+    if (IsAboutAPin(message.text)) {
+      const std::string pin = HostXml::RefusedPin(entry.element, locationsRefused);
+      if (!pin.empty()) line += ", " + pin;
+    }
+    return line;
+  };
 }
 
 /// Creates, names, links and reads one partition. False when it was not
@@ -49,7 +68,9 @@ bool AddPartition(HostProject::DesignProject& project, const HostXml::Descriptio
   {
     // What the library reports or throws about the element is followed by
     // where the element is.
-    Port::MessageContext where(ContextOf(doc, entry, file));
+    const bool locationsRefused =
+        checkFlag != 0 && formatVersion >= HostXml::Layout::kCurrentFileVersion;
+    Port::MessageContext where(ContextOf(doc, entry, file, locationsRefused));
     try {
       read =
           description && description->ReadXmlElement(entry.element, checkFlag, formatVersion) == 1;

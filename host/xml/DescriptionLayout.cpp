@@ -2,7 +2,10 @@
 #include "xml/DescriptionLayout.h"
 
 #include <limits>
+#include <memory>
 #include <unordered_set>
+#include <vector>
+#include <xercesc/dom/DOMElement.hpp>
 #include <xercesc/dom/DOMNode.hpp>
 #include <xercesc/util/XMLString.hpp>
 
@@ -23,6 +26,9 @@ constexpr const char* kTwoRoots = "more than one root partition (\"%s\" and \"%s
 constexpr const char* kNoName = "a Partition element under \"%s\" has no Name";
 constexpr const char* kNoRootName = "the root Partition element has no Name";
 constexpr const char* kDuplicateName = "two partitions are named \"%s\"";
+// ---- the pin a message concerns ----
+constexpr const char* kPinNamed = "pin \"%s\"";
+constexpr const char* kPinWithoutName = "pin %zu (no Name)";
 
 }  // namespace
 
@@ -43,6 +49,34 @@ bool ParseFileVersion(const std::string& text, std::uint32_t& out) {
   }
   out = static_cast<std::uint32_t>(value);
   return true;
+}
+
+std::string RefusedPin(const xc::DOMElement* partition, bool locationsRefused) {
+  const DomString pinsName(Layout::kPins), pinName(Layout::kPin), name(Layout::kName);
+  std::vector<std::unique_ptr<DomString>> locations;
+  if (locationsRefused) {
+    for (const char* location : Layout::kPinLocations) {
+      locations.push_back(std::make_unique<DomString>(location));
+    }
+  }
+  std::unordered_set<std::string> seen;
+  std::size_t ordinal = 0;
+  for (const xc::DOMElement* pins = partition ? partition->getFirstElementChild() : nullptr; pins;
+       pins = pins->getNextElementSibling()) {
+    if (!xc::XMLString::equals(pins->getNodeName(), pinsName.get())) continue;
+    for (const xc::DOMElement* pin = pins->getFirstElementChild(); pin;
+         pin = pin->getNextElementSibling()) {
+      if (!xc::XMLString::equals(pin->getNodeName(), pinName.get())) continue;
+      ++ordinal;
+      if (!pin->hasAttribute(name.get())) return ombform(kPinWithoutName, ordinal);
+      const std::string pinText = Transcoded(pin->getAttribute(name.get()));
+      bool refused = !seen.insert(pinText).second;
+      for (const auto& location : locations)
+        refused = refused || pin->hasAttribute(location->get());
+      if (refused) return ombform(kPinNamed, pinText.c_str());
+    }
+  }
+  return std::string();
 }
 
 bool ReadLayout(const xc::DOMElement* root, const std::string& file, DescriptionLayout& out,

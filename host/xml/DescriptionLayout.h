@@ -63,6 +63,13 @@ struct DescriptionLayout {
 bool ReadLayout(const XERCES_CPP_NAMESPACE::DOMElement* root, const std::string& file,
                 DescriptionLayout& out, std::string& error);
 
+/// Which Pin of the Partition element `partition` a message about a pin
+/// most likely concerns: the first the library refuses as it reads them in
+/// order (one without a Name, one named as an earlier one, or, when
+/// `locationsRefused`, one carrying an old location attribute), told as
+/// `pin "clk"` or `pin 2 (no Name)`; empty when no pin is at fault.
+std::string RefusedPin(const XERCES_CPP_NAMESPACE::DOMElement* partition, bool locationsRefused);
+
 /// The leading whole number of a FileVersion text: 1 when the text is empty,
 /// false when it does not start with a digit. Saturates at the largest
 /// 32-bit number.

@@ -7,6 +7,7 @@
 //   partition->ReadXmlElement(...);   // ERROR: ...\n  at "chip.pxml": partition "/top/u1"
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "Port/MsgMan.h"
@@ -15,8 +16,14 @@ namespace Port {
 
 class MessageContext final : public Port_MsgSink {
  public:
+  /// The line after a message, without its line end.
+  using Line = std::function<std::string(const Port_Message& message)>;
+
   /// Installs itself in front of the sink in place; `line` has no line end.
   explicit MessageContext(std::string line);
+  /// The same with a line made for each message (only for warnings and
+  /// errors, which are rare).
+  explicit MessageContext(Line line);
   ~MessageContext() override;
   MessageContext(const MessageContext&) = delete;
   MessageContext& operator=(const MessageContext&) = delete;
@@ -25,7 +32,7 @@ class MessageContext final : public Port_MsgSink {
   bool KeepsDebugTraces() const override { return m_next->KeepsDebugTraces(); }
 
  private:
-  std::string m_line;
+  Line m_line;
   Port_MsgSink* m_next;
 };
 

@@ -31,6 +31,13 @@ inline constexpr const char* kPreserve = "Preserve";
 inline constexpr const char* kReconfigurable = "Reconfigurable";
 inline constexpr const char* kReconfigModuleName = "ReconfigModuleName";
 inline constexpr const char* kIsolated = "Isolated";
+/// The location a Pin once carried, refused from format 2 on when the host
+/// asks for the pin check.
+inline constexpr char kPinSite[] = "Site";
+inline constexpr char kPinBinding[] = "Binding";
+inline constexpr char kPinBelSite[] = "BelSite";
+inline constexpr char kPinBelPin[] = "BelPin";
+inline constexpr const char* kPinLocations[] = {kPinSite, kPinBinding, kPinBelSite, kPinBelPin};
 
 // ---- keywords ----
 inline constexpr const char* kStateImplement = "implement";

@@ -4,6 +4,7 @@
 // the host asks for the check with its check flag. The values are never
 // stored: Bel and Site come only from the project file.
 #include "PartitionPin/PartitionPin.h"
+#include "ZavU/XPartitionNames.h"
 #include "framework/Messages.h"
 #include "framework/XmlText.h"
 
@@ -16,10 +17,10 @@ constexpr std::uint32_t kFirstFormatWithoutLocations = 2;
 
 // The attribute names, as DOM strings made once: the check runs for every
 // pin of a description.
-constexpr DomLiteral kSite("Site");
-constexpr DomLiteral kBinding("Binding");
-constexpr DomLiteral kBelSite("BelSite");
-constexpr DomLiteral kBelPin("BelPin");
+constexpr DomLiteral kSite(ZavU::XPartitionNames::kPinSite);
+constexpr DomLiteral kBinding(ZavU::XPartitionNames::kPinBinding);
+constexpr DomLiteral kBelSite(ZavU::XPartitionNames::kPinBelSite);
+constexpr DomLiteral kBelPin(ZavU::XPartitionNames::kPinBelPin);
 
 struct RefusedLocation {
   const XMLCh* attribute;
