@@ -116,11 +116,8 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, Exports& ex
 }  // namespace
 
 bool Session::ImportAll() {
+  if (!RequireDesign()) return false;
   const char* me = m_frontEnd.c_str();
-  if (!m_design) {
-    SESSION_MSG(me).issueError(kMsgNothingOpen, me);
-    return false;
-  }
   bool all = true;
   // The library looks for each partition's results in its import location,
   // pattern by pattern: one listing of each location serves the whole run.

@@ -16,19 +16,10 @@
 namespace HostSession {
 
 bool Session::SaveDesign(const std::string& path) const {
-  const char* me = m_frontEnd.c_str();
-  if (!m_design) {
-    SESSION_MSG(me).issueError(kMsgNothingOpen, me);
-    return false;
-  }
   if (!MayWrite(path)) return false;
   std::string error;
   const HostPersist::Replacement how{HostPersist::kProjectFileKind, m_design->inputs};
-  if (!HostPersist::SaveProjectFile(path, m_design->Image(), how, error)) {
-    SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
-    return false;
-  }
-  return true;
+  return Reported(HostPersist::SaveProjectFile(path, m_design->Image(), how, error), error);
 }
 
 bool Session::OpenProjectFile(const std::string& path) {

@@ -35,18 +35,10 @@ HostModel::Configuration Session::Design::CurrentConfiguration() const {
 }
 
 bool Session::Bytes(const std::string& destination, std::string& bytes) const {
-  const char* me = m_frontEnd.c_str();
-  if (!m_design) {
-    SESSION_MSG(me).issueError(kMsgNothingOpen, me);
-    return false;
-  }
   if (!MayWrite(destination)) return false;
   std::string error;
-  if (!HostPersist::ProjectFileBytes(m_design->Image(), destination, bytes, error)) {
-    SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
-    return false;
-  }
-  return true;
+  return Reported(HostPersist::ProjectFileBytes(m_design->Image(), destination, bytes, error),
+                  error);
 }
 
 }  // namespace HostSession

@@ -141,17 +141,9 @@ std::vector<HostProject::DesignProject::Step> Session::Walk() const {
 }
 
 bool Session::Text(std::string& text) const {
-  const char* me = m_frontEnd.c_str();
-  if (!m_design) {
-    SESSION_MSG(me).issueError(kMsgNothingOpen, me);
-    return false;
-  }
+  if (!RequireDesign()) return false;
   std::string error;
-  if (!HostXml::WriteDescription(m_design->Content(), text, error)) {
-    SESSION_MSG(me).issueError(kMsgFileFault, error.c_str());
-    return false;
-  }
-  return true;
+  return Reported(HostXml::WriteDescription(m_design->Content(), text, error), error);
 }
 
 bool Session::Write(const std::string& path) const {
@@ -159,11 +151,19 @@ bool Session::Write(const std::string& path) const {
   if (!MayWrite(path) || !Text(text)) return false;
   std::string error;
   const HostPersist::Replacement how{HostPersist::kDescriptionKind, m_design->inputs};
-  if (!HostPersist::ReplaceFileAtomically(path, text, how, error)) {
-    SESSION_MSG(m_frontEnd.c_str()).issueError(kMsgFileFault, error.c_str());
-    return false;
-  }
-  return true;
+  return Reported(HostPersist::ReplaceFileAtomically(path, text, how, error), error);
+}
+
+bool Session::RequireDesign() const {
+  if (m_design) return true;
+  const char* me = m_frontEnd.c_str();
+  SESSION_MSG(me).issueError(kMsgNothingOpen, me);
+  return false;
+}
+
+bool Session::Reported(bool done, const std::string& error) const {
+  if (!done) SESSION_MSG(m_frontEnd.c_str()).issueError(kMsgFileFault, error.c_str());
+  return done;
 }
 
 bool Guarded(const std::string& frontEnd, const std::function<bool()>& body) {

@@ -156,9 +156,15 @@ class Session {
   bool Bytes(const std::string& destination, std::string& bytes) const;
   bool Text(std::string& text) const;
   bool Write(const std::string& path) const;
-  /// False (reported) when the design drew errors as it was read or
-  /// imported: nothing made of it goes to `destination`.
+  /// False (reported) when no design is open, or when the design drew
+  /// errors as it was read or imported: nothing made of it goes to
+  /// `destination`.
   bool MayWrite(const std::string& destination) const;
+  /// False (reported) when no design is open.
+  bool RequireDesign() const;
+  /// `done`, after reporting `error` (a file's fault, naming the file) when
+  /// it is false.
+  bool Reported(bool done, const std::string& error) const;
   /// A new empty design project located beside `path`, made current.
   void NewDesign(const std::string& path, std::string name);
   void Close();

@@ -108,7 +108,8 @@ Outcome Session::WriteDescription(const std::string& path) {
 }
 
 bool Session::MayWrite(const std::string& destination) const {
-  if (!m_design || m_design->fault.empty()) return true;
+  if (!RequireDesign()) return false;
+  if (m_design->fault.empty()) return true;
   const char* me = m_frontEnd.c_str();
   SESSION_MSG(me).issueError(kMsgInputDrewErrors, me, destination.c_str(), m_design->faultedBy,
                              m_design->path.c_str(), m_design->fault.c_str());
