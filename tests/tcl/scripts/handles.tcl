@@ -2,7 +2,10 @@
 # takes objects; a handle is its text, whatever Tcl did to it, and names the
 # partition of that name in the design open when it is used.
 source [file join [lindex $argv 0] support.tcl]
-read_xpartition [file join $data three_levels.pxml]
+# Read from the working directory, which the dumps show as the project's
+# location.
+file copy [file join $data three_levels.pxml] three_levels.pxml
+read_xpartition three_levels.pxml
 set leaf [lindex [get_partitions /top/mid/leaf] 0]
 set both [get_partitions /top/mid*]
 foreach objects [list $leaf $both {}] {
