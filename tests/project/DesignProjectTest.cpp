@@ -1,9 +1,11 @@
 // The host's design project and its services as the partition library meets
 // them: adding and linking partitions, the order of its enumerations, its flow
 // rule, a partition that outlives it, the current-project service, the
-// solution helper with its module manager, and the naming service's files.
+// solution helper with its module manager, the partition helper's effective
+// traits, and the naming service's files.
 #include "CitP/Factory.h"
 #include "HostTest.h"
+#include "ZavU/IReconfigAssocInfo.h"
 #include "project/Naming.h"
 #include "project/PRSolution.h"
 
@@ -174,6 +176,36 @@ TEST_F(DesignProjectTest, TheNamingServiceKeepsTheFileMadeKnownLastAtALocation) 
                                                                               step.file);
     EXPECT_EQ(found(), step.found)
         << (step.know ? "after knowing " : "after forgetting ") << step.file;
+  }
+}
+
+// A root that reads "inherit" (a saved record may hold it, though no setter
+// lets it) has no parent to take a value from: the helper gives the trait's
+// root default, for the root and for every partition that inherits from it.
+TEST_F(DesignProjectTest, TheHelperResolvesARootsInheritToTheTraitsRootDefault) {
+  ProjectRef project = NewProject({"top", "top/a"});
+  PartitionRef top = project->Find("top"), a = project->Find("top/a");
+  auto helper = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::Class_PartitionHelper),
+                                                 "devAreD_PartitionHelper")
+                    .As<ZavU::IPartitionHelper>();
+  ASSERT_TRUE(helper);
+  const struct {
+    const char* trait;
+    const char* rootDefault;
+  } traits[] = {{"guide", "no"},
+                {"preserve", "routing"},
+                {"dependency_management_mode", "global_change"},
+                {"fleetmatch", "no"}};
+  for (const auto& t : traits) ASSERT_EQ(top->SetTrait(t.trait, "inherit", true), 1) << t.trait;
+  top->SetRoot(true);
+  for (const auto& t : traits) {
+    SCOPED_TRACE(t.trait);
+    ASSERT_EQ(top->GetTrait(t.trait).str(), "inherit");
+    for (const PartitionRef& p : {top, a}) {
+      EXPECT_EQ(helper->GetEffectiveTraitValue(t.trait, p.get(), project->AsHDProject()).str(),
+                t.rootDefault)
+          << p->GetHierarchicalName().str();
+    }
   }
 }
 
