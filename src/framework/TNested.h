@@ -1,6 +1,7 @@
 // The shared interface lookup and nested-object template, as the library's
-// components name them, and the template of the objects a partition hands
-// out for iteration.
+// components name them, and the template of the objects a component hands
+// out as an interface directly, which no lookup finds (a partition's string
+// lists and their items).
 #pragma once
 
 #include "CitI/TNested.h"
@@ -31,4 +32,5 @@ class TForwarded : public Interface {
  private:
   Owner* m_owner;
 };
+
 }  // namespace ZorE
