@@ -5,8 +5,9 @@
 // then, so nothing leaks however the caller behaves. A list holds no
 // reference on its partition: a caller keeps the partition alive while it
 // uses a list, and must not destroy the list after the partition is gone.
-// A list and its items answer their own interface; any other lookup, and
-// every reference taken on them, goes to the owner partition.
+// A list and its items are handed out as their interfaces, never found by
+// lookup: every lookup on them, their own identities included, and every
+// reference taken on them, goes to the owner partition.
 #pragma once
 
 #include <vector>
@@ -17,9 +18,9 @@
 
 namespace ZorE {
 
-class PartitionString final : public TNested<Partition, Dpm::IString> {
+class PartitionString final : public TForwarded<Partition, Dpm::IString> {
  public:
-  using TNested::TNested;
+  using TForwarded::TForwarded;
   CitI::Status SetText(const Port::StringBase& newText) override {
     text = newText;
     return 1;
@@ -32,9 +33,9 @@ class PartitionString final : public TNested<Partition, Dpm::IString> {
   Port::StringBase text;
 };
 
-class PartitionStringList final : public TNested<Partition, Dpm::IStringIterator> {
+class PartitionStringList final : public TForwarded<Partition, Dpm::IStringIterator> {
  public:
-  using TNested::TNested;
+  using TForwarded::TForwarded;
   /// Frees the items; tells the owner, unless the owner is reclaiming it.
   ~PartitionStringList() override;
 

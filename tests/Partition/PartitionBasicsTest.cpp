@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <memory>
+
+#include "Prjrep/IPersist.h"
+#include "UtilI/ITclCollectable.h"
+#include "ZavU/IPartitionPinIterator.h"
 #include "ZavU/IXPartition.h"
 #include "support/ZoreTest.h"
 
@@ -45,9 +50,6 @@ TEST_F(PartitionBasics, IpFileListsAreSnapshotsThatForwardToTheirPartition) {
   delete empty;  // the holder frees it itself: the partition must not free it again
   for (const char* name : {"a.qxp", "b.qxp", "a.qxp"}) p->AddIPFileName(name);
   Dpm::IStringIterator* list = p->GetIPFileNames();
-  EXPECT_EQ(list->QueryInterface(Port::XUID(ZavU::IPartition::kIID)), p.get());
-  list->First();
-  EXPECT_EQ(list->CurrentItem()->QueryInterface(Port::XUID(ZavU::IPartition::kIID)), p.get());
   CommonI::AddRefTo(list);
   EXPECT_EQ(RefCount(p.get()), 2) << "a reference taken through the list";
   CommonI::ReleaseFrom(list);
@@ -64,6 +66,54 @@ TEST_F(PartitionBasics, IpFileListsAreSnapshotsThatForwardToTheirPartition) {
   ZavU::IPartitionPinIterator* raw = pins.get();
   pins.Reset();
   delete raw;
+}
+
+// A handed-out object answers a lookup as its partition does, with one
+// exception: a pin list answers its own identity. The string lists and their
+// items are handed out as their interfaces and found by no lookup, so asked
+// for their own identities they answer null, as the partition does.
+TEST_F(PartitionBasics, HandedOutObjectsAnswerLookupsAsTheirPartition) {
+  enum Answer { kNull, kItself, kPartitions };
+  const struct {
+    const char* asked;
+    Port::XuidWords iid;
+    Answer stringList, string, pinList;
+  } cases[] = {
+      {"IString", Dpm::IString::kIID, kNull, kNull, kNull},
+      {"IStringIterator", Dpm::IStringIterator::kIID, kNull, kNull, kNull},
+      {"IPartitionPinIterator", ZavU::IPartitionPinIterator::kIID, kNull, kNull, kItself},
+      {"IPartitionPin", ZavU::IPartitionPin::kIID, kNull, kNull, kNull},
+      {"IPartition", ZavU::IPartition::kIID, kPartitions, kPartitions, kPartitions},
+      {"IXPartition", ZavU::IXPartition::kIID, kPartitions, kPartitions, kPartitions},
+      {"ITclCollectable", UtilI::ITclCollectable::kIID, kPartitions, kPartitions, kPartitions},
+      {"IPersist", Prjrep::IPersist::kIID, kPartitions, kPartitions, kPartitions},
+      {"IRefCount", CommonI::IRefCount::kIID, kPartitions, kPartitions, kPartitions},
+      {"IInterface", CitI::IInterface::kIID, kPartitions, kPartitions, kPartitions},
+  };
+  auto p = NewPartition();
+  p->AddIPFileName("a.qxp");
+  std::unique_ptr<Dpm::IStringIterator> strings(p->GetIPFileNames());
+  strings->First();
+  auto pins = p->GetPartitionPins();
+  for (const auto& c : cases) {
+    const Port::XUID iid(c.iid);
+    const struct {
+      const char* name;
+      CitI::IInterface* object;
+      Answer answer;
+    } objects[] = {{"string list", strings.get(), c.stringList},
+                   {"string", strings->CurrentItem(), c.string},
+                   {"pin list", pins.get(), c.pinList}};
+    for (const auto& [name, object, answer] : objects) {
+      SCOPED_TRACE(std::string(c.asked) + " asked of the " + name);
+      CitI::IInterface* expected = answer == kItself ? object : nullptr;
+      if (answer == kPartitions) {
+        expected = p->QueryInterface(iid);
+        ASSERT_NE(expected, nullptr);
+      }
+      EXPECT_EQ(object->QueryInterface(iid), expected);
+    }
+  }
 }
 
 }  // namespace

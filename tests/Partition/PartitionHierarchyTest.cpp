@@ -171,8 +171,6 @@ TEST_F(PartitionHierarchy, PinListsAreSnapshotsCountedOnThePartition) {
   empty->First();
   EXPECT_TRUE(empty->IsDone());
   EXPECT_EQ(RefCount(p.get()), 2) << "an iterator keeps its partition alive";
-  EXPECT_EQ(empty->QueryInterface(Port::XUID(ZavU::IPartitionPinIterator::kIID)), empty.get());
-  EXPECT_EQ(empty->QueryInterface(Port::XUID(ZavU::IPartition::kIID)), p.get());
   p->AddPartitionPin("a");
   auto before = p->GetPartitionPins();
   p->AddPartitionPin("b");

@@ -1,9 +1,12 @@
 // The host's design project and its services as the partition library meets
 // them: adding and linking partitions, the order of its enumerations, its flow
-// rule, a partition that outlives it, the current-project service, and the
-// solution helper with its module manager.
+// rule, a partition that outlives it, the current-project service, the
+// solution helper with its module manager, the partition helper's effective
+// traits, and the naming service's files.
 #include "CitP/Factory.h"
 #include "HostTest.h"
+#include "ZavU/IReconfigAssocInfo.h"
+#include "project/Naming.h"
 #include "project/PRSolution.h"
 
 namespace {
@@ -143,6 +146,67 @@ TEST_F(DesignProjectTest, TheSolutionHelperYieldsTheModuleManagerOfOurProjects) 
   EXPECT_EQ(manager.AssignedModuleName("top/a").str(), "");
   EXPECT_EQ(manager.ReleaseModule(module.get()), 0) << "handed back already";
   EXPECT_EQ(manager.ReleasedModuleNames(), Strings{"blinker"});
+}
+
+// Two designs opened one after the other from the same directory: the first
+// one closing must not take the second one's file from the naming service.
+TEST_F(DesignProjectTest, TheNamingServiceKeepsTheFileMadeKnownLastAtALocation) {
+  Prjrep::AutoRelease<CitI::IInterface> lookupHolder, nameHolder;
+  auto* lookup = Created<HostProject::AutonymLookup, Prjrep::IAutonymLookup>(lookupHolder);
+  auto* autonym = Created<HostProject::Autonym, Prjrep::IAutonym>(nameHolder);
+  ASSERT_TRUE(lookup && autonym);
+  CitI::QueryAs<Prjrep::IName>(autonym)->SetName("/work/twice");
+  const auto found = [&] {
+    Prjrep::AutoRelease<CitI::IInterface> repository;
+    if (lookup->Find(autonym, repository.Out()) != 1) return std::string("none");
+    return HostProject::ProjectRepository::FromInterface(repository.get())->ProjectFile();
+  };
+  const struct {
+    bool know;
+    const char* file;
+    const char* found;
+  } steps[] = {
+      {true, "/work/twice/a.prj", "/work/twice/a.prj"},
+      {true, "/work/twice/b.prj", "/work/twice/b.prj"},
+      {false, "/work/twice/a.prj", "/work/twice/b.prj"},  // made known since: kept
+      {false, "/work/twice/b.prj", "none"},
+  };
+  for (const auto& step : steps) {
+    (step.know ? HostProject::KnowRepository : HostProject::ForgetRepository)("/work/twice",
+                                                                              step.file);
+    EXPECT_EQ(found(), step.found)
+        << (step.know ? "after knowing " : "after forgetting ") << step.file;
+  }
+}
+
+// A root that reads "inherit" (a saved record may hold it, though no setter
+// lets it) has no parent to take a value from: the helper gives the trait's
+// root default, for the root and for every partition that inherits from it.
+TEST_F(DesignProjectTest, TheHelperResolvesARootsInheritToTheTraitsRootDefault) {
+  ProjectRef project = NewProject({"top", "top/a"});
+  PartitionRef top = project->Find("top"), a = project->Find("top/a");
+  auto helper = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::Class_PartitionHelper),
+                                                 "devAreD_PartitionHelper")
+                    .As<ZavU::IPartitionHelper>();
+  ASSERT_TRUE(helper);
+  const struct {
+    const char* trait;
+    const char* rootDefault;
+  } traits[] = {{"guide", "no"},
+                {"preserve", "routing"},
+                {"dependency_management_mode", "global_change"},
+                {"fleetmatch", "no"}};
+  for (const auto& t : traits) ASSERT_EQ(top->SetTrait(t.trait, "inherit", true), 1) << t.trait;
+  top->SetRoot(true);
+  for (const auto& t : traits) {
+    SCOPED_TRACE(t.trait);
+    ASSERT_EQ(top->GetTrait(t.trait).str(), "inherit");
+    for (const PartitionRef& p : {top, a}) {
+      EXPECT_EQ(helper->GetEffectiveTraitValue(t.trait, p.get(), project->AsHDProject()).str(),
+                t.rootDefault)
+          << p->GetHierarchicalName().str();
+    }
+  }
 }
 
 }  // namespace
