@@ -148,9 +148,10 @@ TEST_F(DesignProjectTest, TheSolutionHelperYieldsTheModuleManagerOfOurProjects) 
   EXPECT_EQ(manager.ReleasedModuleNames(), Strings{"blinker"});
 }
 
-// Two designs opened one after the other from the same directory: the first
-// one closing must not take the second one's file from the naming service.
-TEST_F(DesignProjectTest, TheNamingServiceKeepsTheFileMadeKnownLastAtALocation) {
+// The repository at a location stands for the project file of the current
+// project when it was opened from one there: two designs opened one after
+// the other from the same directory, then none current, then one elsewhere.
+TEST_F(DesignProjectTest, TheNamingServiceFindsTheCurrentProjectsFile) {
   Prjrep::AutoRelease<CitI::IInterface> lookupHolder, nameHolder;
   auto* lookup = Created<HostProject::AutonymLookup, Prjrep::IAutonymLookup>(lookupHolder);
   auto* autonym = Created<HostProject::Autonym, Prjrep::IAutonym>(nameHolder);
@@ -161,22 +162,25 @@ TEST_F(DesignProjectTest, TheNamingServiceKeepsTheFileMadeKnownLastAtALocation) 
     if (lookup->Find(autonym, repository.Out()) != 1) return std::string("none");
     return HostProject::ProjectRepository::FromInterface(repository.get())->ProjectFile();
   };
+  ProjectRef a = HostProject::DesignProject::Create("/work/twice");
+  ProjectRef b = HostProject::DesignProject::Create("/work/twice");
+  ProjectRef elsewhere = HostProject::DesignProject::Create("/work/other");
+  ProjectRef described = HostProject::DesignProject::Create("/work/twice");
+  a->SetProjectFile("/work/twice/a.prj");
+  b->SetProjectFile("/work/twice/b.prj");
+  elsewhere->SetProjectFile("/work/other/c.prj");
   const struct {
-    bool know;
-    const char* file;
+    HostProject::DesignProject* current;
     const char* found;
   } steps[] = {
-      {true, "/work/twice/a.prj", "/work/twice/a.prj"},
-      {true, "/work/twice/b.prj", "/work/twice/b.prj"},
-      {false, "/work/twice/a.prj", "/work/twice/b.prj"},  // made known since: kept
-      {false, "/work/twice/b.prj", "none"},
+      {a.get(), "/work/twice/a.prj"}, {b.get(), "/work/twice/b.prj"}, {nullptr, "none"},
+      {elsewhere.get(), "none"},      {described.get(), "none"},
   };
   for (const auto& step : steps) {
-    (step.know ? HostProject::KnowRepository : HostProject::ForgetRepository)("/work/twice",
-                                                                              step.file);
-    EXPECT_EQ(found(), step.found)
-        << (step.know ? "after knowing " : "after forgetting ") << step.file;
+    HostProject::SetCurrentProject(step.current ? step.current->AsHDProject() : nullptr);
+    EXPECT_EQ(found(), step.found);
   }
+  HostProject::SetCurrentProject(nullptr);
 }
 
 // A root that reads "inherit" (a saved record may hold it, though no setter

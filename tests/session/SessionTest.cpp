@@ -9,9 +9,9 @@
 #include "Port/MsgMan.h"
 #include "ZavU/IPartitionPinIterator.h"
 #include "ZavU/IXPartition.h"
+#include "model/ServiceObject.h"
 #include "persist/ProjectFile.h"
 #include "portability/TestSupport.h"
-#include "project/HostObject.h"
 #include "session/Session.h"
 
 namespace {
@@ -63,7 +63,7 @@ class SessionTest : public ::testing::Test {
       EXPECT_EQ(RefCount(p.get()), 1) << p->GetHierarchicalName().str();
     m_partitions.clear();
     for (const auto& pin : m_pins) EXPECT_EQ(RefCount(pin.get()), 1) << pin->GetName().str();
-    EXPECT_EQ(HostProject::LiveObjects(), 0) << "a host object leaked";
+    EXPECT_EQ(HostModel::LiveObjects(), 0) << "a host object leaked";
   }
   std::string Write(const std::string& file, const std::string& text) const {
     porttest::WriteFile(m_tmp / file, text);
