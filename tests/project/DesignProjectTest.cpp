@@ -16,7 +16,7 @@ using namespace HostTest;
 class DesignProjectTest : public HostProjectTest {};
 
 TEST_F(DesignProjectTest, AddsLinksAndEnumeratesInTheOrderAdded) {
-  ProjectRef project = NewProject({"top", "top/a", "top/b", "top/a/x", "top/c"});
+  ProjectRef project = NewProject({"top", "top/a", "top/b", "top/a/x", "top/c", "side"});
   PartitionRef top = project->Find("top"), a = project->Find("top/a"),
                ax = project->Find("top/a/x"), stranger = ZoreTest::NewPartition();
   PartitionRef twin = ZoreTest::NewPartition();
@@ -25,18 +25,24 @@ TEST_F(DesignProjectTest, AddsLinksAndEnumeratesInTheOrderAdded) {
   EXPECT_FALSE(project->AddPartition(a.get(), top.get())) << "already held";
   EXPECT_FALSE(project->AddPartition(twin.get(), top.get())) << "name held";
   EXPECT_FALSE(project->AddPartition(stranger.get(), stranger.get())) << "unknown parent";
-  EXPECT_EQ(project->PartitionCount(), 5u);
+  EXPECT_EQ(project->PartitionCount(), 6u);
   EXPECT_EQ(ZoreTest::RefCount(a.get()), 2) << "the test's and the project's";
   EXPECT_FALSE(project->Find("top/q"));
-  Strings depthFirst;
+  Strings depthFirst, walk;
   for (const PartitionRef& p : project->DepthFirst())
     depthFirst.push_back(p->GetHierarchicalName().str());
-  EXPECT_EQ(depthFirst, (Strings{"top", "top/a", "top/a/x", "top/b", "top/c"}));
+  EXPECT_EQ(depthFirst, (Strings{"top", "top/a", "top/a/x", "top/b", "top/c", "side"}));
+  for (const HostProject::DesignProject::Step& step : project->Walk()) {
+    walk.push_back(step.partition->GetHierarchicalName().str() + " " +
+                   std::to_string(step.parent) + " " + std::to_string(step.depth));
+  }
+  EXPECT_EQ(walk, (Strings{"top -1 0", "top/a 0 1", "top/a/x 1 2", "top/b 0 1", "top/c 0 1",
+                           "side -1 0"}));
 
   Dpm::IHDProject* asProject = project->AsHDProject();
   Prjrep::AutoRelease<Dpm::IPartitionIterator> all, children, none;
   EXPECT_EQ(asProject->GetPartitions(all.Out()), 1);
-  EXPECT_EQ(Names(all.get()), (Strings{"top", "top/a", "top/b", "top/a/x", "top/c"}));
+  EXPECT_EQ(Names(all.get()), (Strings{"top", "top/a", "top/b", "top/a/x", "top/c", "side"}));
   EXPECT_EQ(asProject->GetChildPartitions(children.Out(), top.get()), 1);
   EXPECT_EQ(Names(children.get()), (Strings{"top/a", "top/b", "top/c"}));
   EXPECT_EQ(asProject->GetChildPartitions(none.Out(), stranger.get()), 0);
