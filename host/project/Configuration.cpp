@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "CitI/TCursor.h"
 #include "Prjrep/IAutonym.h"
 #include "project/PRSolution.h"
 #include "project/ProjectTexts.h"
@@ -109,29 +110,21 @@ class Element final : public HostModel::TServiceObject<Dpm::IConfigurationElemen
   Prjrep::AutoRelease<CitI::IInterface> m_module;
 };
 
-class ElementIterator final : public HostModel::TServiceObject<Dpm::IConfigurationElementIterator> {
+class ElementIterator final
+    : public CitI::TCursor<HostModel::TServiceObject<Dpm::IConfigurationElementIterator>,
+                           Prjrep::AutoRelease<Element>> {
  public:
-  explicit ElementIterator(std::vector<Prjrep::AutoRelease<Element>> elements)
-      : m_elements(std::move(elements)) {}
+  explicit ElementIterator(std::vector<Prjrep::AutoRelease<Element>> elements) {
+    items = std::move(elements);
+  }
 
   Dpm::IConfigurationElement* GetCurrent() override {
-    return IsDone() ? nullptr : m_elements[m_at].get();
+    const Prjrep::AutoRelease<Element>* element = Current();
+    return element ? element->get() : nullptr;
   }
-  CitI::Status First() override {
-    m_at = 0;
-    return 1;
-  }
-  CitI::Status Next() override {
-    if (IsDone()) return 0;
-    ++m_at;
-    return 1;
-  }
-  bool IsDone() override { return m_at >= m_elements.size(); }
 
  private:
   ~ElementIterator() override = default;
-  std::vector<Prjrep::AutoRelease<Element>> m_elements;
-  std::size_t m_at = 0;
 };
 
 }  // namespace

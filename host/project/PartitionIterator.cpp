@@ -8,12 +8,13 @@ Dpm::IPartitionIterator* PartitionIterator::HandOut(Items items) {
 }
 
 CitI::Status PartitionIterator::GetCurrent(ZavU::IPartition*& out) {
-  if (m_cursor >= m_items.size()) {
+  const CommonI::RefCountPtr<ZavU::IPartition>* partition = Current();
+  if (!partition) {
     out = nullptr;
     return 0;
   }
   // The caller's reference: the holder's copy is detached to it.
-  out = CommonI::RefCountPtr<ZavU::IPartition>(m_items[m_cursor]).Detach();
+  out = CommonI::RefCountPtr<ZavU::IPartition>(*partition).Detach();
   return 1;
 }
 

@@ -8,11 +8,12 @@ PartitionPinList::~PartitionPinList() {
 }
 
 CitI::Status PartitionPinList::CurrentItem(CommonI::RefCountPtr<ZavU::IPartitionPin>& out) {
-  if (cursor >= items.size()) {
+  ZavU::IPartitionPin* const* pin = Current();
+  if (!pin) {
     out.Reset();
     return 0;
   }
-  out = CommonI::RefCountPtr<ZavU::IPartitionPin>(items[cursor]);
+  out = CommonI::RefCountPtr<ZavU::IPartitionPin>(*pin);
   return 1;
 }
 

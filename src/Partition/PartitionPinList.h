@@ -7,35 +7,24 @@
 
 #include <vector>
 
+#include "CitI/TCursor.h"
 #include "Partition/Partition.h"
 #include "ZavU/IPartitionPinIterator.h"
 #include "framework/TNested.h"
 
 namespace ZorE {
 
-class PartitionPinList final : public TNested<Partition, ZavU::IPartitionPinIterator> {
+class PartitionPinList final
+    : public CitI::TCursor<TNested<Partition, ZavU::IPartitionPinIterator>, ZavU::IPartitionPin*> {
  public:
-  using TNested::TNested;
+  using TCursor::TCursor;
   /// Drops the reference on every pin, last to first.
   ~PartitionPinList() override;
 
   /// `out` = the pin at the cursor with a reference; empty past the end.
   CitI::Status CurrentItem(CommonI::RefCountPtr<ZavU::IPartitionPin>& out) override;
-  CitI::Status First() override {
-    cursor = 0;
-    return 1;
-  }
-  CitI::Status Next() override {
-    ++cursor;
-    return 1;
-  }
-  /// Done at the end and past it, however often Next was called.
-  bool IsDone() override { return cursor >= items.size(); }
 
   void DetachFromOwner() { m_ownerAlive = false; }
-
-  std::vector<ZavU::IPartitionPin*> items;
-  std::uint32_t cursor = 0;
 
  private:
   bool m_ownerAlive = true;

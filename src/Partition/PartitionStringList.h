@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "CitI/TCursor.h"
 #include "Dpm/IString.h"
 #include "Partition/Partition.h"
 #include "framework/TNested.h"
@@ -33,31 +34,22 @@ class PartitionString final : public TForwarded<Partition, Dpm::IString> {
   Port::StringBase text;
 };
 
-class PartitionStringList final : public TForwarded<Partition, Dpm::IStringIterator> {
+class PartitionStringList final
+    : public CitI::TCursor<TForwarded<Partition, Dpm::IStringIterator>, PartitionString*> {
  public:
-  using TForwarded::TForwarded;
+  using TCursor::TCursor;
   /// Frees the items; tells the owner, unless the owner is reclaiming it.
   ~PartitionStringList() override;
 
   /// The item at the cursor; null past the end instead of reading beyond it.
-  Dpm::IString* CurrentItem() override { return cursor < items.size() ? items[cursor] : nullptr; }
-  CitI::Status First() override {
-    cursor = 0;
-    return 1;
+  Dpm::IString* CurrentItem() override {
+    PartitionString* const* item = Current();
+    return item ? *item : nullptr;
   }
-  CitI::Status Next() override {
-    ++cursor;
-    return 1;
-  }
-  /// Done at the end and past it, however often Next was called.
-  bool IsDone() override { return cursor >= items.size(); }
 
   void Append(const Port::StringBase& text);
   /// Called by the owner when it reclaims the list at its own destruction.
   void DetachFromOwner() { m_ownerAlive = false; }
-
-  std::vector<PartitionString*> items;
-  std::uint32_t cursor = 0;
 
  private:
   bool m_ownerAlive = true;
