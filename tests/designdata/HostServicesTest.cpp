@@ -143,6 +143,13 @@ TEST_F(HostServices, BothRoutesGiveTheSameModulesAndLocations) {
   ExpectRows(session, "project file");
   EXPECT_TRUE(SaverRegistered());
   EXPECT_EQ(SaverEntries(), entries + 1) << "entered once for all the lookups";
+  // No repository, or one of another host, keeps no configuration here.
+  auto saver = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::Class_AutonymSaver))
+                   .As<Prjrep::ISaveAutonym>();
+  ASSERT_TRUE(saver);
+  CitI::IInterface* none = saver.get();
+  EXPECT_EQ(saver->GetConfiguration(nullptr, none), 0);
+  EXPECT_EQ(none, nullptr);
 
   // The module's location is written back with the description.
   std::string text;

@@ -5,6 +5,7 @@
 #include <tcl.h>
 
 #include "HostTest.h"
+#include "Tcltask/ITclHelpers.h"
 #include "UtilI/ITclCollectable.h"
 #include "project/UpToDate.h"
 #include "tcltask/TclObjValue.h"
@@ -67,6 +68,21 @@ TEST_F(TclHelpersTest, UpToDateFollowsTimestampsAndForcedTasks) {
     EXPECT_EQ(project->IsUpToDate("nowhere", 1, reason), HostProject::kUnknownPartition);
     EXPECT_EQ(reason.str(), "no partition named <nowhere>");
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A value given no collection result, or one that carries no list, keeps no
+// collection.
+TEST_F(TclHelpersTest, AValueRefusesACollectionResultWithoutAList) {
+  auto value = CitP::Factory::CreateInstanceRef(Port::XUID(Xuids::Class_TclPropertyValue),
+                                                Tcltask::kHelpersLibrary)
+                   .As<Tcltask::ITclPropertyValue>();
+  ASSERT_TRUE(value);
+  EXPECT_EQ(value->SetCollection(nullptr), 0);
+  EXPECT_EQ(value->SetCollection(value.get()), 0) << "a value not set yet carries no object";
 }
 
 }  // namespace
