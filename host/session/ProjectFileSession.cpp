@@ -18,7 +18,8 @@ namespace HostSession {
 bool Session::SaveDesign(const std::string& path) const {
   if (!MayWrite(path)) return false;
   std::string error;
-  const HostPersist::Replacement how{HostPersist::kProjectFileKind, m_design->inputs};
+  const HostPersist::Replacement how{HostPersist::kProjectFileKind,
+                                     m_design->InputsFor(HostPersist::kProjectFileKind)};
   return Reported(HostPersist::SaveProjectFile(path, m_design->Image(), how, error), error);
 }
 

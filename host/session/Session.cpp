@@ -41,6 +41,21 @@ void Session::Design::Read(const std::string& path) {
   if (file && !inputs.Holds(file->device, file->inode)) inputs.files.push_back(*file);
 }
 
+HostPersist::Replacement::Inputs Session::Design::InputsFor(const char* kind) const {
+  const bool openedAsProject = !project->ProjectFile().empty();
+  const bool ownKind = (kind == HostPersist::kProjectFileKind) == openedAsProject;
+  HostPersist::Replacement::Inputs refused = inputs;
+  if (ownKind) {
+    // The file opened is the first read.
+    if (!refused.files.empty()) refused.files.erase(refused.files.begin());
+    return refused;
+  }
+  // A save in place gave the file opened a new identity: the path names it.
+  const std::optional<HostPersist::FileId> now = HostPersist::FileId::Of(path);
+  if (now && !refused.Holds(now->device, now->inode)) refused.files.push_back(*now);
+  return refused;
+}
+
 HostXml::DescriptionContent Session::Design::Content() const {
   HostXml::DescriptionContent content;
   content.projectName = name;
@@ -116,6 +131,10 @@ bool Session::OpenFile(const std::string& path, const OpenOptions& options) {
 
 bool Session::IsOpen() const { return m_design != nullptr; }
 
+std::string Session::OpenedProjectFile() const {
+  return m_design ? m_design->project->ProjectFile() : std::string();
+}
+
 void Session::MakeCurrent() const {
   HostProject::SetCurrentProject(m_design ? m_design->project->AsHDProject() : nullptr);
 }
@@ -150,7 +169,8 @@ bool Session::Write(const std::string& path) const {
   std::string text;
   if (!MayWrite(path) || !Text(text)) return false;
   std::string error;
-  const HostPersist::Replacement how{HostPersist::kDescriptionKind, m_design->inputs};
+  const HostPersist::Replacement how{HostPersist::kDescriptionKind,
+                                     m_design->InputsFor(HostPersist::kDescriptionKind)};
   return Reported(HostPersist::ReplaceFileAtomically(path, text, how, error), error);
 }
 

@@ -112,6 +112,8 @@ class Session {
   /// design is open), for a host that keeps several sessions.
   void MakeCurrent() const;
 
+  /// The project file the design was opened from; empty for a description.
+  std::string OpenedProjectFile() const;
   /// The project's name: the description's Name, or the one saved.
   const std::string& ProjectName() const;
   /// The partition of `hierarchicalName`, or an empty reference.
@@ -131,8 +133,11 @@ class Session {
   Outcome Import();
 
   /// Saves the design to the project file at `path`, atomically. Neither
-  /// Save nor WriteDescription replaces a file the design was read from: the
-  /// file it was opened from, or an exported project an import opened.
+  /// Save nor WriteDescription replaces a file the design was read from (an
+  /// exported project an import opened, the file it was opened from), except
+  /// the file opened by a file of its own kind: a project opened from a
+  /// project file is saved where it was opened, a description written back
+  /// over itself.
   Outcome Save(const std::string& path);
   /// The bytes Save writes, for a front end that sends them elsewhere
   /// (standard output); `destination` names where, for the messages.

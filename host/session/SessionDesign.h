@@ -24,8 +24,8 @@ struct Session::Design {
   /// The path the design was opened from, as given.
   std::string path;
   /// Every file the design's operations read: the file it was opened from,
-  /// then each exported project an import opened. A save or a write never
-  /// replaces any of them.
+  /// then each exported project an import opened. A save or a write replaces
+  /// none of them, except the file opened by one of its own kind (InputsFor).
   HostPersist::Replacement::Inputs inputs;
   /// The reconfigurable modules: what the project's design data holds for a
   /// description, what the project file kept for a project file. A save
@@ -38,6 +38,11 @@ struct Session::Design {
   const char* faultedBy = nullptr;
   /// Adds the file at `path` to the inputs (nothing when it is gone).
   void Read(const std::string& path);
+  /// The files a file of `kind` must not replace. The file the design was
+  /// opened from may be replaced by a file of its own kind, saved where it
+  /// was opened: it was read whole first and the replacement is atomic. A
+  /// file of the other kind never goes over it, nor over an exported project.
+  HostPersist::Replacement::Inputs InputsFor(const char* kind) const;
   /// The partitions with their parents, root first, depth first in the
   /// order they were added: what the description writer takes.
   HostXml::DescriptionContent Content() const;

@@ -30,13 +30,16 @@ const std::vector<CommandSpec>& CommandTable() {
        {{"FILE", K::Optional}},
        "save the design to a project file",
        "Saves the open design to the project file FILE, atomically; without FILE, to\n"
-       "the file it was last saved to. The file the design was opened from is never\n"
-       "replaced.\n",
+       "the project file it was opened from or last saved to (a design read from a\n"
+       "description asks for FILE until it is saved). The description it was read\n"
+       "from, and the exported projects an import read, are never replaced.\n",
        SaveProject},
       {"write_xpartition",
        {{"FILE", K::Required}},
        "write the design's description",
-       "Writes the partition description of the open design to FILE, atomically.\n",
+       "Writes the partition description of the open design to FILE, atomically;\n"
+       "FILE may be the description the design was read from, not the project file\n"
+       "it was opened from or an exported project an import read.\n",
        WriteXpartition},
       {"import_partitions",
        {},

@@ -54,7 +54,11 @@ ShellState::ShellState() : m_session(kFrontEnd), m_generation(g_designs++) {
 
 bool ShellState::Open(const std::string& path, bool pinCheck) {
   m_generation = g_designs++;
-  return static_cast<bool>(m_session.Open(path, {pinCheck}));
+  const bool opened = static_cast<bool>(m_session.Open(path, {pinCheck}));
+  // save_project without FILE saves where a project file was opened; a
+  // description asks for one. Never to the file of a design closed since.
+  m_savePath = m_session.OpenedProjectFile();
+  return opened;
 }
 
 void ShellState::Show(const Port_Message& message) {

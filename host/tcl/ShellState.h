@@ -46,7 +46,8 @@ class ShellState final : public HostSession::Reporter {
 
   void Show(const Port_Message& message) override;
   bool KeepsDebugTraces() const override;
-  /// The project file the design was last saved to, or empty.
+  /// Where save_project saves without FILE: the project file the design was
+  /// opened from or last saved to, or empty.
   std::string& SavePath() { return m_savePath; }
   /// Makes this interpreter's design the host's current project: several
   /// interpreters in one process each have a design of their own.

@@ -40,7 +40,7 @@ const Command kCommands[] = {
      "given with -o. The file is replaced atomically: a save that fails leaves\n"
      "the previous file as it was. A symbolic link is followed and stays; other\n"
      "hard links to the file keep its previous contents, as after an editor's\n"
-     "save. The input itself, or an output that is no regular file, is refused.\n"
+     "save. The description read, or an output that is no regular file, is refused.\n"
      "\n"
      "  -o, --output PROJECT  the project file to write (required); - writes it to\n"
      "                        standard output\n",
