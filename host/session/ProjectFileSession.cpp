@@ -19,7 +19,7 @@ bool Session::SaveDesign(const std::string& path) const {
   if (!MayWrite(path)) return false;
   std::string error;
   const HostPersist::Replacement how{HostPersist::kProjectFileKind,
-                                     m_design->InputsFor(HostPersist::kProjectFileKind)};
+                                     m_design->InputsFor(Design::kWritesProjectFile)};
   return Reported(HostPersist::SaveProjectFile(path, m_design->Image(), how, error), error);
 }
 

@@ -41,9 +41,9 @@ void Session::Design::Read(const std::string& path) {
   if (file && !inputs.Holds(file->device, file->inode)) inputs.files.push_back(*file);
 }
 
-HostPersist::Replacement::Inputs Session::Design::InputsFor(const char* kind) const {
+HostPersist::Replacement::Inputs Session::Design::InputsFor(bool projectFile) const {
   const bool openedAsProject = !project->ProjectFile().empty();
-  const bool ownKind = (kind == HostPersist::kProjectFileKind) == openedAsProject;
+  const bool ownKind = projectFile == openedAsProject;
   HostPersist::Replacement::Inputs refused = inputs;
   if (ownKind) {
     // The file opened is the first read.
@@ -170,7 +170,7 @@ bool Session::Write(const std::string& path) const {
   if (!MayWrite(path) || !Text(text)) return false;
   std::string error;
   const HostPersist::Replacement how{HostPersist::kDescriptionKind,
-                                     m_design->InputsFor(HostPersist::kDescriptionKind)};
+                                     m_design->InputsFor(Design::kWritesDescription)};
   return Reported(HostPersist::ReplaceFileAtomically(path, text, how, error), error);
 }
 

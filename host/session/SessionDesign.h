@@ -38,11 +38,14 @@ struct Session::Design {
   const char* faultedBy = nullptr;
   /// Adds the file at `path` to the inputs (nothing when it is gone).
   void Read(const std::string& path);
-  /// The files a file of `kind` must not replace. The file the design was
-  /// opened from may be replaced by a file of its own kind, saved where it
-  /// was opened: it was read whole first and the replacement is atomic. A
-  /// file of the other kind never goes over it, nor over an exported project.
-  HostPersist::Replacement::Inputs InputsFor(const char* kind) const;
+  /// The files a project file (`projectFile`) or a description must not
+  /// replace. The file the design was opened from may be replaced by a file
+  /// of its own kind, saved where it was opened: it was read whole first and
+  /// the replacement is atomic. A file of the other kind never goes over
+  /// it, nor over an exported project.
+  HostPersist::Replacement::Inputs InputsFor(bool projectFile) const;
+  static constexpr bool kWritesProjectFile = true;
+  static constexpr bool kWritesDescription = false;
   /// The partitions with their parents, root first, depth first in the
   /// order they were added: what the description writer takes.
   HostXml::DescriptionContent Content() const;
