@@ -12,9 +12,7 @@ MessageContext::MessageContext(Line line)
 MessageContext::~MessageContext() { Port_MsgManData::SetSink(m_next); }
 
 void MessageContext::Deliver(const Port_Message& message) {
-  const Port_Severity severity = message.severity;
-  if (severity != Port_Severity::Warning && severity != Port_Severity::Error &&
-      severity != Port_Severity::Internal && severity != Port_Severity::Fatal) {
+  if (message.severity != Port_Severity::Warning && !Port_IsFault(message.severity)) {
     m_next->Deliver(message);
     return;
   }

@@ -11,13 +11,8 @@ namespace HostSession {
 
 namespace {
 
-bool IsProblem(Port_Severity severity) {
-  return severity == Port_Severity::Error || severity == Port_Severity::Internal ||
-         severity == Port_Severity::Fatal;
-}
-
 void Count(Outcome& outcome, const Port_Message& message) {
-  outcome.errors += IsProblem(message.severity);
+  outcome.errors += Port_IsFault(message.severity);
   outcome.fatals += message.severity == Port_Severity::Fatal;
   outcome.warnings += message.severity == Port_Severity::Warning;
 }
@@ -26,7 +21,7 @@ void Count(Outcome& outcome, const Port_Message& message) {
 
 std::string Outcome::FirstError() const {
   for (const Port_Message& message : messages) {
-    if (IsProblem(message.severity)) return message.text.substr(0, message.text.find('\n'));
+    if (Port_IsFault(message.severity)) return message.text.substr(0, message.text.find('\n'));
   }
   return std::string();
 }

@@ -22,11 +22,7 @@ namespace {
 std::string ErrorsOf(const HostSession::Outcome& outcome) {
   std::string text;
   for (const Port_Message& message : outcome.messages) {
-    const Port_Severity severity = message.severity;
-    if (severity == Port_Severity::Error || severity == Port_Severity::Internal ||
-        severity == Port_Severity::Fatal) {
-      text += message.text;
-    }
+    if (Port_IsFault(message.severity)) text += message.text;
   }
   while (!text.empty() && text.back() == '\n') text.pop_back();
   return text;

@@ -63,10 +63,7 @@ bool ShellState::Open(const std::string& path, bool pinCheck) {
 
 void ShellState::Show(const Port_Message& message) {
   const Port_Severity severity = message.severity;
-  if (severity == Port_Severity::Error || severity == Port_Severity::Internal ||
-      severity == Port_Severity::Fatal) {
-    return;
-  }
+  if (Port_IsFault(severity)) return;  // the command's error, not printed
   const bool toOutput = severity == Port_Severity::Status || severity == Port_Severity::Info;
   Tcl_Channel channel = Tcl_GetStdChannel(toOutput ? TCL_STDOUT : TCL_STDERR);
   if (!channel) return;

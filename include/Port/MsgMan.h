@@ -12,6 +12,13 @@
 
 enum class Port_Severity { Status, Info, Warning, Error, Internal, Fatal, Debug };
 
+/// Whether a message of `severity` reports a fault: an error, an internal
+/// fault or a fatal message.
+inline bool Port_IsFault(Port_Severity severity) {
+  return severity == Port_Severity::Error || severity == Port_Severity::Internal ||
+         severity == Port_Severity::Fatal;
+}
+
 /// One issued message, as the sink receives it.
 struct Port_Message {
   Port_Severity severity;
