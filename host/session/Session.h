@@ -108,6 +108,8 @@ class Session {
   /// written until a design is opened again.
   Outcome Open(const std::string& path, const OpenOptions& options = {});
   bool IsOpen() const;
+  /// Drops the open design, if any; the host then has no current project.
+  void Close();
   /// Makes the open design the host's current project again (none when no
   /// design is open), for a host that keeps several sessions.
   void MakeCurrent() const;
@@ -172,7 +174,6 @@ class Session {
   bool Reported(bool done, const std::string& error) const;
   /// A new empty design project located beside `path`, made current.
   void NewDesign(const std::string& path, std::string name);
-  void Close();
 
   std::string m_frontEnd;
   Reporter* m_reporter = nullptr;

@@ -41,6 +41,12 @@ const std::vector<CommandSpec>& CommandTable() {
        "FILE may be the description the design was read from, not the project file\n"
        "it was opened from or an exported project an import read.\n",
        WriteXpartition},
+      {"close_project",
+       {},
+       "close the open design",
+       "Closes the open design, saved or not; handles then name nothing until a\n"
+       "design is read or opened again.\n",
+       CloseProject},
       {"import_partitions",
        {},
        "take over the previous implementations",

@@ -1,5 +1,6 @@
-// read_xpartition, open_project, save_project, write_xpartition: the design
-// in and out of files, through the host session; import_partitions.
+// read_xpartition, open_project, save_project, write_xpartition and
+// close_project: the design in and out of files, through the host session;
+// import_partitions.
 #include "ShellState.h"
 #include "TclTexts.h"
 
@@ -28,16 +29,26 @@ int SaveProject(Context& context, const Args& args) {
   if (path.empty()) return context.Error("%s", kErrNoSaveFile);
   if (!context.state.Session().Save(path)) return context.Failed();
   savePath = path;
+  context.state.MarkSaved();
   return TCL_OK;
 }
 
 int WriteXpartition(Context& context, const Args& args) {
   if (!context.state.RequireDesign(context)) return TCL_ERROR;
-  return context.state.Session().WriteDescription(PathOf(args, 0)) ? TCL_OK : context.Failed();
+  if (!context.state.Session().WriteDescription(PathOf(args, 0))) return context.Failed();
+  context.state.MarkSaved();
+  return TCL_OK;
+}
+
+int CloseProject(Context& context, const Args&) {
+  context.state.Close();
+  return TCL_OK;
 }
 
 int ImportPartitions(Context& context, const Args&) {
   if (!context.state.RequireDesign(context)) return TCL_ERROR;
+  // Partitions imported before one that failed stay imported.
+  context.state.MarkChanged();
   return context.state.Session().Import() ? TCL_OK : context.Failed();
 }
 

@@ -65,3 +65,11 @@ extern "C" __attribute__((visibility("default"))) int Hdpartition_SetPinCheck(Tc
   state->PinCheck() = check != 0;
   return TCL_OK;
 }
+
+extern "C" __attribute__((visibility("default"))) const char* Hdpartition_UnsavedProject(
+    Tcl_Interp* interp) {
+  std::lock_guard<std::recursive_mutex> hold(HostTcl::PackageLock());
+  auto* state = static_cast<ShellState*>(Tcl_GetAssocData(interp, HostTcl::kPackageName, nullptr));
+  if (!state || !state->Unsaved()) return nullptr;
+  return state->Session().ProjectName().c_str();
+}

@@ -24,6 +24,7 @@ int SetProperty(Context& context, const Args& args) {
       return context.Error(kErrNotSet, name.c_str(),
                            (kHandlePrefix + partition->GetHierarchicalName().str()).c_str());
     }
+    context.state.MarkChanged();
   }
   return TCL_OK;
 }

@@ -58,7 +58,15 @@ bool ShellState::Open(const std::string& path, bool pinCheck) {
   // save_project without FILE saves where a project file was opened; a
   // description asks for one. Never to the file of a design closed since.
   m_savePath = m_session.OpenedProjectFile();
+  m_unsaved = false;
   return opened;
+}
+
+void ShellState::Close() {
+  m_generation = g_designs++;
+  m_session.Close();
+  m_savePath.clear();
+  m_unsaved = false;
 }
 
 void ShellState::Show(const Port_Message& message) {

@@ -39,6 +39,13 @@ class ShellState final : public HostSession::Reporter {
   /// elements with the old location attributes are refused unless
   /// `pinCheck` is false.
   bool Open(const std::string& path, bool pinCheck);
+  /// Closes the open design: handles then name nothing.
+  void Close();
+  /// Whether the open design holds changes no save or write has kept:
+  /// set_property and import_partitions make them.
+  bool Unsaved() const { return m_unsaved && m_session.IsOpen(); }
+  void MarkChanged() { m_unsaved = true; }
+  void MarkSaved() { m_unsaved = false; }
   /// Whether read_xpartition refuses such Pin elements by default.
   bool& PinCheck() { return m_pinCheck; }
   /// Whether a message could not be written since the last call.
@@ -75,6 +82,7 @@ class ShellState final : public HostSession::Reporter {
   std::string m_savePath;
   bool m_pinCheck = true;
   bool m_outputFault = false;
+  bool m_unsaved = false;
 };
 
 }  // namespace HostTcl

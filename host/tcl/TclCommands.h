@@ -105,6 +105,7 @@ int ReadXpartition(Context& context, const Args& args);
 int OpenProject(Context& context, const Args& args);
 int SaveProject(Context& context, const Args& args);
 int WriteXpartition(Context& context, const Args& args);
+int CloseProject(Context& context, const Args& args);
 int ImportPartitions(Context& context, const Args& args);
 int GetPartitions(Context& context, const Args& args);
 int GetPins(Context& context, const Args& args);

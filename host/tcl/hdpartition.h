@@ -16,4 +16,8 @@ int Hdpartition_Init(Tcl_Interp* interp);
 /// them (`check` 0); -no_pin_check accepts them either way. TCL_ERROR when
 /// the package is not loaded in `interp`.
 int Hdpartition_SetPinCheck(Tcl_Interp* interp, int check);
+/// The name of the project open in `interp` when it holds changes that no
+/// save_project or write_xpartition has kept since it was opened; null when
+/// there are none, no design is open, or the package is not loaded.
+const char* Hdpartition_UnsavedProject(Tcl_Interp* interp);
 }

@@ -28,6 +28,7 @@ class Interp {
   Interp& operator=(const Interp&) = delete;
 
   bool Loaded() const { return m_loaded; }
+  Tcl_Interp* Get() const { return m_interp; }
   /// The result of `script`, or "error: " and the error.
   std::string Eval(const std::string& script) {
     const int code = Tcl_EvalEx(m_interp, script.c_str(), -1, TCL_EVAL_GLOBAL);
@@ -111,6 +112,40 @@ TEST_F(PackageTest, ThreadsTakeTurnsEachWithItsOwnDesign) {
       EXPECT_EQ(failures[t], "") << "thread " << t << " of " << threads;
     }
   }
+}
+
+// What a shell asks before it leaves: whether the open design holds changes
+// no save or write kept, step by step through a session.
+TEST_F(PackageTest, TellsWhetherChangesAreUnsaved) {
+  Interp interp;
+  ASSERT_TRUE(interp.Loaded());
+  const std::string saved = ::testing::TempDir() + "unsaved.prj";
+  const std::string written = ::testing::TempDir() + "unsaved.pxml";
+  const struct {
+    std::string script;
+    bool unsaved;
+  } steps[] = {
+      {"read_xpartition " + kDesign, false},
+      {"set_property preserve routing [get_partitions /top/mid]", true},
+      {"save_project " + saved, false},
+      {"set_property preserve placement [get_partitions /top/mid]", true},
+      {"catch {set_property preserve nonsense [get_partitions /top/mid]}", true},
+      {"write_xpartition " + written, false},
+      {"set_property guide yes [get_partitions /top]", true},
+      {"open_project " + saved, false},
+      {"set_property guide yes [get_partitions /top]", true},
+      {"close_project", false},
+  };
+  for (const auto& step : steps) {
+    ASSERT_EQ(interp.Eval(step.script).rfind("error: ", 0), std::string::npos) << step.script;
+    const char* project = Hdpartition_UnsavedProject(interp.Get());
+    EXPECT_EQ(project != nullptr, step.unsaved) << step.script;
+    if (project) {
+      EXPECT_STREQ(project, "three") << step.script;
+    }
+  }
+  std::remove(saved.c_str());
+  std::remove(written.c_str());
 }
 
 }  // namespace

@@ -58,3 +58,10 @@ foreach {form handle} $kept {
 foreach {form handle} $gone {
     puts "$form: [catch {get_property name $handle} message] $message"
 }
+# Once the design is closed, no handle names anything, not even one made
+# for the design just closed.
+set last [get_partitions /top/mid]
+close_project
+puts "closed: [catch {get_property name $last} message] $message"
+puts "closed, retyped: [catch {get_property name partition:/top/mid} message] $message"
+puts "closed, twice: [catch close_project]"
