@@ -34,6 +34,52 @@ case $2 in
     echo "The commands work alike in \`hdpart tcl\` and after \`package require hdpartition\`."
     cat <<'TEXT'
 
+## Namespace
+
+The commands live in the namespace `::hdpartition`, which exports them all;
+`package require hdpartition` and `hdpart tcl` import them into the global
+namespace, so `get_partitions` and `::hdpartition::get_partitions` are the
+same command. A global command of the same name that existed before the
+package was loaded (a proc of the script's own) is kept, and the package's
+stays reachable by its qualified name. `namespace which`, `info commands`
+and `rename` treat them as any Tcl command; errors name a command as it was
+called.
+
+## Arguments
+
+Options may stand anywhere among the arguments and may be shortened to any
+unique prefix (`-filt` for `-filter`); `--` ends them, so a pattern that
+starts with `-` can follow it. An option given twice is an error. Every
+command takes `-help`. Usage errors take Tcl's own forms:
+`wrong # args: should be "get_property NAME OBJECT"`,
+`bad option "-x": must be -filter, -regexp, -nocase, -quiet, -help, or --`.
+
+Every `report_*` command writes to the interpreter's `stdout` channel, or,
+with `-file FILE`, to FILE (replaced, or added to with `-append`), or with
+`-return_string` answers the report as its result.
+
+## Errors
+
+Every error sets `-errorcode` to a list: `HDPARTITION`, a kind, and for some
+kinds what the error concerns, so a script can pick the errors it handles:
+
+    try {
+        get_property preserve $handle
+    } trap {HDPARTITION HANDLE} {message options} {
+        puts "gone: [lindex [dict get $options -errorcode] 2]"
+    }
+
+| Error code | Raised when |
+|---|---|
+| `HDPARTITION USAGE` | the words of the call are wrong: their number, an unknown or repeated option, options that exclude each other, `save_project` without FILE for a design read from a description |
+| `HDPARTITION NODESIGN` | no design is open |
+| `HDPARTITION HANDLE handle` | a handle names no partition of the open design |
+| `HDPARTITION PROPERTY name` | an object has no property of that name, or no value for it |
+| `HDPARTITION VALUE` | a value is refused: a `-filter` expression or regular expression, a `-depth` |
+| `HDPARTITION IO path` | a file cannot be read, written or replaced (`read_xpartition`, `open_project`, `save_project`, `write_xpartition`, a report's `-file`), the design's own input included; `stdout` when the output cannot be written |
+| `HDPARTITION LIBRARY text` | the partition library or the host session reported an error (or the library threw), with its text; `import_partitions` failures among them |
+| `HDPARTITION INTERRUPTED` | Ctrl-C interrupted the command in the `hdpart tcl` shell |
+
 ## Object handles
 
 A handle is plain text, `partition:` and the partition's hierarchical name

@@ -1,11 +1,57 @@
 // The command table: every command of the Tcl layer, declared once.
+#include <cstring>
+
 #include "TclCommands.h"
+#include "TclTexts.h"
 
 namespace HostTcl {
 
+namespace {
+
+/// What every report_* command takes besides its own arguments.
+std::vector<ArgSpec> Report(std::vector<ArgSpec> args) {
+  args.insert(args.begin(), {{kOptionFile, ArgKind::Option, "FILE"},
+                             {kOptionAppend, ArgKind::Flag},
+                             {kOptionReturnString, ArgKind::Flag}});
+  return args;
+}
+
+constexpr const char* kReportHelp =
+    "  -file FILE      writes the report to FILE instead (replaced, or added to\n"
+    "                  its end with -append)\n"
+    "  -return_string  answers the report as the command's result instead\n";
+
+std::vector<CommandSpec> WithOptionWords(std::vector<CommandSpec> table) {
+  for (CommandSpec& command : table) {
+    for (const ArgSpec& arg : command.args) {
+      if (arg.kind == ArgKind::Flag || arg.kind == ArgKind::Option) {
+        command.optionWords.push_back(arg.name);
+      }
+    }
+    command.optionWords.insert(command.optionWords.end(), {kHelpOption, kEndOfOptions, nullptr});
+  }
+  return table;
+}
+
+}  // namespace
+
+bool IsReport(const CommandSpec& command) {
+  for (const ArgSpec& arg : command.args) {
+    if (std::strcmp(arg.name, kOptionReturnString) == 0) return true;
+  }
+  return false;
+}
+
+std::string HelpOf(const CommandSpec& command, const char* calledAs) {
+  const std::string arguments = ArgumentsOf(command);
+  std::string usage = calledAs ? calledAs : command.name;
+  if (!arguments.empty()) usage += " " + arguments;
+  return usage + "\n\n" + command.help + (IsReport(command) ? kReportHelp : "");
+}
+
 const std::vector<CommandSpec>& CommandTable() {
   using K = ArgKind;
-  static const std::vector<CommandSpec> table = {
+  static const std::vector<CommandSpec> table = WithOptionWords({
       {"read_xpartition",
        {{"-no_pin_check", K::Flag}, {"FILE", K::Required}},
        "read a partition description",
@@ -102,18 +148,18 @@ const std::vector<CommandSpec>& CommandTable() {
        "Returns the names of OBJECT's properties, in the order the object keeps them.\n",
        ListProperty},
       {"report_property",
-       {{"OBJECT", K::Required}},
+       Report({{"OBJECT", K::Required}}),
        "print an object's properties",
        "Prints every property of OBJECT: its name, type and value.\n",
        ReportProperty},
       {"report_partition",
-       {{"OBJECTS", K::Optional}},
+       Report({{"OBJECTS", K::Optional}}),
        "print partitions' dumps",
        "Prints the dump of every partition of the list OBJECTS, or of every\n"
        "partition, root first, then depth first.\n",
        ReportPartition},
       {"report_hierarchy",
-       {{"-depth", K::Option, "N"}},
+       Report({{"-depth", K::Option, "N"}}),
        "print the partition tree",
        "Prints the partition tree, one line per partition indented by its depth:\n"
        "hierarchical name, state, effective preserve, reconfigurable association\n"
@@ -127,7 +173,7 @@ const std::vector<CommandSpec>& CommandTable() {
        "the usage and help of each command matching the glob PATTERN. Every command\n"
        "also takes -help.\n",
        Help},
-  };
+  });
   return table;
 }
 

@@ -8,10 +8,14 @@ namespace HostTcl {
 
 namespace {
 
-std::string PathOf(const Args& args, std::size_t at) { return Tcl_GetString(args.Positional(at)); }
+/// The FILE argument, which the command's file errors then concern.
+const std::string& FileOf(Context& context, const Args& args) {
+  context.file = Tcl_GetString(args.Positional(0));
+  return context.file;
+}
 
 int Open(Context& context, const Args& args, bool pinCheck) {
-  return context.state.Open(PathOf(args, 0), pinCheck) ? TCL_OK : context.Failed();
+  return context.state.Open(FileOf(context, args), pinCheck) ? TCL_OK : context.Failed();
 }
 
 }  // namespace
@@ -25,8 +29,9 @@ int OpenProject(Context& context, const Args& args) { return Open(context, args,
 int SaveProject(Context& context, const Args& args) {
   if (!context.state.RequireDesign(context)) return TCL_ERROR;
   std::string& savePath = context.state.SavePath();
-  const std::string path = args.Positional(0) ? PathOf(args, 0) : savePath;
-  if (path.empty()) return context.Error("%s", kErrNoSaveFile);
+  const std::string path = args.Positional(0) ? FileOf(context, args) : savePath;
+  if (path.empty()) return context.Error(Fault::Usage, "%s", kErrNoSaveFile);
+  context.file = path;
   if (!context.state.Session().Save(path)) return context.Failed();
   savePath = path;
   context.state.MarkSaved();
@@ -35,7 +40,7 @@ int SaveProject(Context& context, const Args& args) {
 
 int WriteXpartition(Context& context, const Args& args) {
   if (!context.state.RequireDesign(context)) return TCL_ERROR;
-  if (!context.state.Session().WriteDescription(PathOf(args, 0))) return context.Failed();
+  if (!context.state.Session().WriteDescription(FileOf(context, args))) return context.Failed();
   context.state.MarkSaved();
   return TCL_OK;
 }

@@ -106,7 +106,7 @@ bool Matches(Context& context, const char* text, Tcl_Obj* pattern, const MatchMo
   if (matched < 0) {
     error = true;
     const std::string why = Tcl_GetStringResult(context.interp);
-    context.Error("%s", why.c_str());
+    context.Error(Fault::Value, "%s", why.c_str());
     return false;
   }
   if (matched == 0) return false;
@@ -123,14 +123,14 @@ bool Filter::Parse(Context& context, const std::string& expression) {
     Term term;
     term.negated = lexer.Bang();
     if (!lexer.Word(term.property)) {
-      return context.Error(kErrBadFilter, expression.c_str(), kFilterNoName), false;
+      return context.Error(Fault::Value, kErrBadFilter, expression.c_str(), kFilterNoName), false;
     }
     std::string symbol = lexer.Symbol();
     if (!symbol.empty() && !Is(symbol, kFilterAnd) && !Is(symbol, kFilterOr)) {
       term.op = symbol;
       if (!lexer.Value(term.value)) {
         const std::string why = ombform(kFilterNoValue, symbol.c_str());
-        return context.Error(kErrBadFilter, expression.c_str(), why.c_str()), false;
+        return context.Error(Fault::Value, kErrBadFilter, expression.c_str(), why.c_str()), false;
       }
       term.pattern =
           TclObjRef(Tcl_NewStringObj(term.value.data(), static_cast<int>(term.value.size())));
@@ -143,7 +143,7 @@ bool Filter::Parse(Context& context, const std::string& expression) {
       std::string stray;
       lexer.Word(stray);
       const std::string why = ombform(kFilterBadOperator, stray.c_str());
-      return context.Error(kErrBadFilter, expression.c_str(), why.c_str()), false;
+      return context.Error(Fault::Value, kErrBadFilter, expression.c_str(), why.c_str()), false;
     }
   }
 }

@@ -5,6 +5,8 @@
 // interpreter, or, when its thread ends first (tclsh's "exit" deletes no
 // interpreter), in a thread exit handler, while the Tcl objects the
 // partitions hold can still be freed by the thread that made them.
+#include <string>
+
 #include "PackageLock.h"
 #include "ShellState.h"
 #include "TclTexts.h"
@@ -34,6 +36,26 @@ void DeleteWithInterp(ClientData state, Tcl_Interp*) {
   delete static_cast<ShellState*>(state);
 }
 
+/// Every command of the table in ::hdpartition, exported, and imported into
+/// the global namespace as EDA shells have their commands; a global command
+/// of the same name made before (a proc of the script's own) is kept, and
+/// the package's stays reachable by its qualified name.
+bool CreateCommands(Tcl_Interp* interp) {
+  Tcl_Namespace* space = Tcl_FindNamespace(interp, HostTcl::kNamespace, nullptr, 0);
+  if (!space) space = Tcl_CreateNamespace(interp, HostTcl::kNamespace, nullptr, nullptr);
+  if (!space || Tcl_Export(interp, space, "*", 0) != TCL_OK) return false;
+  for (const HostTcl::CommandSpec& command : HostTcl::CommandTable()) {
+    const std::string qualified = std::string(HostTcl::kNamespace) + "::" + command.name;
+    Tcl_CreateObjCommand(interp, qualified.c_str(), HostTcl::Dispatch,
+                         const_cast<HostTcl::CommandSpec*>(&command), nullptr);
+    if (Tcl_FindCommand(interp, command.name, nullptr, TCL_GLOBAL_ONLY)) continue;
+    if (Tcl_Import(interp, Tcl_GetGlobalNamespace(interp), qualified.c_str(), 0) != TCL_OK) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int Hdpartition_Init(Tcl_Interp* interp) {
@@ -50,10 +72,7 @@ extern "C" __attribute__((visibility("default"))) int Hdpartition_Init(Tcl_Inter
   }
   Tcl_SetAssocData(interp, HostTcl::kPackageName, DeleteWithInterp, state);
   Tcl_CreateThreadExitHandler(DeleteAtThreadExit, state);
-  for (const HostTcl::CommandSpec& command : HostTcl::CommandTable()) {
-    Tcl_CreateObjCommand(interp, command.name, HostTcl::Dispatch,
-                         const_cast<HostTcl::CommandSpec*>(&command), nullptr);
-  }
+  if (!CreateCommands(interp)) return TCL_ERROR;
   return Tcl_PkgProvide(interp, HostTcl::kPackageName, HostTcl::kPackageVersion);
 }
 

@@ -29,7 +29,7 @@ Tcl_Obj* PropertyNames(Context& context, ZavU::IPartition& partition) {
   ValueRef names = NewValueObject();
   auto* collectable = CitI::QueryAs<UtilI::ITclCollectable>(&partition);
   if (!names || !collectable || collectable->QueryProperties(names.get()) != 1) {
-    context.Error("%s", kErrNoHelpers);
+    context.Error(Fault::Library, "%s", kErrNoHelpers);
     return nullptr;
   }
   // A copy: the value object, and the list it holds, go when this returns.
@@ -58,7 +58,7 @@ Tcl_Obj* PropertyValue(Context& context, ZavU::IPartition& partition, const char
   Tcl_ListObjGetElements(nullptr, names, &count, &items);
   for (int i = 0; i < count && !known; ++i) known = std::string(Tcl_GetString(items[i])) == name;
   Tcl_DecrRefCount(names);
-  context.Error(known ? kErrNoValue : kErrUnknownProperty, name, HandleText(partition).c_str());
+  context.Error({Fault::Property, name}, known ? kErrNoValue : kErrUnknownProperty, name, HandleText(partition).c_str());
   return nullptr;
 }
 

@@ -21,7 +21,7 @@ int SetProperty(Context& context, const Args& args) {
   const Port::StringBase value = Tcl_GetString(args.Positional(1));
   for (const PartitionRef& partition : partitions) {
     if (partition->SetTrait(name, value, true) != 1) {
-      return context.Error(kErrNotSet, name.c_str(),
+      return context.Error(Fault::Value, kErrNotSet, name.c_str(),
                            (kHandlePrefix + partition->GetHierarchicalName().str()).c_str());
     }
     context.state.MarkChanged();

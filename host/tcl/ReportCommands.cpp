@@ -21,7 +21,7 @@ int ReportPartition(Context& context, const Args& args) {
   context.state.TakeOutputFault();
   for (const PartitionRef& partition : partitions) partition->Dump();
   if (context.state.TakeOutputFault()) {
-    return context.Error(kErrNotPrinted, Tcl_ErrnoMsg(Tcl_GetErrno()));
+    return context.Error({Fault::Io, "stdout"}, kErrNotPrinted, Tcl_ErrnoMsg(Tcl_GetErrno()));
   }
   return TCL_OK;
 }
@@ -41,10 +41,10 @@ int Help(Context& context, const Args& args) {
     if (!pattern) {
       text += ombform(kHelpRow, command.name, command.summary);
     } else if (Tcl_StringMatch(command.name, pattern)) {
-      text += (text.empty() ? "" : "\n") + UsageOf(command) + "\n\n" + command.help;
+      text += (text.empty() ? "" : "\n") + HelpOf(command);
     }
   }
-  if (text.empty()) return context.Error(kErrNoCommand, pattern);
+  if (text.empty()) return context.Error(Fault::Usage, kErrNoCommand, pattern);
   return context.Print(text) ? TCL_OK : TCL_ERROR;
 }
 

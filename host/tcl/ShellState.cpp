@@ -43,7 +43,7 @@ void Cache(Tcl_Obj* handle, ZavU::IPartition* partition, std::uintptr_t generati
 void Unknown(Context& context, Tcl_Obj* handle) {
   const char* text = Tcl_GetString(handle);
   const bool named = std::strncmp(text, kHandlePrefix, std::strlen(kHandlePrefix)) == 0;
-  context.Error(named ? kErrNoSuchPartition : kErrUnknownObject, text);
+  context.Error({Fault::Handle, text}, named ? kErrNoSuchPartition : kErrUnknownObject, text);
 }
 
 }  // namespace
@@ -73,9 +73,10 @@ void ShellState::Show(const Port_Message& message) {
   const Port_Severity severity = message.severity;
   if (Port_IsFault(severity)) return;  // the command's error, not printed
   const bool toOutput = severity == Port_Severity::Status || severity == Port_Severity::Info;
+  const std::string text = Port_MsgManData::Prefix(severity) + message.text;
+  if (toOutput && Collect(text)) return;
   Tcl_Channel channel = Tcl_GetStdChannel(toOutput ? TCL_STDOUT : TCL_STDERR);
   if (!channel) return;
-  const std::string text = Port_MsgManData::Prefix(severity) + message.text;
   if (Tcl_WriteChars(channel, text.data(), static_cast<int>(text.size())) < 0) {
     m_outputFault = true;
   }
@@ -96,7 +97,7 @@ Tcl_Obj* ShellState::NewHandle(ZavU::IPartition& partition) const {
 
 bool ShellState::RequireDesign(Context& context) const {
   if (m_session.IsOpen()) return true;
-  context.Error("%s", kErrNoDesign);
+  context.Error(Fault::NoDesign, "%s", kErrNoDesign);
   return false;
 }
 

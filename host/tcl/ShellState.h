@@ -50,6 +50,26 @@ class ShellState final : public HostSession::Reporter {
   bool& PinCheck() { return m_pinCheck; }
   /// Whether a message could not be written since the last call.
   bool TakeOutputFault() { return std::exchange(m_outputFault, false); }
+  /// While one lives, what a command prints, messages for standard output
+  /// included, is collected in `into` (when not null) instead of printed.
+  class Collecting {
+   public:
+    Collecting(ShellState& state, std::string* into)
+        : m_state(state), m_before(std::exchange(state.m_collected, into)) {}
+    ~Collecting() { m_state.m_collected = m_before; }
+    Collecting(const Collecting&) = delete;
+    Collecting& operator=(const Collecting&) = delete;
+
+   private:
+    ShellState& m_state;
+    std::string* m_before;
+  };
+  /// Adds `text` to what is being collected; false when nothing is.
+  bool Collect(const std::string& text) {
+    if (!m_collected) return false;
+    *m_collected += text;
+    return true;
+  }
 
   void Show(const Port_Message& message) override;
   bool KeepsDebugTraces() const override;
@@ -83,6 +103,7 @@ class ShellState final : public HostSession::Reporter {
   bool m_pinCheck = true;
   bool m_outputFault = false;
   bool m_unsaved = false;
+  std::string* m_collected = nullptr;
 };
 
 }  // namespace HostTcl

@@ -4,18 +4,23 @@
 //
 //   get_partitions ?-filter EXPR? ?-regexp? ?-nocase? ?-quiet? ?PATTERN ...?
 //
-// Options may stand anywhere among the arguments ("--" ends them); "-help"
-// on any command prints its usage and help. An error names the command and
-// the argument at fault and ends with the usage line.
+// The commands live in ::hdpartition and are imported into the global
+// namespace. Options may stand anywhere among the arguments and be given by
+// a unique prefix; "--" ends them; "-help" on any command prints its usage
+// and help. Usage errors take Tcl's own forms ("wrong # args: should be
+// ...", "bad option ...: must be ...").
 //
 // A handler runs inside Dispatch, the one place where what the library
 // throws and what the host session reports become the command's Tcl error.
+// Every error carries an -errorcode: HDPARTITION, its kind, and what it
+// concerns ({HDPARTITION HANDLE partition:/top/x}).
 #pragma once
 
 #include <tcl.h>
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace HostTcl {
@@ -63,12 +68,38 @@ struct CommandSpec {
   const char* summary;  // one line
   const char* help;     // the rest of the help
   Handler handler;
+  /// The option words the parser looks up, "-help" and "--" last, ended by
+  /// null: filled in by CommandTable().
+  std::vector<const char*> optionWords = {};
 };
 
 /// Every command, in the order help lists them.
 const std::vector<CommandSpec>& CommandTable();
-/// "name ?-flag? ARG ..." for `command`, called `name` (its own by default).
-std::string UsageOf(const CommandSpec& command, const char* name = nullptr);
+/// "?-flag? ARG ..." for `command`.
+std::string ArgumentsOf(const CommandSpec& command);
+/// The usage line of `command` (called `calledAs`, its own name by
+/// default), a blank line and its help.
+std::string HelpOf(const CommandSpec& command, const char* calledAs = nullptr);
+/// Whether `command` is a report, taking -file, -append and -return_string.
+bool IsReport(const CommandSpec& command);
+
+/// The kind of a command's error: the second word of its -errorcode.
+enum class Fault {
+  Usage,     // the words of the call
+  NoDesign,  // no design is open
+  Handle,    // a handle naming nothing (with the handle)
+  Property,  // an unknown property (with its name)
+  Value,     // a value a command or property refuses
+  Io,        // a file that cannot be read or written (with its path)
+  Library,   // what the library or the host session reported (with its text)
+};
+
+/// A command's -errorcode: the kind and what the error concerns, if anything.
+struct ErrorCode {
+  ErrorCode(Fault kind, std::string about = {}) : fault(kind), subject(std::move(about)) {}
+  Fault fault;
+  std::string subject;
+};
 
 /// What a handler works with.
 struct Context {
@@ -77,22 +108,25 @@ struct Context {
   const CommandSpec& command;
   /// The name the command was called by.
   const char* name;
+  /// The file the command reads or writes: what the host session's
+  /// refusals and file faults concern.
+  std::string file = {};
 
-  /// Sets the error "command: text" (printf-style) and answers TCL_ERROR.
-  int Error(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-  /// The same, ending with the command's usage line.
-  int UsageError(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+  /// Sets the error "command: text" (printf-style) with `code` as its
+  /// -errorcode, and answers TCL_ERROR.
+  int Error(const ErrorCode& code, const char* fmt, ...) __attribute__((format(printf, 3, 4)));
   /// TCL_ERROR whose text is what the host session reported meanwhile.
   int Failed() { return TCL_ERROR; }
-  /// Writes `text` to the interpreter's standard output; false (error set)
-  /// when it cannot be written.
+  /// Writes `text` where the command's output goes: the interpreter's
+  /// standard output, or what a report collects (-file, -return_string);
+  /// false (error set) when it cannot be written.
   bool Print(const std::string& text);
   /// A whole number >= 0 from option `option`, or `fallback` when absent;
   /// false (error set) when it is no such number.
   bool WholeOption(const Args& args, const char* option, int fallback, int& out);
 };
 
-/// Parses `objv` (the words after the command name) for `command`.
+/// Parses `objv` (the whole call, the command's name first) for `command`.
 /// TCL_OK, TCL_BREAK when "-help" was asked (help printed), or TCL_ERROR.
 int ParseArgs(Context& context, int objc, Tcl_Obj* const objv[], Args& out);
 

@@ -13,14 +13,30 @@ inline constexpr const char* kHandlePrefix = "partition:";
 
 inline constexpr const char* kErrNoLibrary = "hdpartition: the partition library cannot be loaded";
 
+/// The namespace the commands live in, and the pattern that imports them.
+inline constexpr const char* kNamespace = "::hdpartition";
+inline constexpr const char* kNamespaceCommands = "::hdpartition::*";
+
+/// -errorcode: this head, then the kind (in the order of Fault).
+inline constexpr const char* kErrorCodeHead = "HDPARTITION";
+inline constexpr const char* kFaultNames[] = {"USAGE", "NODESIGN", "HANDLE", "PROPERTY",
+                                              "VALUE", "IO",       "LIBRARY"};
+
 // ---- arguments ----
-inline constexpr const char* kErrUnknownOption = "unknown option \"%s\"";
+inline constexpr const char* kHelpOption = "-help";
+inline constexpr const char* kEndOfOptions = "--";
 inline constexpr const char* kErrOptionValue = "option \"%s\" needs a value %s";
 inline constexpr const char* kErrOptionTwice = "option \"%s\" given twice";
-inline constexpr const char* kErrMissingArgument = "missing argument %s";
-inline constexpr const char* kErrExtraArgument = "unexpected argument \"%s\"";
 inline constexpr const char* kErrNotWhole = "option \"%s\" needs a whole number >= 0, not \"%s\"";
-inline constexpr const char* kUsageLine = "\nusage: %s";
+
+// ---- where a report goes ----
+inline constexpr const char* kOptionFile = "-file";
+inline constexpr const char* kOptionAppend = "-append";
+inline constexpr const char* kOptionReturnString = "-return_string";
+inline constexpr const char* kErrAppendAlone = "option \"-append\" needs \"-file\"";
+inline constexpr const char* kErrFileAndString =
+    "options \"-file\" and \"-return_string\" exclude each other";
+inline constexpr const char* kErrReportFile = "couldn't write \"%s\": %s";
 
 // ---- objects and design ----
 inline constexpr const char* kErrNoDesign =

@@ -9,9 +9,15 @@ puts "version [package require hdpartition]"
 read_xpartition {$design}
 puts [get_partitions]
 puts [get_property preserve_effective partition:/top/mid/leaf]
+puts [namespace which get_partitions]
+try { get_property name partition:/top/gone } trap {HDPARTITION HANDLE} {m o} { puts [dict get \$o -errorcode] }
+puts [report_hierarchy -dep 0 -return]
 EOF
 )
 expected='version 1.0
 partition:/top partition:/top/mid partition:/top/mid/leaf partition:/top/Side
-placement'
+placement
+::get_partitions
+HDPARTITION HANDLE partition:/top/gone
+/top  implement  preserve=placement  static  pins=0'
 [ "$actual" = "$expected" ] || { printf 'expected:\n%s\nactual:\n%s\n' "$expected" "$actual"; exit 1; }

@@ -153,9 +153,17 @@ bool RunTcl(const Invocation& invocation) {
     } else {
       ok = Tcl_EvalFile(interp, invocation.operand.c_str()) == TCL_OK;
       if (!ok) {
-        // As tclsh reports a script's error: the stack trace.
-        Tcl_Obj* info = Tcl_GetVar2Ex(interp, "errorInfo", nullptr, TCL_GLOBAL_ONLY);
-        Tcl_SetObjResult(interp, info ? info : Tcl_GetObjResult(interp));
+        // As tclsh reports a script's error: the stack trace of this error
+        // (not what errorInfo kept of an error caught before).
+        Tcl_Obj* options = Tcl_GetReturnOptions(interp, TCL_ERROR);
+        Tcl_IncrRefCount(options);
+        Tcl_Obj* key = Tcl_NewStringObj("-errorinfo", -1);
+        Tcl_IncrRefCount(key);
+        Tcl_Obj* info = nullptr;
+        Tcl_DictObjGet(nullptr, options, key, &info);
+        if (info) Tcl_SetObjResult(interp, info);
+        Tcl_DecrRefCount(key);
+        Tcl_DecrRefCount(options);
       }
     }
   }
