@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "Port/StringBase.h"
-#include "Properties.h"
 #include "TclTexts.h"
 
 namespace HostTcl {
@@ -148,9 +147,9 @@ bool Filter::Parse(Context& context, const std::string& expression) {
   }
 }
 
-bool Filter::Holds(Context& context, ZavU::IPartition& partition, const Term& term,
+bool Filter::Holds(Context& context, const PropertyLookup& lookup, const Term& term,
                    const MatchMode& mode, bool& error) const {
-  Tcl_Obj* value = PropertyValue(context, partition, term.property.c_str());
+  Tcl_Obj* value = lookup(term.property);
   if (!value) {
     error = true;
     return false;
@@ -172,12 +171,12 @@ bool Filter::Holds(Context& context, ZavU::IPartition& partition, const Term& te
   return term.negated ? !result : result;
 }
 
-bool Filter::Accepts(Context& context, ZavU::IPartition& partition, const MatchMode& mode,
+bool Filter::Accepts(Context& context, const PropertyLookup& lookup, const MatchMode& mode,
                      bool& error) const {
   for (const std::vector<Term>& group : m_anyOf) {
     bool all = true;
     for (const Term& term : group) {
-      all = Holds(context, partition, term, mode, error);
+      all = Holds(context, lookup, term, mode, error);
       if (error) return false;
       if (!all) break;
     }

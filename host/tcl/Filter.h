@@ -8,6 +8,7 @@
 // command's -nocase and -regexp.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,13 +50,17 @@ struct MatchMode {
 bool Matches(Context& context, const char* text, Tcl_Obj* pattern, const MatchMode& mode,
              bool& error);
 
+/// The value of property `name` of the object a filter is applied to; null
+/// with the command's error set when the object has no such property.
+using PropertyLookup = std::function<Tcl_Obj*(const std::string& name)>;
+
 class Filter {
  public:
   /// Parses `expression`; false (error set) when it is malformed.
   bool Parse(Context& context, const std::string& expression);
-  /// Whether `partition` passes; false with `error` set when a property is
-  /// unknown (the error is the command's).
-  bool Accepts(Context& context, ZavU::IPartition& partition, const MatchMode& mode,
+  /// Whether the object whose properties `lookup` reads passes; false with
+  /// `error` set when a property is unknown (the error is the command's).
+  bool Accepts(Context& context, const PropertyLookup& lookup, const MatchMode& mode,
                bool& error) const;
 
  private:
@@ -67,8 +72,8 @@ class Filter {
     TclObjRef pattern;
     bool negated = false;
   };
-  bool Holds(Context& context, ZavU::IPartition& partition, const Term& term, const MatchMode& mode,
-             bool& error) const;
+  bool Holds(Context& context, const PropertyLookup& lookup, const Term& term,
+             const MatchMode& mode, bool& error) const;
   std::vector<std::vector<Term>> m_anyOf;  // || of && groups
 };
 

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "Filter.h"
+#include "Properties.h"
 #include "Port/MsgMan.h"
 #include "TclTexts.h"
 #include "ZavU/IPartitionPinIterator.h"
@@ -56,7 +57,10 @@ int GetPartitions(Context& context, const Args& args) {
   Tcl_Obj* result = Tcl_NewListObj(0, nullptr);
   Tcl_SetObjResult(context.interp, result);
   for (const PartitionRef& partition : found) {
-    if (filtered && !filter.Accepts(context, *partition.get(), mode, error)) {
+    const PropertyLookup lookup = [&](const std::string& name) {
+      return PropertyValue(context, *partition.get(), name.c_str());
+    };
+    if (filtered && !filter.Accepts(context, lookup, mode, error)) {
       if (error) return TCL_ERROR;
       continue;
     }
