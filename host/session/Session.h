@@ -94,6 +94,10 @@ class Session {
   /// its messages are the outcome's, and what the library throws through it
   /// is caught there (Guarded). A front end runs each command so.
   Outcome Run(const std::function<bool()>& body);
+  /// Runs `body`, whose messages are expected and of no concern to the
+  /// operation it is part of (a pin reports every read of its Bel or Site):
+  /// they are kept in the answer only, neither shown nor counted.
+  Outcome SetAside(const std::function<void()>& body);
   /// The errors, warnings and fatal messages of every operation so far.
   const Outcome& Totals() const { return m_totals; }
 

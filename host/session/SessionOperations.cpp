@@ -64,6 +64,26 @@ Outcome Session::Run(const std::function<bool()>& body) {
   return outcome;
 }
 
+Outcome Session::SetAside(const std::function<void()>& body) {
+  struct Aside final : Port_MsgSink {
+    explicit Aside(Outcome& kept) : outcome(kept) {}
+    void Deliver(const Port_Message& message) override {
+      if (message.severity == Port_Severity::Debug) return;
+      Count(outcome, message);
+      outcome.messages.push_back(message);
+    }
+    bool KeepsDebugTraces() const override { return false; }
+    Outcome& outcome;
+  };
+  Outcome outcome;
+  Aside aside(outcome);
+  Port_MsgSink* before = Port_MsgManData::SetSink(&aside);
+  body();
+  Port_MsgManData::SetSink(before);
+  outcome.ok = true;
+  return outcome;
+}
+
 Outcome Session::Start() {
   return Run([this] { return StartLibrary(); });
 }

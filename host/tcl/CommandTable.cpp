@@ -107,50 +107,72 @@ const std::vector<CommandSpec>& CommandTable() {
        {{"-filter", K::Option, "EXPR"},
         {"-regexp", K::Flag},
         {"-nocase", K::Flag},
+        {"-hierarchical", K::Flag},
+        {"-of_objects", K::Option, "PINS"},
         {"-quiet", K::Flag},
         {"PATTERN", K::Rest}},
        "find partitions by hierarchical name",
        "Returns the handles of the partitions whose hierarchical names match a\n"
-       "PATTERN (glob patterns; every partition without one), root first, then depth\n"
-       "first. A pattern that matches nothing draws a warning, none with -quiet.\n"
-       "  -regexp   patterns and =~ values are Tcl regular expressions (embedded\n"
-       "            options such as (?i) and ***= included) whose match must span\n"
-       "            the whole name or value\n"
-       "  -nocase   matching ignores letter case\n"
-       "  -filter   keeps partitions whose properties satisfy EXPR: terms joined by\n"
-       "            && and || (&& binds closer), each PROPERTY OP VALUE with OP one of\n"
-       "            == != =~ !~ (=~ a glob pattern), or a PROPERTY alone (a true boolean):\n"
-       "            -filter {preserve_effective == routing && !reconfigurable}\n",
+       "PATTERN (glob patterns; each argument may be a list of them; every partition\n"
+       "without one), each once, root first, then depth first. A pattern that\n"
+       "matches nothing draws a warning, none with -quiet.\n"
+       "  -regexp        patterns and =~ values are Tcl regular expressions (embedded\n"
+       "                 options such as (?i) and ***= included) whose match must\n"
+       "                 span the whole name or value\n"
+       "  -nocase        matching ignores letter case\n"
+       "  -hierarchical  patterns match the last level of each name (u1 of /top/u1),\n"
+       "                 at every level\n"
+       "  -of_objects    the partitions owning the pins PINS (no PATTERN then)\n"
+       "  -filter        keeps partitions whose properties satisfy EXPR (see\n"
+       "                 \"Filter expressions\" in docs/TCL.md):\n"
+       "                 -filter {preserve_effective == routing && !reconfigurable}\n",
        GetPartitions},
       {"get_pins",
-       {{"OBJECT", K::Required}, {"PATTERN", K::Optional}},
-       "list a partition's pins",
-       "Returns the names of OBJECT's pins matching the glob PATTERN (every pin\n"
-       "without one), in the order the partition keeps them.\n",
+       {{"-filter", K::Option, "EXPR"},
+        {"-regexp", K::Flag},
+        {"-nocase", K::Flag},
+        {"-of_objects", K::Option, "PARTITIONS"},
+        {"-quiet", K::Flag},
+        {"PATTERN", K::Rest}},
+       "find partition pins",
+       "Returns the handles of pins (pin:PARTITION:PIN, pin:/top/u1:data[3]): of\n"
+       "the partitions PARTITIONS with -of_objects, else of every partition, in\n"
+       "hierarchy order and each partition's own order. PATTERNs (glob; each\n"
+       "argument may be a list of them) match the pin's name with -of_objects,\n"
+       "else its full name (/top/u1:data[3]). -regexp, -nocase, -quiet and -filter\n"
+       "work as for get_partitions, on the pins' properties.\n",
        GetPins},
       {"get_property",
-       {{"NAME", K::Required}, {"OBJECT", K::Required}},
+       {{"NAME", K::Required}, {"OBJECTS", K::Required}},
        "a property's value",
-       "Returns the value of property NAME of OBJECT: a string, a boolean, or a list\n"
-       "of object handles (parent, children). Effective values resolve \"inherit\"\n"
-       "from the parent.\n",
+       "Returns the value of property NAME of an object, or for a list of objects\n"
+       "the list of their values (an empty list: an empty answer). A value is a\n"
+       "string, a boolean, an integer, or a list of object handles (parent,\n"
+       "children, partition). Effective values resolve \"inherit\" from the parent.\n",
        GetProperty},
       {"set_property",
        {{"NAME", K::Required}, {"VALUE", K::Required}, {"OBJECTS", K::Required}},
-       "set a trait of partitions",
-       "Sets the trait NAME to VALUE on every partition of the list OBJECTS; the\n"
-       "handles are all checked before any is changed. Traits: guide, preserve,\n"
-       "dependency_management_mode, fleetmatch, reconfigurable.\n",
+       "set a property of partitions",
+       "Sets property NAME to VALUE on every partition of the list OBJECTS; the\n"
+       "handles and the value are all checked before any partition is changed.\n"
+       "Properties that can be set: the traits guide, preserve,\n"
+       "dependency_management_mode, fleetmatch and reconfigurable; state\n"
+       "(implement or import), import_location, import_tag, isolated (a boolean)\n"
+       "and reconfig_module_name (of a reconfigurable partition). report_property\n"
+       "shows which can be set.\n",
        SetProperty},
       {"list_property",
-       {{"OBJECT", K::Required}},
-       "the names of an object's properties",
-       "Returns the names of OBJECT's properties, in the order the object keeps them.\n",
+       {{"OBJECTS", K::Required}},
+       "the names of objects' properties",
+       "Returns the names of the properties of the objects OBJECTS: a partition's\n"
+       "or a pin's, in the order the object keeps them, each once.\n",
        ListProperty},
       {"report_property",
-       Report({{"OBJECT", K::Required}}),
-       "print an object's properties",
-       "Prints every property of OBJECT: its name, type and value.\n",
+       Report({{"OBJECTS", K::Required}}),
+       "print objects' properties",
+       "Prints every property of each object of OBJECTS: its name, type, whether\n"
+       "set_property can set it, and its value; each object's handle first when\n"
+       "there are several.\n",
        ReportProperty},
       {"report_partition",
        Report({{"OBJECTS", K::Optional}}),

@@ -1,9 +1,11 @@
-// get_partitions and get_pins: finding objects by name pattern.
+// get_partitions and get_pins: finding objects by name pattern, by the
+// objects they belong to, and by filter.
 #include <cstring>
+#include <unordered_set>
 
 #include "Filter.h"
-#include "Properties.h"
 #include "Port/MsgMan.h"
+#include "Properties.h"
 #include "TclTexts.h"
 #include "ZavU/IPartitionPinIterator.h"
 
@@ -22,43 +24,121 @@ void WarnNoMatch(const Context& context, const char* noun, const char* pattern) 
       .issueWarning(kWarnNoMatch, context.name, noun, pattern);
 }
 
+/// The patterns of the PATTERN arguments, each of which may be a list of
+/// patterns.
+std::vector<Tcl_Obj*> PatternsOf(const Args& args) {
+  std::vector<Tcl_Obj*> patterns;
+  for (Tcl_Obj* argument : args.Positionals()) {
+    int count = 0;
+    Tcl_Obj** items = nullptr;
+    if (Tcl_ListObjGetElements(nullptr, argument, &count, &items) != TCL_OK) {
+      patterns.push_back(argument);
+      continue;
+    }
+    patterns.insert(patterns.end(), items, items + count);
+  }
+  return patterns;
+}
+
+/// The last level of a hierarchical name.
+const char* LeafOf(const std::string& name) {
+  const std::size_t slash = name.rfind('/');
+  return name.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+}
+
+/// Parses -filter when given; false (error set) when it is malformed.
+bool FilterOf(Context& context, const Args& args, Filter& filter, bool& filtered) {
+  filtered = args.Has("-filter");
+  return !filtered || filter.Parse(context, Tcl_GetString(args.Option("-filter")));
+}
+
+/// The objects of -of_objects, which must all be of the kind `pins` says;
+/// false (error set) otherwise.
+bool OfObjects(Context& context, const Args& args, bool pins, std::vector<Object>& out) {
+  if (!context.state.ResolveObjects(context, args.Option("-of_objects"), out)) return false;
+  for (const Object& object : out) {
+    if (object.IsPin() != pins) {
+      const std::string handle = ShellState::HandleText(object);
+      return context.Error(Fault::Value, kErrOfObjectsKind, pins ? "pins" : "partitions",
+                           handle.c_str()),
+             false;
+    }
+  }
+  return true;
+}
+
+/// The partitions matching `patterns`, each once, in hierarchy order;
+/// false (error set) when a pattern is a bad regexp.
+bool MatchPartitions(Context& context, const std::vector<Tcl_Obj*>& patterns,
+                     const MatchMode& mode, bool hierarchical, bool quiet,
+                     std::vector<PartitionRef>& found) {
+  HostSession::Session& session = context.state.Session();
+  std::vector<bool> matched(patterns.size(), false);
+  bool plain = !hierarchical;
+  for (Tcl_Obj* pattern : patterns) plain = plain && IsPlainName(Tcl_GetString(pattern), mode);
+  if (plain && patterns.size() == 1) {
+    // One name: the index answers it without a walk.
+    if (PartitionRef named = session.Find(Tcl_GetString(patterns.front()))) {
+      found.push_back(std::move(named));
+      matched.front() = true;
+    }
+  } else {
+    bool error = false;
+    for (const PartitionRef& partition : session.HierarchyOrder()) {
+      const std::string name = partition->GetHierarchicalName().str();
+      const char* subject = hierarchical ? LeafOf(name) : name.c_str();
+      bool any = false;
+      for (std::size_t i = 0; i < patterns.size(); ++i) {
+        const bool hit = plain ? std::strcmp(subject, Tcl_GetString(patterns[i])) == 0
+                               : Matches(context, subject, patterns[i], mode, error);
+        if (error) return false;
+        matched[i] = matched[i] || hit;
+        any = any || hit;
+      }
+      if (any) found.push_back(partition);
+    }
+  }
+  for (std::size_t i = 0; i < patterns.size() && !quiet; ++i) {
+    if (!matched[i]) WarnNoMatch(context, kPartitionsNoun, Tcl_GetString(patterns[i]));
+  }
+  return true;
+}
+
 }  // namespace
 
 int GetPartitions(Context& context, const Args& args) {
   if (!context.state.RequireDesign(context)) return TCL_ERROR;
   const MatchMode mode{args.Has("-regexp"), args.Has("-nocase")};
-  const bool quiet = args.Has("-quiet");
   Filter filter;
-  const bool filtered = args.Has("-filter");
-  if (filtered && !filter.Parse(context, Tcl_GetString(args.Option("-filter")))) return TCL_ERROR;
-
+  bool filtered = false;
+  if (!FilterOf(context, args, filter, filtered)) return TCL_ERROR;
+  const std::vector<Tcl_Obj*> patterns = PatternsOf(args);
   HostSession::Session& session = context.state.Session();
+
   std::vector<PartitionRef> found;
-  const std::vector<Tcl_Obj*>& patterns = args.Positionals();
-  if (patterns.empty()) found = session.HierarchyOrder();
-  bool error = false;
-  std::vector<PartitionRef> order;  // every partition, read once when a pattern needs it
-  for (Tcl_Obj* patternObj : patterns) {
-    const char* pattern = Tcl_GetString(patternObj);
-    const std::size_t before = found.size();
-    if (IsPlainName(pattern, mode)) {
-      if (PartitionRef named = session.Find(pattern)) found.push_back(std::move(named));
-    } else {
-      if (order.empty()) order = session.HierarchyOrder();
-      for (const PartitionRef& partition : order) {
-        const std::string name = partition->GetHierarchicalName().str();
-        if (Matches(context, name.c_str(), patternObj, mode, error)) found.push_back(partition);
-        if (error) return TCL_ERROR;
-      }
+  if (args.Has("-of_objects")) {
+    if (!args.Positionals().empty()) return context.Error(Fault::Usage, "%s", kErrOfObjectsAndPatterns);
+    std::vector<Object> pins;
+    if (!OfObjects(context, args, true, pins)) return TCL_ERROR;
+    std::unordered_set<ZavU::IPartition*> owners;
+    for (const Object& pin : pins) owners.insert(pin.partition.get());
+    for (const PartitionRef& partition : session.HierarchyOrder()) {
+      if (owners.count(partition.get())) found.push_back(partition);
     }
-    if (found.size() == before && !quiet) WarnNoMatch(context, kPartitionsNoun, pattern);
+  } else if (patterns.empty()) {
+    found = session.HierarchyOrder();
+  } else if (!MatchPartitions(context, patterns, mode, args.Has("-hierarchical"), args.Has("-quiet"),
+                              found)) {
+    return TCL_ERROR;
   }
 
   Tcl_Obj* result = Tcl_NewListObj(0, nullptr);
   Tcl_SetObjResult(context.interp, result);
+  bool error = false;
   for (const PartitionRef& partition : found) {
+    const Object object{partition, {}};
     const PropertyLookup lookup = [&](const std::string& name) {
-      return PropertyValue(context, *partition.get(), name.c_str());
+      return PropertyValue(context, object, name.c_str());
     };
     if (filtered && !filter.Accepts(context, lookup, mode, error)) {
       if (error) return TCL_ERROR;
@@ -70,21 +150,62 @@ int GetPartitions(Context& context, const Args& args) {
 }
 
 int GetPins(Context& context, const Args& args) {
-  PartitionRef partition = context.state.Resolve(context, args.Positional(0));
-  if (!partition) return TCL_ERROR;
-  const char* pattern = args.Positional(1) ? Tcl_GetString(args.Positional(1)) : "*";
+  if (!context.state.RequireDesign(context)) return TCL_ERROR;
+  const MatchMode mode{args.Has("-regexp"), args.Has("-nocase")};
+  Filter filter;
+  bool filtered = false;
+  if (!FilterOf(context, args, filter, filtered)) return TCL_ERROR;
+  const std::vector<Tcl_Obj*> patterns = PatternsOf(args);
+
+  // The partitions whose pins are looked at, each once.
+  std::vector<PartitionRef> owners;
+  const bool of = args.Has("-of_objects");
+  if (of) {
+    std::vector<Object> partitions;
+    if (!OfObjects(context, args, false, partitions)) return TCL_ERROR;
+    std::unordered_set<ZavU::IPartition*> seen;
+    for (Object& object : partitions) {
+      if (seen.insert(object.partition.get()).second) owners.push_back(std::move(object.partition));
+    }
+  } else {
+    owners = context.state.Session().HierarchyOrder();
+  }
+
   Tcl_Obj* result = Tcl_NewListObj(0, nullptr);
   Tcl_SetObjResult(context.interp, result);
-  ZavU::OwnedPinList pins(partition->GetPartitionPins());
-  if (!pins) return TCL_OK;
-  for (pins->First(); !pins->IsDone(); pins->Next()) {
-    ZavU::PinRef pin;
-    pins->CurrentItem(pin);
-    const std::string name = pin ? pin->GetName().str() : std::string();
-    if (pin && Tcl_StringMatch(name.c_str(), pattern)) {
+  std::vector<bool> matched(patterns.size(), false);
+  bool error = false;
+  for (const PartitionRef& partition : owners) {
+    ZavU::OwnedPinList pins(partition->GetPartitionPins());
+    if (!pins) continue;
+    for (pins->First(); !pins->IsDone(); pins->Next()) {
+      Object object{partition, {}};
+      pins->CurrentItem(object.pin);
+      if (!object.pin) continue;
+      // With -of_objects a pattern matches the pin's name, else its full name.
+      const std::string name = of ? object.pin->GetName().str()
+                                  : ShellState::HandleText(object).substr(std::strlen(kPinPrefix));
+      bool any = patterns.empty();
+      for (std::size_t i = 0; i < patterns.size(); ++i) {
+        const bool hit = Matches(context, name.c_str(), patterns[i], mode, error);
+        if (error) return TCL_ERROR;
+        matched[i] = matched[i] || hit;
+        any = any || hit;
+      }
+      if (!any) continue;
+      const PropertyLookup lookup = [&](const std::string& property) {
+        return PropertyValue(context, object, property.c_str());
+      };
+      if (filtered && !filter.Accepts(context, lookup, mode, error)) {
+        if (error) return TCL_ERROR;
+        continue;
+      }
       Tcl_ListObjAppendElement(nullptr, result,
-                               Tcl_NewStringObj(name.data(), static_cast<int>(name.size())));
+                               ShellState::NewPinHandle(*partition.get(), *object.pin.get()));
     }
+  }
+  for (std::size_t i = 0; i < patterns.size() && !args.Has("-quiet"); ++i) {
+    if (!matched[i]) WarnNoMatch(context, kPinsNoun, Tcl_GetString(patterns[i]));
   }
   return TCL_OK;
 }

@@ -1,7 +1,12 @@
-// Property values and names through the partition's collectable view.
+// Property values and names: a partition's collectable view first, then the
+// host's properties; a pin's from the host.
 #include "Properties.h"
 
+#include <memory>
+
 #include "CitP/Factory.h"
+#include "Dpm/IString.h"
+#include "HostProperties.h"
 #include "TclTexts.h"
 #include "UtilI/ITclCollectable.h"
 #include "tcltask/TclObjValue.h"
@@ -19,47 +24,88 @@ ValueRef NewValueObject() {
       .As<Tcltask::ITclObjValue>();
 }
 
-std::string HandleText(ZavU::IPartition& partition) {
-  return kHandlePrefix + partition.GetHierarchicalName().str();
+/// The collectable view's value of `name`, or null when it has none.
+Tcl_Obj* CollectableValue(Context& context, ZavU::IPartition& partition, const char* name,
+                          const char** kind) {
+  auto* collectable = CitI::QueryAs<UtilI::ITclCollectable>(&partition);
+  CitI::IInterface* produced = nullptr;
+  if (!collectable || !collectable->GetPropertyValue(name, produced)) return nullptr;
+  // The partition keeps the value object (and so its value) for its life.
+  auto value = CommonI::RefCountPtr<CitI::IInterface>::Adopt(produced);
+  auto* held = CitI::QueryAs<Tcltask::ITclObjValue>(value.get());
+  if (!held) return nullptr;
+  if (kind) *kind = held->GetKind();
+  return context.kept.Keep(held->GetObj());
+}
+
+bool Listed(Tcl_Obj* names, const char* name) {
+  int count = 0;
+  Tcl_Obj** items = nullptr;
+  Tcl_ListObjGetElements(nullptr, names, &count, &items);
+  for (int i = 0; i < count; ++i) {
+    if (std::string(Tcl_GetString(items[i])) == name) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
-Tcl_Obj* PropertyNames(Context& context, ZavU::IPartition& partition) {
-  ValueRef names = NewValueObject();
-  auto* collectable = CitI::QueryAs<UtilI::ITclCollectable>(&partition);
-  if (!names || !collectable || collectable->QueryProperties(names.get()) != 1) {
-    context.Error(Fault::Library, "%s", kErrNoHelpers);
-    return nullptr;
+Tcl_Obj* PropertyNames(Context& context, const Object& object) {
+  Tcl_Obj* list = nullptr;
+  if (object.IsPin()) {
+    list = Tcl_NewListObj(0, nullptr);
+  } else {
+    ValueRef names = NewValueObject();
+    auto* collectable = CitI::QueryAs<UtilI::ITclCollectable>(object.partition.get());
+    if (!names || !collectable || collectable->QueryProperties(names.get()) != 1) {
+      context.Error(Fault::Library, "%s", kErrNoHelpers);
+      return nullptr;
+    }
+    // A copy: the value object, and the list it holds, go when this returns.
+    list = Tcl_DuplicateObj(names->GetObj());
   }
-  // A copy: the value object, and the list it holds, go when this returns.
-  return Tcl_DuplicateObj(names->GetObj());
+  for (const HostProperty& property : object.IsPin() ? PinProperties() : PartitionProperties()) {
+    Tcl_ListObjAppendElement(nullptr, list, Tcl_NewStringObj(property.name, -1));
+  }
+  return list;
 }
 
-Tcl_Obj* PropertyValue(Context& context, ZavU::IPartition& partition, const char* name,
+Tcl_Obj* PropertyValue(Context& context, const Object& object, const char* name,
                        const char** kind) {
-  auto* collectable = CitI::QueryAs<UtilI::ITclCollectable>(&partition);
-  CitI::IInterface* produced = nullptr;
-  if (collectable && collectable->GetPropertyValue(name, produced)) {
-    // The partition keeps the value object (and so its value) for its life.
-    auto value = CommonI::RefCountPtr<CitI::IInterface>::Adopt(produced);
-    if (auto* held = CitI::QueryAs<Tcltask::ITclObjValue>(value.get())) {
-      if (kind) *kind = held->GetKind();
-      return held->GetObj();
+  if (!object.IsPin()) {
+    if (Tcl_Obj* value = CollectableValue(context, *object.partition.get(), name, kind)) {
+      return value;
     }
   }
-  // Missing from the names the partition lists: unknown; listed: no value.
-  Tcl_Obj* names = PropertyNames(context, partition);
+  if (const HostProperty* property = FindHostProperty(object, name)) {
+    if (kind) *kind = property->kind;
+    return context.kept.Keep(property->get(context, object));
+  }
+  // Missing from the names the object lists: unknown; listed: no value.
+  Tcl_Obj* names = PropertyNames(context, object);
   if (!names) return nullptr;
-  Tcl_IncrRefCount(names);  // a copy with no reference yet
-  int count = 0;
-  Tcl_Obj** items = nullptr;
-  bool known = false;
-  Tcl_ListObjGetElements(nullptr, names, &count, &items);
-  for (int i = 0; i < count && !known; ++i) known = std::string(Tcl_GetString(items[i])) == name;
-  Tcl_DecrRefCount(names);
-  context.Error({Fault::Property, name}, known ? kErrNoValue : kErrUnknownProperty, name, HandleText(partition).c_str());
+  context.kept.Keep(names);
+  const std::string handle = ShellState::HandleText(object);
+  context.Error({Fault::Property, name}, Listed(names, name) ? kErrNoValue : kErrUnknownProperty,
+                name, handle.c_str());
   return nullptr;
+}
+
+bool IsTrait(ZavU::IPartition& partition, const char* name) {
+  std::unique_ptr<Dpm::IStringIterator> traits(partition.GetTraitNames());
+  if (!traits) return false;
+  for (traits->First(); !traits->IsDone(); traits->Next()) {
+    Port::StringBase trait;
+    if (Dpm::IString* item = traits->CurrentItem()) item->GetText(trait);
+    if (trait.str() == name) return true;
+  }
+  return false;
+}
+
+bool IsSettable(const Object& object, const char* name) {
+  if (!object.IsPin() && IsTrait(*object.partition.get(), name)) return true;
+  const HostProperty* property = FindHostProperty(object, name);
+  return property && property->set;
 }
 
 }  // namespace HostTcl

@@ -39,11 +39,20 @@ void Cache(Tcl_Obj* handle, ZavU::IPartition* partition, std::uintptr_t generati
   handle->typePtr = &kHandleType;
 }
 
+bool StartsWith(const char* text, const char* prefix) {
+  return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
+
 /// Sets the error of a handle that names nothing in the open design.
 void Unknown(Context& context, Tcl_Obj* handle) {
   const char* text = Tcl_GetString(handle);
-  const bool named = std::strncmp(text, kHandlePrefix, std::strlen(kHandlePrefix)) == 0;
-  context.Error({Fault::Handle, text}, named ? kErrNoSuchPartition : kErrUnknownObject, text);
+  if (StartsWith(text, kHandlePrefix)) {
+    context.Error({Fault::Handle, text}, kErrNoSuchPartition, text);
+  } else if (StartsWith(text, kPinPrefix)) {
+    context.Error({Fault::Handle, text}, kErrNoSuchPin, text);
+  } else {
+    context.Error({Fault::Handle, text}, kErrUnknownObject, text);
+  }
 }
 
 }  // namespace
@@ -95,6 +104,17 @@ Tcl_Obj* ShellState::NewHandle(ZavU::IPartition& partition) const {
   return handle;
 }
 
+Tcl_Obj* ShellState::NewPinHandle(ZavU::IPartition& partition, ZavU::IPartitionPin& pin) {
+  const std::string text = HandleText({PartitionRef(&partition), ZavU::PinRef(&pin)});
+  return Tcl_NewStringObj(text.data(), static_cast<int>(text.size()));
+}
+
+std::string ShellState::HandleText(const Object& object) {
+  const std::string partition = object.partition->GetHierarchicalName().str();
+  if (!object.IsPin()) return kHandlePrefix + partition;
+  return kPinPrefix + partition + kPinSeparator + object.pin->GetName().str();
+}
+
 bool ShellState::RequireDesign(Context& context) const {
   if (m_session.IsOpen()) return true;
   context.Error(Fault::NoDesign, "%s", kErrNoDesign);
@@ -111,6 +131,45 @@ PartitionRef ShellState::Lookup(Tcl_Obj* handle) const {
   PartitionRef found = m_session.Find(text + prefix);
   if (found) Cache(handle, found.get(), m_generation);
   return found;
+}
+
+Object ShellState::LookupObject(Tcl_Obj* handle) const {
+  const char* text = Tcl_GetString(handle);
+  if (!StartsWith(text, kPinPrefix)) return {Lookup(handle), {}};
+  // The partition's name ends at a separator; the first one after which the
+  // partition of that name has a pin of the rest's name is taken, so names
+  // that hold the separator themselves are found too.
+  const std::string named = text + std::strlen(kPinPrefix);
+  for (std::size_t at = named.find(kPinSeparator); at != std::string::npos;
+       at = named.find(kPinSeparator, at + 1)) {
+    PartitionRef partition = m_session.Find(named.substr(0, at));
+    if (!partition) continue;
+    ZavU::PinRef pin = partition->FindPartitionPin(named.substr(at + 1).c_str());
+    if (pin) return {std::move(partition), std::move(pin)};
+  }
+  return {};
+}
+
+bool ShellState::ResolveObjects(Context& context, Tcl_Obj* handles,
+                                std::vector<Object>& out) const {
+  if (!RequireDesign(context)) return false;
+  if (Object one = LookupObject(handles); one.partition) {
+    out.push_back(std::move(one));
+    return true;
+  }
+  int count = 0;
+  Tcl_Obj** items = nullptr;
+  if (Tcl_ListObjGetElements(context.interp, handles, &count, &items) != TCL_OK) return false;
+  out.reserve(out.size() + static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    Object object = LookupObject(items[i]);
+    if (!object.partition) {
+      Unknown(context, items[i]);
+      return false;
+    }
+    out.push_back(std::move(object));
+  }
+  return true;
 }
 
 PartitionRef ShellState::Resolve(Context& context, Tcl_Obj* handle) const {

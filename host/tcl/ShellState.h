@@ -24,6 +24,13 @@ namespace HostTcl {
 
 using HostSession::PartitionRef;
 
+/// What a handle names: a partition, or one of its pins.
+struct Object {
+  PartitionRef partition;
+  ZavU::PinRef pin;  // empty for a partition
+  bool IsPin() const { return static_cast<bool>(pin); }
+};
+
 /// The state is its session's reporter: what the library and the session
 /// report goes through the interpreter's own stdout and stderr channels, in
 /// order with what the script puts there; errors are not printed, they
@@ -82,6 +89,14 @@ class ShellState final : public HostSession::Reporter {
 
   /// A new handle of `partition` in the open design.
   Tcl_Obj* NewHandle(ZavU::IPartition& partition) const;
+  /// A new handle of pin `pin` of `partition`: "pin:", the partition's
+  /// hierarchical name, ":" and the pin's name.
+  static Tcl_Obj* NewPinHandle(ZavU::IPartition& partition, ZavU::IPartitionPin& pin);
+  /// The text of an object's handle.
+  static std::string HandleText(const Object& object);
+  /// Every object of `handles`, a list of handles or one handle alone, in
+  /// order; false (error set) at the first that names nothing.
+  bool ResolveObjects(Context& context, Tcl_Obj* handles, std::vector<Object>& out) const;
   /// The partition a handle (or a list of one handle) names; empty with the
   /// error set when the open design has none, or no design is open.
   PartitionRef Resolve(Context& context, Tcl_Obj* handle) const;
@@ -94,6 +109,8 @@ class ShellState final : public HostSession::Reporter {
  private:
   /// The partition `handle`'s whole text names; empty when none.
   PartitionRef Lookup(Tcl_Obj* handle) const;
+  /// The partition or pin `handle`'s whole text names; empty when none.
+  Object LookupObject(Tcl_Obj* handle) const;
 
   HostSession::Session m_session;
   /// The open design, distinct from every design any interpreter of the

@@ -101,6 +101,25 @@ struct ErrorCode {
   std::string subject;
 };
 
+/// Tcl objects kept alive until the command ends.
+class KeptObjects {
+ public:
+  KeptObjects() = default;
+  KeptObjects(const KeptObjects&) = delete;
+  KeptObjects& operator=(const KeptObjects&) = delete;
+  ~KeptObjects() {
+    for (Tcl_Obj* obj : m_objects) Tcl_DecrRefCount(obj);
+  }
+  Tcl_Obj* Keep(Tcl_Obj* obj) {
+    Tcl_IncrRefCount(obj);
+    m_objects.push_back(obj);
+    return obj;
+  }
+
+ private:
+  std::vector<Tcl_Obj*> m_objects;
+};
+
 /// What a handler works with.
 struct Context {
   Tcl_Interp* interp;
@@ -111,6 +130,8 @@ struct Context {
   /// The file the command reads or writes: what the host session's
   /// refusals and file faults concern.
   std::string file = {};
+  /// Values made for the command, freed when it ends.
+  KeptObjects kept = {};
 
   /// Sets the error "command: text" (printf-style) with `code` as its
   /// -errorcode, and answers TCL_ERROR.

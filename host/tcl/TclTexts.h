@@ -10,6 +10,10 @@ inline constexpr const char* kPackageVersion = "1.0";
 inline constexpr const char* kFrontEnd = "hdpartition";
 /// An object handle: this prefix and the partition's hierarchical name.
 inline constexpr const char* kHandlePrefix = "partition:";
+/// A pin's handle: this prefix, its partition's hierarchical name, the
+/// separator and the pin's name ("pin:/top/u1:data[3]").
+inline constexpr const char* kPinPrefix = "pin:";
+inline constexpr const char* kPinSeparator = ":";
 
 inline constexpr const char* kErrNoLibrary = "hdpartition: the partition library cannot be loaded";
 
@@ -44,6 +48,8 @@ inline constexpr const char* kErrNoDesign =
 inline constexpr const char* kErrUnknownObject = "unknown object \"%s\"";
 inline constexpr const char* kErrNoSuchPartition =
     "unknown object \"%s\": the open design has no partition of that name";
+inline constexpr const char* kErrNoSuchPin =
+    "unknown object \"%s\": the open design has no such partition pin";
 inline constexpr const char* kErrNoSaveFile = "no project file to save to; give FILE";
 inline constexpr const char* kErrFailed = "failed";
 inline constexpr const char* kErrNotPrinted = "error writing \"stdout\": %s";
@@ -53,13 +59,24 @@ inline constexpr const char* kErrUnknownProperty =
     "unknown property \"%s\" of %s; see list_property";
 inline constexpr const char* kErrNoValue = "property \"%s\" of %s has no value";
 inline constexpr const char* kErrNotSet = "could not set %s of %s";
+inline constexpr const char* kErrIllegalValue =
+    "illegal value \"%s\" of property \"%s\"; legal values: %s";
+inline constexpr const char* kBooleanValues = "a boolean (true false 1 0 yes no on off)";
+inline constexpr const char* kErrNotReconfigurable =
+    "%s is not reconfigurable: it has no reconfigurable module to name";
+inline constexpr const char* kErrReadOnly = "property \"%s\" of %s cannot be set";
+inline constexpr const char* kSettable[] = {"no", "yes"};
 inline constexpr const char* kErrNoHelpers = "the Tcl helper library cannot be loaded";
-inline constexpr const char* kPropertyRow = "%-37s %-11s %s\n";
-inline constexpr const char* kPropertyHeader[] = {"Property", "Type", "Value"};
+inline constexpr const char* kPropertyRow = "%-37s %-11s %-8s %s\n";
+inline constexpr const char* kPropertyHeader[] = {"Property", "Type", "Settable", "Value"};
 
 // ---- finding ----
 inline constexpr const char* kWarnNoMatch = "%s: no %s matched \"%s\"\n";
 inline constexpr const char* kPartitionsNoun = "partition";
+inline constexpr const char* kPinsNoun = "pin";
+inline constexpr const char* kErrOfObjectsKind = "-of_objects takes %s, not \"%s\"";
+inline constexpr const char* kErrOfObjectsAndPatterns =
+    "-of_objects and PATTERN exclude each other";
 inline constexpr const char* kFilterAnd = "&&";
 inline constexpr const char* kFilterOr = "||";
 inline constexpr const char* kFilterEqual = "==";

@@ -69,9 +69,11 @@ TEST_F(PackageTest, ListingPinsHoldsNothingAfterwards) {
   ASSERT_EQ(interp.Eval("read_xpartition {" + kDesign + "}"), "");
   const int before = PinReferences("/top/mid/leaf", "din");
   ASSERT_GT(before, 0);
-  EXPECT_EQ(interp.Eval("get_pins partition:/top/mid/leaf d*"), "din dout");
+  EXPECT_EQ(interp.Eval("get_pins -of_objects partition:/top/mid/leaf d*"),
+            "pin:/top/mid/leaf:din pin:/top/mid/leaf:dout");
+  EXPECT_EQ(interp.Eval("get_property name [get_pins -filter {bel == {}} *:din]"), "din");
   const std::string written = ::testing::TempDir() + "package-test.pxml";
-  EXPECT_EQ(interp.Eval("for {set i 0} {$i < 50} {incr i} {get_pins partition:/top/mid/leaf}; "
+  EXPECT_EQ(interp.Eval("for {set i 0} {$i < 50} {incr i} {get_pins -of_objects partition:/top/mid/leaf}; "
                         "report_hierarchy; write_xpartition {" +
                         written + "}"),
             "");

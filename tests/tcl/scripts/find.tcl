@@ -24,14 +24,14 @@ show get_partitions -regexp {^/top/.*?$}
 show get_partitions -filter {name == a=b||name==/top/Side}
 show get_partitions -filter {preserve == inherit} -filter {name == /top/mid}
 rename get_pins pins
-show pins nowhere
+show pins -of_objects nowhere
 rename pins get_pins
 show get_partitions -bogus
 show get_partitions -filter
-show get_pins [get_partitions /top/mid/leaf]
-show get_pins [get_partitions /top/mid/leaf] d*
-show get_pins
-show get_pins a b c
+show get_pins -of_objects [get_partitions /top/mid/leaf]
+show get_pins -of_objects [get_partitions /top/mid/leaf] d*
+show get_pins -of_objects
+show get_pins -of_objects {} a
 show report_hierarchy extra
 show help get_p*
 show help nothing*

@@ -12,10 +12,12 @@ foreach objects [list $leaf $both {}] {
     puts "-- objects: {$objects}"
     show set_property preserve routing $objects
     show report_partition $objects
-    foreach command {get_pins list_property report_property} {
-        show $command $objects
+    foreach command {{get_pins -of_objects} list_property report_property {get_partitions -of_objects}} {
+        show {*}$command $objects
     }
     show get_property preserve $objects
+    show get_property name [get_pins -quiet -of_objects $objects]
+    show get_partitions -of_objects [get_pins -quiet -of_objects $objects]
 }
 foreach p [get_partitions] { set_property preserve synthesis $p }
 show get_property preserve [get_partitions /top/Side]

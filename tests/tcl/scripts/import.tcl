@@ -9,10 +9,10 @@ show import_partitions
 show read_xpartition exp/project.pxml
 show save_project exp/project.hdproj
 show read_xpartition design.pxml
-show get_pins [get_partitions /top/cap]
+show get_property name [get_pins -of_objects [get_partitions /top/cap]]
 show import_partitions -now
 show import_partitions
-show get_pins [get_partitions /top/cap]
+show get_property name [get_pins -of_objects [get_partitions /top/cap]]
 file rename exp gone
 show read_xpartition design.pxml
 show import_partitions
