@@ -1,6 +1,7 @@
 // The Tcl commands over designs of 1,000 and 10,000 partitions with 100 pins
-// each: get_partitions *, get_property preserve_effective of every partition,
-// and report_hierarchy. The work grows linearly with the design: a handle
+// each: get_partitions * (also -hierarchical and with a filter),
+// get_property preserve_effective of every partition (one at a time, and of
+// the list), the pins of every partition, and report_hierarchy. The work grows linearly with the design: a handle
 // holds its partition, and a name is found through the design project's
 // hashed index, never by a walk. The first and last should stay within 12
 // times from 1,000 to 10,000; the property reads touch each partition's 13
@@ -83,6 +84,16 @@ void EffectivePreserveOfEach(benchmark::State& state) {
   Run(state, "foreach p [get_partitions] { get_property preserve_effective $p }");
 }
 void ReportHierarchy(benchmark::State& state) { Run(state, "report_hierarchy"); }
+void FilterPreserveStatic(benchmark::State& state) {
+  Run(state, "get_partitions -filter {preserve_effective == placement && !reconfigurable}");
+}
+void EffectivePreserveOfList(benchmark::State& state) {
+  Run(state, "get_property preserve_effective [get_partitions *]");
+}
+void PinsOfEveryPartition(benchmark::State& state) {
+  Run(state, "get_pins -of_objects [get_partitions *]");
+}
+void HierarchicalAll(benchmark::State& state) { Run(state, "get_partitions -hierarchical *"); }
 
 BENCHMARK(GetPartitionsAll)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(EffectivePreserveOfEach)
@@ -91,6 +102,14 @@ BENCHMARK(EffectivePreserveOfEach)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 BENCHMARK(ReportHierarchy)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(FilterPreserveStatic)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(EffectivePreserveOfList)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+BENCHMARK(PinsOfEveryPartition)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(HierarchicalAll)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace
 

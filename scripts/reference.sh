@@ -92,6 +92,58 @@ that name`. A handle kept from a design read before names the partition of
 the same name in the design read since. Commands that take OBJECTS take one
 handle or a list of handles.
 
+## Pin handles
+
+A pin's handle is `pin:`, its partition's hierarchical name, `:` and the
+pin's name: `pin:/top/u1:data[3]`. Pin names may hold brackets, dots, slashes
+and colons; when the partition's name holds a colon itself
+(`pin:/top/a:b:c`), the handle names the pin of the first partition, reading
+the colons from the left, that has a pin of the rest's name. Like a
+partition's handle it is plain text, names the pin of the design open when
+it is used, and is an error (`HDPARTITION HANDLE`) when that design has no
+such pin. Commands that take OBJECTS take partition and pin handles alike,
+except where they say otherwise.
+
+## Properties
+
+`list_property` lists an object's properties, `report_property` shows each
+with its type, whether `set_property` can set it, and its value.
+
+A partition has the thirteen properties of its collectable view (`name`,
+`full_name`, `preserve`, `preserve_effective`, `up_to_date_synthesis`,
+`up_to_date_implementation`, `parent`, `children`, `reconfigurable`,
+`dependency_management_mode`, `dependency_management_mode_effective`,
+`fleetmatch`, `fleetmatch_effective`), then the host's:
+
+| Property | Type | Set by set_property | Value |
+|---|---|---|---|
+| `state` | string | yes: `implement`, `import` | whether the partition is implemented or imported |
+| `import_location` | string | yes: any | the folder of the exported project it imports from |
+| `import_tag` | string | yes: any | the tag of the export |
+| `boundary_opt` | string | no | the description's boundary optimisation |
+| `isolated` | bool | yes: a boolean | whether the partition is isolated |
+| `reconfig_module_name` | string | yes, on a reconfigurable partition | its reconfigurable module |
+| `reconfig_module_location` | string | no | where its module's project lies |
+| `guide` | string | yes (a trait): `inherit`, `no`, `yes` | the guide trait |
+| `pin_count` | int | no | the number of its pins |
+| `is_root` | bool | no | whether it is the root partition |
+
+The traits `guide`, `preserve`, `dependency_management_mode`, `fleetmatch`
+and `reconfigurable` are set to one of their legal values. An illegal value
+is an error (`HDPARTITION VALUE`) naming the property, the value and the
+legal values; a property that cannot be set is `HDPARTITION PROPERTY`. Every
+object and the value are checked before any partition changes. `state`,
+`import_location`, `import_tag`, `isolated` and `reconfig_module_name` are
+given to the partition as a description gives them, so `save_project`,
+`write_xpartition` and `import_partitions` see them at once.
+
+A pin has `name`, `full_name` (`/top/u1:data[3]`), `partition` (its
+partition's handle), `bel` and `site` (empty when unset); none can be set.
+
+`get_property NAME OBJECTS` answers the value for one object (a handle, or a
+list of one) and the list of values for a list; an empty list gives an empty
+answer, as it does to every command that takes OBJECTS.
+
 ## Patterns
 
 `get_partitions` patterns are glob patterns, or with `-regexp` Tcl regular
