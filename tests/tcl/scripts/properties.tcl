@@ -1,7 +1,9 @@
 # Property values, effective traits through three levels, setting traits and
 # the errors of unknown properties and illegal values.
 source [file join [lindex $argv 0] support.tcl]
-read_xpartition [file join $data three_levels.pxml]
+# Read from the working directory, which reconfig_module_location shows.
+file copy [file join $data three_levels.pxml] three_levels.pxml
+read_xpartition three_levels.pxml
 proc effective {} {
     foreach p [get_partitions] {
         puts "[get_property full_name $p] [get_property preserve $p] -> [get_property preserve_effective $p]"
