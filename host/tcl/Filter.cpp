@@ -77,13 +77,12 @@ void Filter::Fail(Context& context, int at, const std::string& why) const {
 void Filter::Locate(Context& context, int at) const {
   Tcl_Interp* interp = context.interp;
   // The -errorcode is read without TCL_ERROR, which would also start the
-  // error's stack trace with the message about to be replaced.
-  TclObjRef options(Tcl_GetReturnOptions(interp, TCL_OK));
-  Tcl_Obj* key = Tcl_NewStringObj("-errorcode", -1);
-  Tcl_IncrRefCount(key);
+  // error's stack trace with the message about to be replaced; Tcl 8.6
+  // answers it whenever one is set (the filter script checks it stays).
+  const TclObjRef options(Tcl_GetReturnOptions(interp, TCL_OK));
+  const TclObjRef key(Tcl_NewStringObj("-errorcode", -1));
   Tcl_Obj* found = nullptr;
-  Tcl_DictObjGet(nullptr, options.get(), key, &found);
-  Tcl_DecrRefCount(key);
+  Tcl_DictObjGet(nullptr, options.get(), key.get(), &found);
   const TclObjRef code(found);
   // The message, without the "command: " the command's errors start with.
   std::string why = Tcl_GetStringResult(interp);

@@ -8,12 +8,14 @@
 //   OP         = "==" | "!=" | "=~" | "!~" | "<" | "<=" | ">" | ">="
 //
 // "!" binds closest, then the comparisons, then "&&", then "||". A PROPERTY
-// alone holds when its value is a true boolean. "!P == V" is refused: read
-// by precedence it would compare a negated property, which nobody means, and
-// read as the old filters did it contradicts the precedence; "!(P == V)"
-// says it. PROPERTY and VALUE are bare words or quoted with "..." or {...}
-// (braces nest); a bare VALUE runs to a blank, "&&", "||" or ")", so it may
-// hold "=" ("name == a=b").
+// alone holds when its value is a true boolean. "!P == V" is refused: by
+// the precedence it would compare a negated property with V, which nobody
+// means, and taking it for "!(P == V)" would break the precedence; the
+// error shows the parenthesized form.
+//
+// PROPERTY and VALUE are bare words or quoted with "..." or {...} (braces
+// nest); a bare VALUE runs to a blank, "&&", "||" or ")", so it may hold "="
+// ("name == a=b"). An operator is the whole run of = ! ~ < > characters.
 //
 // == and != compare as booleans when both sides are booleans (1 true yes on,
 // 0 false no off, in any letter case), else as strings (-nocase: ignoring

@@ -25,7 +25,8 @@ proc table {rows} {
     }
 }
 
-# Each row: options, expression; prints the message and the error code.
+# Each row: options, expression; prints the message and the error code, and
+# whether the stack trace starts with another message.
 proc errors {rows} {
     foreach {options expression} $rows {
         try {
@@ -33,6 +34,10 @@ proc errors {rows} {
             puts "no error: $expression"
         } on error {message info} {
             puts "[dict get $info -errorcode] <- $message"
+            set trace [lindex [split [dict get $info -errorinfo] \n] 0]
+            if {$trace ne $message} {
+                puts "   but the stack trace starts: $trace"
+            }
         }
     }
 }
@@ -68,6 +73,7 @@ table {
     {}        {{name} == {/top/r} || preserve == {a{b}c}}    {/top/r}
     {}        {name == /TOP/R}                               {}
     {-nocase} {name == /TOP/R}                               {/top/r}
+    {-nocase} {name == /TOP}                                 {/top}
     {-nocase} {name == /top/écran}                           {/top/Écran}
     {-nocase} {name != /top/écran && name =~ /TOP/*}         {/top/r /top/a=b}
     {-regexp} {name =~ {/top/(r|a=b)}}                       {/top/r /top/a=b}
@@ -152,6 +158,7 @@ errors [list \
     {}        {(reconfigurable x} \
     {}        {reconfigurable (x)} \
     {}        {!= x} \
+    {}        {!~ x} \
     {}        {preserve inherit} \
     {}        {preserve <> x} \
     {}        {preserve = x} \
