@@ -46,9 +46,13 @@ write named.pxml {<?xml version="1.0" encoding="UTF-8"?>
 <Project FileVersion="2" Name="named">
   <Partition Name="/top" State="implement" ImportLocation="NONE" Preserve="placement">
     <Partition Name="/top/r" State="implement" ImportLocation="NONE" Preserve="synthesis"
-               Reconfigurable="true" ReconfigModuleName="rm_r"/>
+               Reconfigurable="true" ReconfigModuleName="rm_r">
+      <Pins><Pin Name="clk"/><Pin Name="d0"/></Pins>
+    </Partition>
     <Partition Name="/top/a=b" State="implement" ImportLocation="NONE" Preserve="inherit"/>
-    <Partition Name="/top/Écran" State="implement" ImportLocation="NONE" Preserve="routing"/>
+    <Partition Name="/top/Écran" State="implement" ImportLocation="NONE" Preserve="routing">
+      <Pins><Pin Name="clk"/><Pin Name="d0"/><Pin Name="d1"/></Pins>
+    </Partition>
   </Partition>
 </Project>}
 read_xpartition named.pxml
@@ -114,6 +118,20 @@ table {
     {}        {fleetmatch == y}                               {}
     {}        {fleetmatch != inherit}                         {/top /top/r}
     {}        {reconfigurable == t}                           {}
+}
+
+puts "== numbers and booleans of the host's own properties"
+table {
+    {}        {pin_count > 0}                                 {/top/r /top/Écran}
+    {}        {pin_count >= 2 && pin_count < 3}               {/top/r}
+    {}        {pin_count == 3 || is_root}                     {/top /top/Écran}
+    {}        {!reconfigurable && pin_count <= 0x2}           {/top /top/a=b}
+    {}        {is_root == no && !(pin_count > 2)}             {/top/r /top/a=b}
+}
+puts [get_pins -filter {name =~ d* && !(full_name =~ /top/r:*)}]
+errors {
+    {}        {pin_count > some}
+    {}        {pin_count}
 }
 
 puts "== short-circuits: the side not needed is never read"
