@@ -152,6 +152,69 @@ expressions, compiled as given: embedded options (`(?i)/TOP`) and directors
 found as Tcl's `regexp` finds it, spans the whole name; an expression that
 prefers its shortest match (`/top/.*?`) should end in `$`.
 
+## Filter expressions
+
+`-filter EXPR` keeps the objects whose property values satisfy EXPR:
+
+    expression = or
+    or         = and { "||" and }
+    and        = unary { "&&" unary }
+    unary      = "!" unary | "(" or ")" | PROPERTY [ OP VALUE ]
+    OP         = "==" | "!=" | "=~" | "!~" | "<" | "<=" | ">" | ">="
+
+`!` binds closest, then the comparisons, then `&&`, then `||`:
+`a || b && c` is `a || (b && c)`; parentheses group as usual, and `!`
+negates a property or a group: `!reconfigurable`, `!(a || b)`. `!P == V` is
+refused, since it reads as a negated property compared with V; write
+`!(P == V)`. Blanks between the parts are optional (`name==/top&&x`), but an
+operator is the whole run of `= ! ~ < >` that follows the name, so a value
+that starts with one of them stands after a blank: `name == !x`.
+
+PROPERTY and VALUE are bare words or quoted with `"..."` (no escapes) or
+`{...}` (braces nest). A bare property name ends at a blank or at one of
+`= ! ~ < > & | ( )`; a bare value ends only at a blank, `&&`, `||` or `)`, so
+it may hold `=` and `!` (`name == /top/a=b`). A value that starts with `(`,
+holds a blank or is empty is quoted: `name =~ {(a|b)}`, `preserve == {}`.
+
+| Test | Holds when |
+|---|---|
+| `PROPERTY` | its value is a true boolean |
+| `P == V`, `P != V` | the value equals V (or not): as booleans when both are booleans, else as strings |
+| `P =~ V`, `P !~ V` | the value matches V (or not): a glob pattern, or with `-regexp` a regular expression whose match spans the whole value |
+| `P < V`, `<=`, `>`, `>=` | the value compares so with V, both read as numbers |
+
+Booleans are `1 true yes on` and `0 false no off`, in any letter case, so a
+string property holding `true`/`false` (`up_to_date_synthesis`) and a
+boolean property holding `1`/`0` (`reconfigurable`) filter alike, and
+`reconfigurable == true` or `up_to_date_synthesis == 0` compare truths.
+Numbers are read as Tcl reads them (`10`, `-3`, `0x10`, `2.5`, `1e3`);
+whole numbers compare exactly, others as reals; `==` never compares numbers
+(`name == 16` does not find a partition named `0x10`). `-nocase` makes
+`==`, `!=`, `=~` and `!~` ignore letter case (booleans always do); `-regexp`
+changes only `=~` and `!~`, whose values are then compiled when the
+expression is parsed.
+
+The whole expression is parsed, and so checked, before any object is
+filtered. Evaluating stops as soon as the answer is known, as Tcl's `&&` and
+`||` do: in `A && B` the properties of B are read only for the objects A
+holds for, in `A || B` only for those it fails for, so a test that would be
+an error on some objects can stand behind one that keeps them out.
+
+Errors name the character where the fault lies, counted from 0 as
+`string index` counts (characters, not bytes):
+
+    bad -filter expression "preserve == (x": at 12: a value starting with "(" must be quoted: {(...)} or "(...)"
+    bad -filter expression "(preserve == inherit": at 0: the parenthesis is not closed
+    bad -filter expression "preserve <> x": at 9: "<>" is no operator (==, !=, =~, !~, <, <=, >, >=)
+    bad -filter expression "!preserve == x": at 0: "!" negates a property alone or a group in parentheses; write !(preserve == x)
+    bad -filter expression "preserve": at 0: property "preserve" is "placement", not a boolean
+    bad -filter expression "name > 1": at 0: property "name" is "/top", not a number
+    bad -filter expression "colour == red": at 0: unknown property "colour" of partition:/top; see list_property
+
+A malformed expression, a value that does not fit its test and a bad
+regular expression are `HDPARTITION VALUE` errors; an unknown property keeps
+`HDPARTITION PROPERTY name`. Groups and `!` may nest 100 deep.
+
 ## Threads
 
 The package loads into a threaded Tcl 8.6, and interpreters in several

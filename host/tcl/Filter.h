@@ -1,11 +1,32 @@
-// The -filter expressions of get_partitions: terms joined by && and ||
-// (&& binds closer; no parentheses), each
+// The -filter expressions: which objects a finding command keeps, judged by
+// their property values.
 //
-//   PROPERTY OP VALUE     OP: == != (equal), =~ !~ (glob, or regexp with -regexp)
-//   PROPERTY / !PROPERTY  a boolean property true / false
+//   expression = or
+//   or         = and { "||" and }
+//   and        = unary { "&&" unary }
+//   unary      = "!" unary | "(" or ")" | PROPERTY [ OP VALUE ]
+//   OP         = "==" | "!=" | "=~" | "!~" | "<" | "<=" | ">" | ">="
 //
-// VALUE is a word, or quoted with "..." or {...}. Matching follows the
-// command's -nocase and -regexp.
+// "!" binds closest, then the comparisons, then "&&", then "||". A PROPERTY
+// alone holds when its value is a true boolean. "!P == V" is refused: by
+// the precedence it would compare a negated property with V, which nobody
+// means, and taking it for "!(P == V)" would break the precedence; the
+// error shows the parenthesized form.
+//
+// PROPERTY and VALUE are bare words or quoted with "..." or {...} (braces
+// nest); a bare VALUE runs to a blank, "&&", "||" or ")", so it may hold "="
+// ("name == a=b"). An operator is the whole run of = ! ~ < > characters.
+//
+// == and != compare as booleans when both sides are booleans (1 true yes on,
+// 0 false no off, in any letter case), else as strings (-nocase: ignoring
+// case); =~ and !~ match the value as a glob pattern, or with -regexp as a
+// regular expression spanning the whole property value; < <= > >= compare
+// numbers as Tcl reads them, and refuse anything else.
+//
+// An expression is parsed whole, and so fully checked, before any object is
+// filtered; evaluating short-circuits as Tcl's && and || do, so a property
+// on the side not needed is never read. Errors name the character where the
+// fault lies, counted from 0 as `string index` counts.
 #pragma once
 
 #include <functional>
@@ -50,31 +71,79 @@ struct MatchMode {
 bool Matches(Context& context, const char* text, Tcl_Obj* pattern, const MatchMode& mode,
              bool& error);
 
+/// `pattern` compiled as a regexp of `mode` (kept with the object), or null
+/// with the interpreter's result saying why.
+Tcl_RegExp CompiledPattern(Context& context, Tcl_Obj* pattern, const MatchMode& mode);
+
 /// The value of property `name` of the object a filter is applied to; null
 /// with the command's error set when the object has no such property.
 using PropertyLookup = std::function<Tcl_Obj*(const std::string& name)>;
 
 class Filter {
  public:
-  /// Parses `expression`; false (error set) when it is malformed.
-  bool Parse(Context& context, const std::string& expression);
+  /// Parses `expression`; false (error set) when it is malformed. With a
+  /// -regexp `mode`, the values of =~ and !~ are compiled here too, so that
+  /// a bad one is refused before any object is filtered.
+  bool Parse(Context& context, const std::string& expression, const MatchMode& mode = {});
   /// Whether the object whose properties `lookup` reads passes; false with
-  /// `error` set when a property is unknown (the error is the command's).
+  /// `error` set when a property is unknown or its value does not fit the
+  /// test (the error is the command's).
   bool Accepts(Context& context, const PropertyLookup& lookup, const MatchMode& mode,
                bool& error) const;
 
  private:
-  struct Term {
-    std::string property;
-    std::string op;  // empty: a boolean property
-    std::string value;
-    /// The value as a pattern, compiled once when it is a regexp.
-    TclObjRef pattern;
-    bool negated = false;
+  class Parser;
+
+  /// What a node does; the comparisons in the order of kFilterOperators.
+  enum class Op {
+    Equal,
+    NotEqual,
+    Match,
+    NoMatch,
+    Less,
+    LessEqual,
+    Greater,
+    GreaterEqual,
+    Truth,
+    Not,
+    And,
+    Or
   };
-  bool Holds(Context& context, const PropertyLookup& lookup, const Term& term,
-             const MatchMode& mode, bool& error) const;
-  std::vector<std::vector<Term>> m_anyOf;  // || of && groups
+
+  /// One node of the parsed expression. The whole tree lives in m_nodes,
+  /// each node naming its operands by index, so evaluating allocates nothing.
+  struct Node {
+    explicit Node(Op kind) : op(kind) {}
+    Op op;
+    std::vector<int> operands;  // Not: one; And, Or: two or more
+    std::string property;       // Truth and the comparisons
+    TclObjRef value;            // the comparisons: VALUE, kept as a pattern for =~ !~
+    int valueChars = 0;         // VALUE's length in characters
+    int valueTruth = -1;        // VALUE as a boolean: 1, 0, or -1 when it is none
+    bool valueWhole = false;    // VALUE is a whole number (valueWide), not only a real
+    Tcl_WideInt valueWide = 0;
+    double valueReal = 0;
+    int at = 0;       // where PROPERTY starts (characters)
+    int valueAt = 0;  // where VALUE starts (characters)
+  };
+
+  bool Evaluate(Context& context, const PropertyLookup& lookup, const MatchMode& mode, int index,
+                bool& error) const;
+  bool Compare(Context& context, const Node& node, Tcl_Obj* value, const MatchMode& mode,
+               bool& error) const;
+  /// Sets the error "bad -filter expression ...: at `at`: ..." (kind Value).
+  void Fail(Context& context, int at, const std::string& why) const;
+  /// Puts the position in front of the error a lookup or a regexp set,
+  /// keeping its -errorcode.
+  void Locate(Context& context, int at) const;
+
+  std::string m_expression;
+  std::vector<Node> m_nodes;
+  int m_root = -1;
 };
+
+/// 1 or 0 when `text` is a boolean (1 true yes on / 0 false no off, in any
+/// letter case), else -1.
+int TruthOf(const char* text);
 
 }  // namespace HostTcl

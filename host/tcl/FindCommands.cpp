@@ -47,9 +47,10 @@ const char* LeafOf(const std::string& name) {
 }
 
 /// Parses -filter when given; false (error set) when it is malformed.
-bool FilterOf(Context& context, const Args& args, Filter& filter, bool& filtered) {
+bool FilterOf(Context& context, const Args& args, const MatchMode& mode, Filter& filter,
+              bool& filtered) {
   filtered = args.Has("-filter");
-  return !filtered || filter.Parse(context, Tcl_GetString(args.Option("-filter")));
+  return !filtered || filter.Parse(context, Tcl_GetString(args.Option("-filter")), mode);
 }
 
 /// The objects of -of_objects, which must all be of the kind `pins` says;
@@ -111,7 +112,7 @@ int GetPartitions(Context& context, const Args& args) {
   const MatchMode mode{args.Has("-regexp"), args.Has("-nocase")};
   Filter filter;
   bool filtered = false;
-  if (!FilterOf(context, args, filter, filtered)) return TCL_ERROR;
+  if (!FilterOf(context, args, mode, filter, filtered)) return TCL_ERROR;
   const std::vector<Tcl_Obj*> patterns = PatternsOf(args);
   HostSession::Session& session = context.state.Session();
 
@@ -154,7 +155,7 @@ int GetPins(Context& context, const Args& args) {
   const MatchMode mode{args.Has("-regexp"), args.Has("-nocase")};
   Filter filter;
   bool filtered = false;
-  if (!FilterOf(context, args, filter, filtered)) return TCL_ERROR;
+  if (!FilterOf(context, args, mode, filter, filtered)) return TCL_ERROR;
   const std::vector<Tcl_Obj*> patterns = PatternsOf(args);
 
   // The partitions whose pins are looked at, each once.

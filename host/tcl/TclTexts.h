@@ -77,16 +77,43 @@ inline constexpr const char* kPinsNoun = "pin";
 inline constexpr const char* kErrOfObjectsKind = "-of_objects takes %s, not \"%s\"";
 inline constexpr const char* kErrOfObjectsAndPatterns =
     "-of_objects and PATTERN exclude each other";
+/// -filter expressions: the joins, "not", and the comparisons in the order
+/// of Filter's operators.
 inline constexpr const char* kFilterAnd = "&&";
 inline constexpr const char* kFilterOr = "||";
-inline constexpr const char* kFilterEqual = "==";
-inline constexpr const char* kFilterNotEqual = "!=";
-inline constexpr const char* kFilterMatch = "=~";
-inline constexpr const char* kFilterNoMatch = "!~";
-inline constexpr const char* kErrBadFilter = "bad -filter expression \"%s\": %s";
-inline constexpr const char* kFilterNoName = "a property name is missing";
-inline constexpr const char* kFilterNoValue = "a value is missing after %s";
-inline constexpr const char* kFilterBadOperator = "\"%s\" is no operator (==, !=, =~, !~)";
+inline constexpr char kFilterNot = '!';
+inline constexpr const char* kFilterOperators[] = {"==", "!=", "=~", "!~", "<", "<=", ">", ">="};
+/// The characters an operator is spelt with, and those that end a bare
+/// property name.
+inline constexpr const char* kFilterOperatorCharacters = "=!~<>";
+inline constexpr const char* kFilterNameStops = "=!~<>&|()";
+/// The booleans a property alone, or == and != between booleans, accept.
+inline constexpr const char* kFilterTrue[] = {"1", "true", "yes", "on"};
+inline constexpr const char* kFilterFalse[] = {"0", "false", "no", "off"};
+/// Groups and !-chains deeper than this are refused, before they could
+/// exhaust the stack.
+inline constexpr int kFilterMaxDepth = 100;
+inline constexpr const char* kErrBadFilter = "bad -filter expression \"%s\": at %d: %s";
+inline constexpr const char* kFilterEmpty = "the expression is empty";
+inline constexpr const char* kFilterTheEnd = "the end";
+inline constexpr const char* kFilterQuoted = "\"%s\"";
+inline constexpr const char* kFilterNoName = "expected a property name, found %s";
+inline constexpr const char* kFilterNoOperator = "expected an operator after \"%s\", found %s";
+inline constexpr const char* kFilterBadOperator =
+    "\"%s\" is no operator (==, !=, =~, !~, <, <=, >, >=)";
+inline constexpr const char* kFilterNoValue = "expected a value after %s, found %s";
+inline constexpr const char* kFilterParenValue =
+    "a value starting with \"(\" must be quoted: {(...)} or \"(...)\"";
+inline constexpr const char* kFilterNoJoin = "expected &&, || or the end, found %s";
+inline constexpr const char* kFilterNoJoinInGroup = "expected &&, || or \")\", found %s";
+inline constexpr const char* kFilterOpenParen = "the parenthesis is not closed";
+inline constexpr const char* kFilterOpenQuote = "the quote is not closed";
+inline constexpr const char* kFilterNotComparison =
+    "\"!\" negates a property alone or a group in parentheses; write !(%s)";
+inline constexpr const char* kFilterTooDeep = "groups and \"!\" nested deeper than %d";
+inline constexpr const char* kFilterNotNumber = "\"%s\" is not a number";
+inline constexpr const char* kFilterPropertyNotNumber = "property \"%s\" is \"%s\", not a number";
+inline constexpr const char* kFilterPropertyNotBoolean = "property \"%s\" is \"%s\", not a boolean";
 
 // ---- help ----
 inline constexpr const char* kHelpRow = "  %-18s %s\n";
