@@ -123,9 +123,13 @@ const std::vector<CommandSpec>& CommandTable() {
        "  -hierarchical  patterns match the last level of each name (u1 of /top/u1),\n"
        "                 at every level\n"
        "  -of_objects    the partitions owning the pins PINS (no PATTERN then)\n"
-       "  -filter        keeps partitions whose properties satisfy EXPR (see\n"
-       "                 \"Filter expressions\" in docs/TCL.md):\n"
-       "                 -filter {preserve_effective == routing && !reconfigurable}\n",
+       "  -filter        keeps partitions whose properties satisfy EXPR: P == V, !=,\n"
+       "                 =~ (glob; regexp with -regexp), !~, numeric <, <=, >, >=,\n"
+       "                 a property alone as a boolean; !, && and || (binding in that\n"
+       "                 order) and parentheses; values bare, \"...\" or {...}. Errors\n"
+       "                 name the character (from 0). See \"Filter expressions\" in\n"
+       "                 docs/TCL.md:\n"
+       "                 -filter {pin_count > 0 && !(reconfigurable || is_root)}\n",
        GetPartitions},
       {"get_pins",
        {{"-filter", K::Option, "EXPR"},
