@@ -73,11 +73,33 @@ DesignProject::PartitionRef DesignProject::Find(const Port::StringBase& hierarch
   return found != m_byName.end() ? m_entries[found->second].partition : PartitionRef();
 }
 
+std::vector<DesignProject::Placed> DesignProject::Placement() const {
+  std::vector<Placed> placed;
+  placed.reserve(m_entries.size());
+  // An explicit stack: a deep hierarchy must not exhaust the call stack.
+  std::vector<Placed> pending;
+  for (std::size_t top = 0; top < m_entries.size(); ++top) {
+    if (m_entries[top].parent != kNone) continue;
+    pending.push_back({top, -1, 0});
+    while (!pending.empty()) {
+      const Placed next = pending.back();
+      pending.pop_back();
+      const int here = static_cast<int>(placed.size());
+      placed.push_back(next);
+      const std::vector<std::size_t>& children = m_entries[next.entry].children;
+      for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        pending.push_back({*child, here, next.depth + 1});
+      }
+    }
+  }
+  return placed;
+}
+
 std::vector<DesignProject::Step> DesignProject::Walk() const {
   std::vector<Step> walk;
   walk.reserve(m_entries.size());
-  for (std::size_t at = 0; at < m_entries.size(); ++at) {
-    if (m_entries[at].parent == kNone) AppendWalk(at, walk);
+  for (const Placed& placed : Placement()) {
+    walk.push_back({m_entries[placed.entry].partition, placed.parent, placed.depth});
   }
   return walk;
 }
@@ -85,28 +107,18 @@ std::vector<DesignProject::Step> DesignProject::Walk() const {
 std::vector<DesignProject::PartitionRef> DesignProject::DepthFirst() const {
   std::vector<PartitionRef> order;
   order.reserve(m_entries.size());
-  for (Step& step : Walk()) order.push_back(std::move(step.partition));
+  for (const Placed& placed : Placement()) order.push_back(m_entries[placed.entry].partition);
   return order;
 }
 
-void DesignProject::AppendWalk(std::size_t at, std::vector<Step>& out) const {
-  // An explicit stack: a deep hierarchy must not exhaust the call stack.
-  struct Pending {
-    std::size_t entry;
-    int parent;
-    int depth;
-  };
-  std::vector<Pending> pending{{at, -1, 0}};
-  while (!pending.empty()) {
-    const Pending next = pending.back();
-    pending.pop_back();
-    const Entry& entry = m_entries[next.entry];
-    const int here = static_cast<int>(out.size());
-    out.push_back({entry.partition, next.parent, next.depth});
-    for (auto child = entry.children.rbegin(); child != entry.children.rend(); ++child) {
-      pending.push_back({*child, here, next.depth + 1});
-    }
+std::vector<DesignProject::Listed> DesignProject::Listing() const {
+  std::vector<Listed> listed;
+  listed.reserve(m_entries.size());
+  for (const Placed& placed : Placement()) {
+    const Entry& entry = m_entries[placed.entry];
+    listed.push_back({&entry.name, entry.partition.get()});
   }
+  return listed;
 }
 
 std::size_t DesignProject::IndexOf(ZavU::IPartition* partition) const {

@@ -75,6 +75,15 @@ class DesignProject final : public HostModel::TServiceObject<Dpm::IHDProject, Dp
   std::vector<Step> Walk() const;
   /// The partitions of the walk, alone.
   std::vector<PartitionRef> DepthFirst() const;
+  /// A partition of the walk as the project holds it: the name it was added
+  /// under and the partition, no reference taken, valid while the project
+  /// is unchanged. For walks that read names alone: the partitions' own
+  /// memory is not touched.
+  struct Listed {
+    const Port::StringBase* name;
+    ZavU::IPartition* partition;
+  };
+  std::vector<Listed> Listing() const;
   std::size_t PartitionCount() const { return m_entries.size(); }
   /// Overrides the flow rule: true or false from now on, or (nullopt) back
   /// to "any partition reconfigurable".
@@ -133,7 +142,14 @@ class DesignProject final : public HostModel::TServiceObject<Dpm::IHDProject, Dp
   ~DesignProject() override;
 
   std::size_t IndexOf(ZavU::IPartition* partition) const;
-  void AppendWalk(std::size_t at, std::vector<Step>& out) const;
+  /// Where an entry stands in the walk: its index, its parent's place in the
+  /// walk and its depth.
+  struct Placed {
+    std::size_t entry;
+    int parent;
+    int depth;
+  };
+  std::vector<Placed> Placement() const;
 
   Port::StringBase m_location;
   std::vector<Entry> m_entries;  // in the order added

@@ -159,6 +159,11 @@ std::vector<HostProject::DesignProject::Step> Session::Walk() const {
   return m_design->project->Walk();
 }
 
+std::vector<HostProject::DesignProject::Listed> Session::Listing() const {
+  if (!m_design) return {};
+  return m_design->project->Listing();
+}
+
 bool Session::Text(std::string& text) const {
   if (!RequireDesign()) return false;
   std::string error;

@@ -129,6 +129,9 @@ class Session {
   /// The same walk, each partition with where its parent stands in it and
   /// its depth.
   std::vector<HostProject::DesignProject::Step> Walk() const;
+  /// The same walk as names and partitions with no reference taken, valid
+  /// until the design changes: for commands that read names alone.
+  std::vector<HostProject::DesignProject::Listed> Listing() const;
 
   /// Takes over the previous implementation of every partition in state
   /// import, in hierarchy order, from the same partition of the exported

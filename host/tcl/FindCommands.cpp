@@ -13,6 +13,8 @@ namespace HostTcl {
 
 namespace {
 
+using Listed = HostProject::DesignProject::Listed;
+
 /// A pattern without glob characters names one partition: found through the
 /// design project's index instead of matched against every name.
 bool IsPlainName(const char* pattern, const MatchMode& mode) {
@@ -72,7 +74,7 @@ bool OfObjects(Context& context, const Args& args, bool pins, std::vector<Object
 /// false (error set) when a pattern is a bad regexp.
 bool MatchPartitions(Context& context, const std::vector<Tcl_Obj*>& patterns,
                      const MatchMode& mode, bool hierarchical, bool quiet,
-                     std::vector<PartitionRef>& found) {
+                     std::vector<Listed>& found) {
   HostSession::Session& session = context.state.Session();
   std::vector<bool> matched(patterns.size(), false);
   bool plain = !hierarchical;
@@ -80,13 +82,15 @@ bool MatchPartitions(Context& context, const std::vector<Tcl_Obj*>& patterns,
   if (plain && patterns.size() == 1) {
     // One name: the index answers it without a walk.
     if (PartitionRef named = session.Find(Tcl_GetString(patterns.front()))) {
-      found.push_back(std::move(named));
+      found.push_back({nullptr, named.get()});
       matched.front() = true;
     }
   } else {
     bool error = false;
-    for (const PartitionRef& partition : session.HierarchyOrder()) {
-      const std::string name = partition->GetHierarchicalName().str();
+    // Names as the design project's index holds them: the partitions
+    // themselves are not read, which keeps large designs out of the cache.
+    for (const Listed& listed : session.Listing()) {
+      const std::string& name = listed.name->str();
       const char* subject = hierarchical ? LeafOf(name) : name.c_str();
       bool any = false;
       for (std::size_t i = 0; i < patterns.size(); ++i) {
@@ -96,7 +100,7 @@ bool MatchPartitions(Context& context, const std::vector<Tcl_Obj*>& patterns,
         matched[i] = matched[i] || hit;
         any = any || hit;
       }
-      if (any) found.push_back(partition);
+      if (any) found.push_back(listed);
     }
   }
   for (std::size_t i = 0; i < patterns.size() && !quiet; ++i) {
@@ -116,18 +120,18 @@ int GetPartitions(Context& context, const Args& args) {
   const std::vector<Tcl_Obj*> patterns = PatternsOf(args);
   HostSession::Session& session = context.state.Session();
 
-  std::vector<PartitionRef> found;
+  std::vector<Listed> found;
   if (args.Has("-of_objects")) {
     if (!args.Positionals().empty()) return context.Error(Fault::Usage, "%s", kErrOfObjectsAndPatterns);
     std::vector<Object> pins;
     if (!OfObjects(context, args, true, pins)) return TCL_ERROR;
     std::unordered_set<ZavU::IPartition*> owners;
     for (const Object& pin : pins) owners.insert(pin.partition.get());
-    for (const PartitionRef& partition : session.HierarchyOrder()) {
-      if (owners.count(partition.get())) found.push_back(partition);
+    for (const Listed& listed : session.Listing()) {
+      if (owners.count(listed.partition)) found.push_back(listed);
     }
   } else if (patterns.empty()) {
-    found = session.HierarchyOrder();
+    found = session.Listing();
   } else if (!MatchPartitions(context, patterns, mode, args.Has("-hierarchical"), args.Has("-quiet"),
                               found)) {
     return TCL_ERROR;
@@ -136,16 +140,20 @@ int GetPartitions(Context& context, const Args& args) {
   Tcl_Obj* result = Tcl_NewListObj(0, nullptr);
   Tcl_SetObjResult(context.interp, result);
   bool error = false;
-  for (const PartitionRef& partition : found) {
-    const Object object{partition, {}};
-    const PropertyLookup lookup = [&](const std::string& name) {
-      return PropertyValue(context, object, name.c_str());
-    };
-    if (filtered && !filter.Accepts(context, lookup, mode, error)) {
-      if (error) return TCL_ERROR;
-      continue;
+  for (const Listed& listed : found) {
+    if (filtered) {
+      const Object object{PartitionRef(listed.partition), {}};
+      const PropertyLookup lookup = [&](const std::string& name) {
+        return PropertyValue(context, object, name.c_str());
+      };
+      if (!filter.Accepts(context, lookup, mode, error)) {
+        if (error) return TCL_ERROR;
+        continue;
+      }
     }
-    Tcl_ListObjAppendElement(nullptr, result, context.state.NewHandle(*partition.get()));
+    Tcl_ListObjAppendElement(nullptr, result,
+                             listed.name ? context.state.NewHandle(*listed.name, *listed.partition)
+                                         : context.state.NewHandle(*listed.partition));
   }
   return TCL_OK;
 }

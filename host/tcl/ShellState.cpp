@@ -104,6 +104,13 @@ Tcl_Obj* ShellState::NewHandle(ZavU::IPartition& partition) const {
   return handle;
 }
 
+Tcl_Obj* ShellState::NewHandle(const Port::StringBase& name, ZavU::IPartition& partition) const {
+  const std::string text = kHandlePrefix + name.str();
+  Tcl_Obj* handle = Tcl_NewStringObj(text.data(), static_cast<int>(text.size()));
+  Cache(handle, &partition, m_generation);
+  return handle;
+}
+
 Tcl_Obj* ShellState::NewPinHandle(ZavU::IPartition& partition, ZavU::IPartitionPin& pin) {
   const std::string text = HandleText({PartitionRef(&partition), ZavU::PinRef(&pin)});
   return Tcl_NewStringObj(text.data(), static_cast<int>(text.size()));

@@ -89,6 +89,9 @@ class ShellState final : public HostSession::Reporter {
 
   /// A new handle of `partition` in the open design.
   Tcl_Obj* NewHandle(ZavU::IPartition& partition) const;
+  /// The same for the partition the design project lists under `name`,
+  /// which is not read.
+  Tcl_Obj* NewHandle(const Port::StringBase& name, ZavU::IPartition& partition) const;
   /// A new handle of pin `pin` of `partition`: "pin:", the partition's
   /// hierarchical name, ":" and the pin's name.
   static Tcl_Obj* NewPinHandle(ZavU::IPartition& partition, ZavU::IPartitionPin& pin);
