@@ -3,14 +3,20 @@
 
 namespace HostSession {
 
-/// indent, name, state, effective preserve, association, pin count.
-inline constexpr const char* kTreeLine = "%*s%s  %s  preserve=%s  %s  pins=%d\n";
 inline constexpr const char* kTreeImport = "import";
 inline constexpr const char* kTreeImplement = "implement";
 inline constexpr const char* kTreeStatic = "static";
-/// The deciding partition and its module name.
+/// The tree's columns after the name: preserve, association, isolation, pins.
+inline constexpr const char* kTreePreserveLabel = "preserve=";
 inline constexpr const char* kTreeReconfigurable = "reconfigurable %s %s";
+inline constexpr const char* kTreeIsolated[] = {"isolated=no", "isolated=yes"};
+inline constexpr const char* kTreePinsLabel = "pins=";
+/// The table's heading.
+inline constexpr const char* kTableHeading[] = {"Partition", "State",    "Preserve", "Import location",
+                                                "Module",    "Isolated", "Pins"};
+inline constexpr const char* kYesNo[] = {"no", "yes"};
 inline constexpr const char* kTreePreserve = "preserve";
 inline constexpr const char* kPartitionHelperLibrary = "devAreD_PartitionHelper";
+inline constexpr const char* kMsgNoSuchPartition = "%s: the design has no partition \"%s\".\n";
 
 }  // namespace HostSession

@@ -120,6 +120,8 @@ class Session {
 
   /// The project file the design was opened from; empty for a description.
   std::string OpenedProjectFile() const;
+  /// The name the session reports under ("hdpart").
+  const std::string& FrontEnd() const { return m_frontEnd; }
   /// The project's name: the description's Name, or the one saved.
   const std::string& ProjectName() const;
   /// The partition of `hierarchicalName`, or an empty reference.

@@ -5,7 +5,7 @@
 #include "Port/StringBase.h"
 #include "ShellState.h"
 #include "TclTexts.h"
-#include "session/HierarchyReport.h"
+#include "session/PartitionSummary.h"
 
 namespace HostTcl {
 
@@ -30,8 +30,8 @@ int ReportHierarchy(Context& context, const Args& args) {
   int depth = -1;
   if (!context.WholeOption(args, "-depth", -1, depth)) return TCL_ERROR;
   if (!context.state.RequireDesign(context)) return TCL_ERROR;
-  return context.Print(HostSession::HierarchyReport(context.state.Session(), depth)) ? TCL_OK
-                                                                                     : TCL_ERROR;
+  const auto summaries = HostSession::Summaries(context.state.Session(), depth);
+  return context.Print(HostSession::TreeText(summaries)) ? TCL_OK : TCL_ERROR;
 }
 
 int Help(Context& context, const Args& args) {

@@ -19,5 +19,5 @@ partition:/top partition:/top/mid partition:/top/mid/leaf partition:/top/Side
 placement
 ::get_partitions
 HDPARTITION HANDLE partition:/top/gone
-/top  implement  preserve=placement  static  pins=0'
+/top  implement  preserve=placement  static  isolated=no  pins=0'
 [ "$actual" = "$expected" ] || { printf 'expected:\n%s\nactual:\n%s\n' "$expected" "$actual"; exit 1; }

@@ -1,7 +1,9 @@
 // The command table, the shared argument parser and the help texts.
 #include "Commands.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -12,8 +14,8 @@ namespace hdpart {
 namespace {
 
 constexpr const char* kToolSynopsis =
-    "usage: hdpart [--debug] [--no-pin-check] COMMAND OPERAND [-o FILE]\n"
-    "       hdpart COMMAND --help | --help | --version\n";
+    "usage: hdpart [--debug] [--no-pin-check] [--quiet] COMMAND OPERAND... [OPTION...]\n"
+    "       hdpart help [COMMAND] | COMMAND --help | --help | --version\n";
 constexpr const char* kToolHelp =
     "Reads, shows and saves the partitions of a hierarchical design.\n"
     "\n"
@@ -24,6 +26,7 @@ constexpr const char* kToolHelp =
     "Options:\n"
     "  --no-pin-check  accept Pin elements that still carry location attributes\n"
     "  --debug         print debug traces on standard error\n"
+    "  -q, --quiet     no progress, and no closing count of warnings\n"
     "  -h, --help      show this help, or a command's help after the command\n"
     "  --version       show the version\n"
     "\n"
@@ -31,10 +34,20 @@ constexpr const char* kToolHelp =
     "operation failed, 2 a usage error or a fatal message.\n";
 
 const Command kCommands[] = {
-    {"show", "FILE", "print every partition's dump, root first",
+    {"show", "FILE [PARTITION...]", "print partitions' dumps, root first",
      "Builds the partitions of FILE (a description or a project file) and prints\n"
-     "the dump of each, the root first, then depth first in document order.\n",
-     OutputOption::None, RunShow},
+     "the dump of each, the root first, then depth first in document order; with\n"
+     "PARTITION names (hierarchical), the dump of each of those, in that order.\n",
+     OutputOption::None, RunShow, Operands::FileAndNames},
+    {"report", "FILE [PARTITION...]", "a table of the partitions",
+     "Prints a table of the partitions of FILE (a description or a project file),\n"
+     "a row each, root first, then depth first, or of the PARTITIONs named:\n"
+     "hierarchical name, state, effective preserve, import location, the\n"
+     "reconfigurable module (or \"static\"), isolation and pin count. A name the\n"
+     "design lacks is an error; the others are printed.\n"
+     "\n"
+     "  --format json  one JSON document instead (docs/JSON.md)\n",
+     OutputOption::None, RunReport, Operands::FileAndNames, "json"},
     {"save", "DESC", "read a description and save it as a project file",
      "Reads the description DESC and saves its partitions to the project file\n"
      "given with -o. The file is replaced atomically: a save that fails leaves\n"
@@ -83,9 +96,14 @@ const Command kCommands[] = {
     {"tree", "FILE", "print the partition tree",
      "Prints the partition tree of FILE (a description or a project file), as the\n"
      "Tcl command report_hierarchy does: one line per partition, indented by depth,\n"
-     "with its state, effective preserve, reconfigurable association and module\n"
-     "name (or \"static\") and pin count.\n",
-     OutputOption::None, RunTree},
+     "the columns aligned: its state, effective preserve, reconfigurable\n"
+     "association (deciding partition and module name) or \"static\", isolation\n"
+     "and pin count.\n"
+     "\n"
+     "  --depth N      the levels down to N only (0: the root alone)\n"
+     "  --format json  one JSON document instead (docs/JSON.md)\n"
+     "  --format dot   a Graphviz graph: hdpart tree --format dot F | dot -Tsvg\n",
+     OutputOption::None, RunTree, Operands::One, "json dot", true},
     {"tcl", "[SCRIPT [ARG...]]", "run a Tcl script, or an interactive Tcl shell",
      "Runs the Tcl script SCRIPT with the partition commands (argv, argc and argv0\n"
      "set as tclsh sets them; the arguments after SCRIPT are the script's), or,\n"
@@ -93,8 +111,6 @@ const Command kCommands[] = {
      "or the end of input ends it. 'help' lists the commands.\n",
      OutputOption::None, RunTcl, Operands::Script},
 };
-
-constexpr const char* kOutputEquals = "--output=";
 
 const Command* FindCommand(const char* name) {
   for (const Command& command : kCommands) {
@@ -112,13 +128,96 @@ bool IsHelp(const char* arg) {
   return std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0;
 }
 
+/// The options that take a value, each by its short or long name, or
+/// --long=VALUE.
+struct ValuedOption {
+  const char* shortName;  // null when there is none
+  const char* longName;
+  const char* value;               // what the value is, for messages
+  std::string Invocation::*text;  // where a text value goes, or null
+  int Invocation::*number;        // where a whole number goes, or null
+};
+const ValuedOption kValuedOptions[] = {
+    {"-o", "--output", "a file name", &Invocation::output, nullptr},
+    {nullptr, "--format", "a format", &Invocation::format, nullptr},
+    {nullptr, "--depth", "a whole number", nullptr, &Invocation::depth},
+};
+
+/// The valued option `arg` names, with `value` pointing at the text after
+/// "=" when it holds one.
+const ValuedOption* FindValuedOption(const char* arg, const char*& value) {
+  value = nullptr;
+  for (const ValuedOption& option : kValuedOptions) {
+    const std::size_t length = std::strlen(option.longName);
+    if ((option.shortName && std::strcmp(arg, option.shortName) == 0) ||
+        std::strcmp(arg, option.longName) == 0) {
+      return &option;
+    }
+    if (std::strncmp(arg, option.longName, length) == 0 && arg[length] == '=') {
+      value = arg + length + 1;
+      return &option;
+    }
+  }
+  return nullptr;
+}
+
+bool StoreValue(const ValuedOption& option, const char* arg, const char* value, Invocation& out) {
+  if (option.text) {
+    out.*option.text = value;
+    return true;
+  }
+  char* end = nullptr;
+  const long number = std::strtol(value, &end, 10);
+  if (*end != '\0' || number < 0 || number > 1000000) {
+    HDPART_MSG().issueError(kMsgNotWholeNumber, arg, value);
+    return false;
+  }
+  out.*option.number = static_cast<int>(number);
+  return true;
+}
+
+/// Whether `command` takes the format `format`.
+bool TakesFormat(const Command& command, const std::string& format) {
+  if (!command.formats) return false;
+  if (format == kTextFormat) return true;
+  const std::string formats = std::string(" ") + command.formats + " ";
+  return formats.find(" " + format + " ") != std::string::npos;
+}
+
+/// Checks the operands `words` (the command's name first) against what
+/// `command` takes, and keeps them.
+bool TakeOperands(const Command& command, const std::vector<const char*>& words, Invocation& out) {
+  const std::size_t given = words.size() - 1;
+  switch (command.operands) {
+    case Operands::Script:
+      if (given > 0) out.operand = words[1];
+      return true;
+    case Operands::One:
+    case Operands::FileAndNames:
+    case Operands::Two:
+      break;
+  }
+  const std::size_t least = command.operands == Operands::Two ? 2 : 1;
+  if (given < least) {
+    HDPART_MSG().issueError(kMsgMissingOperand, command.name, command.operand);
+    return false;
+  }
+  if (command.operands != Operands::FileAndNames && given > least) {
+    HDPART_MSG().issueError(kMsgExtraOperand, command.name, words[least + 1]);
+    return false;
+  }
+  out.operand = words[1];
+  out.more.assign(words.begin() + 2, words.end());
+  return true;
+}
+
 }  // namespace
 
 Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
   bool help = false;
   bool version = false;
   bool optionsEnded = false;
-  bool outputGiven = false;
+  std::vector<const ValuedOption*> given;
   std::vector<const char*> words;
   for (int i = 0; i < argc; ++i) {
     const char* arg = argv[i];
@@ -130,6 +229,7 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
       words.push_back(arg);
       continue;
     }
+    const char* value = nullptr;
     if (std::strcmp(arg, "--") == 0) {
       optionsEnded = true;
     } else if (IsHelp(arg)) {
@@ -140,30 +240,35 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
       out.debug = true;
     } else if (std::strcmp(arg, "--no-pin-check") == 0) {
       out.pinCheck = false;
-    } else if (std::strcmp(arg, "-o") == 0 || std::strcmp(arg, "--output") == 0 ||
-               std::strncmp(arg, kOutputEquals, std::strlen(kOutputEquals)) == 0) {
-      const char* value = nullptr;
-      if (std::strncmp(arg, kOutputEquals, std::strlen(kOutputEquals)) == 0) {
-        value = arg + std::strlen(kOutputEquals);
-      } else if (i + 1 < argc) {
-        value = argv[++i];
-      }
+    } else if (std::strcmp(arg, "-q") == 0 || std::strcmp(arg, "--quiet") == 0) {
+      out.quiet = true;
+    } else if (const ValuedOption* option = FindValuedOption(arg, value)) {
+      if (!value && i + 1 < argc) value = argv[++i];
       if (!value || *value == '\0') {
-        HDPART_MSG().issueError(kMsgOptionNeedsValue, arg);
+        HDPART_MSG().issueError(kMsgOptionNeedsValue, arg, option->value);
         return Request::UsageError;
       }
-      if (outputGiven) {
+      if (std::find(given.begin(), given.end(), option) != given.end()) {
         HDPART_MSG().issueError(kMsgOptionTwice, arg);
         return Request::UsageError;
       }
-      outputGiven = true;
-      out.output = value;
+      given.push_back(option);
+      if (!StoreValue(*option, arg, value, out)) return Request::UsageError;
     } else {
       HDPART_MSG().issueError(kMsgUnknownOption, arg);
       return Request::UsageError;
     }
   }
 
+  // "hdpart help [COMMAND]" is "hdpart [COMMAND] --help".
+  if (!words.empty() && std::strcmp(words[0], kHelpCommand) == 0) {
+    if (words.size() > 2) {
+      HDPART_MSG().issueError(kMsgExtraOperand, kHelpCommand, words[2]);
+      return Request::UsageError;
+    }
+    words.erase(words.begin());
+    help = true;
+  }
   if (words.empty()) {
     if (help) return Request::ToolHelp;
     if (version) return Request::Version;
@@ -178,23 +283,26 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
   if (help) return Request::CommandHelp;
   if (version) return Request::Version;
   const Command& command = *out.command;
-  if (command.operands == Operands::Script) {
-    if (words.size() > 1) out.operand = words[1];
-  } else if (words.size() < 2) {
-    HDPART_MSG().issueError(kMsgMissingOperand, command.name, command.operand);
-    return Request::UsageError;
-  } else if (words.size() > 2) {
-    HDPART_MSG().issueError(kMsgExtraOperand, command.name, words[2]);
-    return Request::UsageError;
-  } else {
-    out.operand = words[1];
-  }
+  if (!TakeOperands(command, words, out)) return Request::UsageError;
+  const bool outputGiven = !out.output.empty();
   if (command.output == OutputOption::None && outputGiven) {
     HDPART_MSG().issueError(kMsgNoOutputOption, command.name);
     return Request::UsageError;
   }
   if (command.output == OutputOption::Required && !outputGiven) {
     HDPART_MSG().issueError(kMsgOutputRequired, command.name);
+    return Request::UsageError;
+  }
+  if (out.format != kTextFormat && !command.formats) {
+    HDPART_MSG().issueError(kMsgNoFormatOption, command.name);
+    return Request::UsageError;
+  }
+  if (!TakesFormat(command, out.format) && command.formats) {
+    HDPART_MSG().issueError(kMsgBadFormat, command.name, out.format.c_str(), command.formats);
+    return Request::UsageError;
+  }
+  if (out.depth >= 0 && !command.depth) {
+    HDPART_MSG().issueError(kMsgNoDepthOption, command.name);
     return Request::UsageError;
   }
   return Request::Run;
@@ -221,12 +329,18 @@ void PrintToolHelp() {
 }
 
 void PrintCommandHelp(const Command& command) {
-  std::printf("usage: hdpart [--debug] [--no-pin-check] %s %s%s\n\n%s", command.name,
+  std::string formats;
+  if (command.formats) {
+    std::string names = std::string(kTextFormat) + " " + command.formats;
+    std::replace(names.begin(), names.end(), ' ', '|');
+    formats = " [--format " + names + "]";
+  }
+  std::printf("usage: hdpart [--debug] [--no-pin-check] [--quiet] %s %s%s%s%s\n\n%s", command.name,
               command.operand,
               command.output == OutputOption::Required   ? " -o FILE"
               : command.output == OutputOption::Optional ? " [-o FILE]"
                                                          : "",
-              command.help);
+              command.depth ? " [--depth N]" : "", formats.c_str(), command.help);
 }
 
 void PrintVersion() { std::printf("hdpart %s\n", HDPART_VERSION); }

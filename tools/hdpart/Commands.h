@@ -1,11 +1,13 @@
 // The commands of hdpart, declared once each (name, operand, one-line help,
 // long help, what it accepts) and parsed by one shared argument parser.
 //
-//   hdpart [--debug] [--no-pin-check] COMMAND OPERAND [-o FILE]
+//   hdpart [--debug] [--no-pin-check] [--quiet] COMMAND OPERAND... [-o FILE]
+//          [--format FORMAT] [--depth N]
+//   hdpart help [COMMAND]
 //
-// Options may stand anywhere; "--" ends them. Every command takes one
-// operand; -o is accepted by the commands that write a file, and -o -
-// sends the file to standard output.
+// Options may stand anywhere; "--" ends them. -o is accepted by the
+// commands that write a file, and -o - sends the file to standard output;
+// --format and --depth by the commands that say so.
 #pragma once
 
 #include <string>
@@ -21,11 +23,16 @@ struct Invocation;
 
 /// The -o value that stands for standard output.
 inline constexpr const char* kStandardOutput = "-";
+/// The --format every command that takes one defaults to, and the others.
+inline constexpr const char* kTextFormat = "text";
+inline constexpr const char* kJsonFormat = "json";
+inline constexpr const char* kDotFormat = "dot";
 
 enum class OutputOption { None, Optional, Required };
-/// How many operands a command takes: one, or (a script command) none or a
-/// script followed by the script's own arguments, taken as they stand.
-enum class Operands { One, Script };
+/// How many operands a command takes: one; a file and partition names
+/// (none or more); two files; or (a script command) none or a script
+/// followed by the script's own arguments, taken as they stand.
+enum class Operands { One, FileAndNames, Two, Script };
 
 struct Command {
   const char* name;
@@ -36,11 +43,25 @@ struct Command {
   /// Runs the command; false when it failed (beyond what messages counted).
   bool (*run)(const Invocation& invocation);
   Operands operands = Operands::One;
+  /// The --format values the command takes besides "text", blank-separated
+  /// ("json dot"); null when it takes no --format.
+  const char* formats = nullptr;
+  /// Whether the command takes --depth N.
+  bool depth = false;
 };
 
 struct Invocation {
   const Command* command = nullptr;
   std::string operand;
+  /// The operands after the first: partition names (show, report), or the
+  /// second file (diff).
+  std::vector<std::string> more;
+  /// --format: "text" unless given.
+  std::string format = kTextFormat;
+  /// --depth: the deepest level shown (0 the root alone), -1 for all.
+  int depth = -1;
+  /// --quiet: no progress and no closing summary of warnings.
+  bool quiet = false;
   /// A script command's arguments after the script.
   std::vector<std::string> scriptArgs;
   std::string output;  // -o, empty when not given
@@ -74,6 +95,7 @@ bool SaveOutput(HostSession::Session& session, const Invocation& invocation);
 
 // The commands, one source unit each.
 bool RunShow(const Invocation& invocation);
+bool RunReport(const Invocation& invocation);
 bool RunSave(const Invocation& invocation);
 bool RunImport(const Invocation& invocation);
 bool RunWrite(const Invocation& invocation);

@@ -20,7 +20,15 @@ inline constexpr const char* kMsgUnknownCommand =
     "hdpart: unknown command \"%s\"; see 'hdpart --help'.\n";
 inline constexpr const char* kMsgUnknownOption =
     "hdpart: unknown option \"%s\"; see 'hdpart --help'.\n";
-inline constexpr const char* kMsgOptionNeedsValue = "hdpart: option \"%s\" needs a file name.\n";
+inline constexpr const char* kMsgOptionNeedsValue = "hdpart: option \"%s\" needs %s.\n";
+inline constexpr const char* kMsgNotWholeNumber =
+    "hdpart: option \"%s\" needs a whole number >= 0, not \"%s\".\n";
+inline constexpr const char* kMsgBadFormat =
+    "hdpart %s: no format \"%s\"; the formats are text %s.\n";
+inline constexpr const char* kMsgNoFormatOption = "hdpart %s: takes no --format option.\n";
+inline constexpr const char* kMsgNoDepthOption = "hdpart %s: takes no --depth option.\n";
+/// "hdpart help [COMMAND]".
+inline constexpr const char* kHelpCommand = "help";
 inline constexpr const char* kMsgOptionTwice = "hdpart: option \"%s\" given twice.\n";
 inline constexpr const char* kMsgMissingOperand = "hdpart %s: missing operand %s.\n";
 inline constexpr const char* kMsgExtraOperand = "hdpart %s: unexpected operand \"%s\".\n";

@@ -19,9 +19,9 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsageOrFatal = 2;
 
 /// "hdpart: 2 errors, 1 warning" on standard error, after what the command
-/// printed, when it drew any.
-void PrintSummary(const HostSession::Outcome& totals) {
-  if (totals.errors == 0 && totals.warnings == 0) return;
+/// printed, when it drew any (only errors count with --quiet).
+void PrintSummary(const HostSession::Outcome& totals, bool quiet) {
+  if (totals.errors == 0 && (totals.warnings == 0 || quiet)) return;
   std::fflush(stdout);
   std::fprintf(stderr, hdpart::kSummaryLine, hdpart::kToolName, totals.errors,
                hdpart::kErrorNouns[totals.errors != 1], totals.warnings,
@@ -52,7 +52,7 @@ int Run(int argc, char** argv) {
   // a fatal message, before the command has written anything.
   const HostSession::Outcome outcome =
       session.Run([&invocation] { return invocation.command->run(invocation); });
-  PrintSummary(session.Totals());
+  PrintSummary(session.Totals(), invocation.quiet);
   if (session.Totals().fatals > 0) return kExitUsageOrFatal;
   return outcome.ok && session.Totals().errors == 0 ? kExitSuccess : kExitFailure;
 }
