@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Every --format json document of the commands, parsed by a real JSON parser
+# and checked against its schema under docs/json/.
+#
+#   json_schema_test.sh HDPART SOURCE_DIR
+set -euo pipefail
+hdpart=$1
+source=$2
+work=$(mktemp -d "${TMPDIR:-/tmp}/json-schema.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+cp "$source/tests/hdpart/cases/output_paths/demo.pxml" design.pxml
+example=$source/examples/xpartition.pxml
+# schema, then the command line; each document is checked on its own.
+cat >cases <<CASES
+summaries.schema.json report design.pxml --format json
+summaries.schema.json report design.pxml /top/u1/core /top --format json
+summaries.schema.json tree design.pxml --format json
+summaries.schema.json tree design.pxml --format json --depth 1
+summaries.schema.json tree $example --format json
+CASES
+n=0
+while read -r schema args; do
+  n=$((n + 1))
+  # shellcheck disable=SC2086
+  "$hdpart" $args >"doc$n.json"
+  echo "$schema doc$n.json $args" >>checks
+done <cases
+/usr/bin/python3 - "$source/docs/json" <<'PY'
+import json, sys, pathlib
+import jsonschema
+schemas = pathlib.Path(sys.argv[1])
+failed = 0
+for line in open("checks"):
+    schema, doc, *args = line.split()
+    validator = jsonschema.Draft202012Validator(json.loads((schemas / schema).read_text()))
+    document = json.loads(pathlib.Path(doc).read_text())
+    errors = list(validator.iter_errors(document))
+    if document.get("command") != args[0]:
+        errors.append(f"command is {document.get('command')!r}, not {args[0]!r}")
+    for error in errors:
+        failed += 1
+        print(f"{' '.join(args)}: {getattr(error, 'message', error)}")
+sys.exit(1 if failed else 0)
+PY
