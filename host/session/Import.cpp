@@ -9,8 +9,10 @@
 // before the library is asked (it would search the file system root), and a
 // location ending in "/" is given back to the partition without it, once,
 // so the paths recorded from it hold no "//".
+#include <filesystem>
 #include <functional>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "Port/MsgContext.h"
 #include "Port/MsgMan.h"
@@ -66,7 +68,16 @@ class Exports {
   void Load(Opened& opened, const std::string& location, const std::string& path) {
     m_read(path);
     HostModel::ProjectImage image;
-    if (!HostPersist::LoadProjectFile(path, image, opened.error)) return;
+    if (!HostPersist::LoadProjectFile(path, image, opened.error)) {
+      // A relative location is found from the working directory: when
+      // nothing is there, say which.
+      std::error_code unknown;
+      if (!location.empty() && location[0] != '/' && !std::filesystem::exists(path, unknown)) {
+        opened.error += ombform(kRelativeLocation, location.c_str(),
+                                std::filesystem::current_path(unknown).c_str());
+      }
+      return;
+    }
     auto exported = HostProject::DesignProject::Create(Port::StringBase(location));
     if (!FillFromImage(*exported.get(), image, path, m_me)) {
       opened.error = ombform(kExportNotFilled, path.c_str());
@@ -82,11 +93,11 @@ class Exports {
 
 /// Imports one partition; false when it was skipped or refused.
 bool ImportOne(ZavU::IPartition& partition, const std::string& file, Exports& exports,
-               const char* me) {
+               const char* me, std::string& location) {
   const std::string name = partition.GetHierarchicalName().str();
   auto* description = CitI::QueryAs<ZavU::IXPartition>(&partition);
   HostModel::DescriptionAttributes kept = KeptAttributesOf(partition);
-  const std::string location = WithoutTrailingSlash(kept.importLocation.str());
+  location = WithoutTrailingSlash(kept.importLocation.str());
   if (location.empty() ||
       kept.importLocation.Compare(ZavU::XPartitionNames::kNone, Port::kCompareKeyword) == 0) {
     SESSION_MSG(me).issueError(kMsgNoImportLocation, me, name.c_str());
@@ -124,11 +135,20 @@ bool Session::ImportAll() {
   UT_DIR_LISTING_SCOPE listings;
   // What an import reads is input from then on: no save replaces it.
   Exports exports(me, [this](const std::string& path) { m_design->Read(path); });
+  m_lastImport = {};
+  std::unordered_set<std::string> locations;
   for (const PartitionRef& partition : m_design->project->DepthFirst()) {
     auto* description = CitI::QueryAs<ZavU::IXPartition>(partition.get());
     if (!description || !description->IsImport()) continue;
-    all = ImportOne(*partition.get(), m_design->path, exports, me) && all;
+    std::string location;
+    if (!ImportOne(*partition.get(), m_design->path, exports, me, location)) {
+      all = false;
+      continue;
+    }
+    ++m_lastImport.partitions;
+    locations.insert(location);
   }
+  m_lastImport.locations = static_cast<int>(locations.size());
   return all;
 }
 

@@ -142,6 +142,13 @@ class Session {
   /// skipped or refused; errors keep the design from being saved, as for
   /// Open.
   Outcome Import();
+  /// What the last Import took over: partitions imported, and the distinct
+  /// import locations they came from.
+  struct ImportTally {
+    int partitions = 0;
+    int locations = 0;
+  };
+  const ImportTally& LastImport() const { return m_lastImport; }
 
   /// Saves the design to the project file at `path`, atomically. Neither
   /// Save nor WriteDescription replaces a file the design was read from (an
@@ -185,6 +192,7 @@ class Session {
   void NewDesign(const std::string& path, std::string name);
 
   std::string m_frontEnd;
+  ImportTally m_lastImport;
   Reporter* m_reporter = nullptr;
   Outcome m_totals;
   /// Operations running now, the outermost first in line to report.

@@ -41,6 +41,9 @@ inline constexpr const char* kMsgNoImportLocation =
     "%s: partition \"%s\" is in state import but names no import location; it is not "
     "imported.\n";
 inline constexpr const char* kMsgExportNotOpened = "%s: partition \"%s\" is not imported: %s\n";
+/// Added to why an exported project was not opened, for a relative location.
+inline constexpr const char* kRelativeLocation =
+    " (the import location \"%s\" is relative: it was resolved from \"%s\")";
 /// Why, when the exported project's file loaded but a partition of it was
 /// refused.
 inline constexpr const char* kExportNotFilled =

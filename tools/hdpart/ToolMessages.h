@@ -45,6 +45,10 @@ inline constexpr const char* kTclErrorPrefix = "Error: ";
 /// error: "hdpart: 2 errors, 1 warning".
 inline constexpr const char* kSummaryLine = "%s: %d %s, %d %s\n";
 inline constexpr const char* kErrorNouns[] = {"error", "errors"};
+/// After a successful import: "hdpart: imported 3 partitions from 2 locations".
+inline constexpr const char* kImportSummary = "%s: imported %d %s from %d %s\n";
+inline constexpr const char* kPartitionNouns[] = {"partition", "partitions"};
+inline constexpr const char* kLocationNouns[] = {"location", "locations"};
 inline constexpr const char* kWarningNouns[] = {"warning", "warnings"};
 /// The kind of file, the output, why (not a regular file).
 inline constexpr const char* kMsgOutputNotRegular =
