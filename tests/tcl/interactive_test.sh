@@ -61,7 +61,8 @@ keys 'get_property preserve_effective [get_partitions /top/mid/leaf]' Enter
 await 'placement'
 keys 'get_partitions /top/Si*' Enter
 await 'partition:/top/Side'
-idle
+keys 'puts -nonewline half-a-line' Enter
+await -x 'half-a-linehdpart%'
 
 # Ctrl-C abandons the line being typed, and the whole of a partial command.
 keys 'puts typed-then-abandoned'

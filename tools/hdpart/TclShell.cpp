@@ -43,9 +43,11 @@ std::vector<std::string> ErrorCodeOf(Tcl_Interp* interp, int code) {
 
 namespace {
 
-void NewLine() {
+/// Writes `text` and what the interpreter's standard output still holds
+/// ("puts -nonewline"), before readline writes the prompt beside it.
+void Print(const char* text) {
   if (Tcl_Channel out = Tcl_GetStdChannel(TCL_STDOUT)) {
-    Tcl_WriteChars(out, "\n", 1);
+    Tcl_WriteChars(out, text, -1);
     Tcl_Flush(out);
   }
 }
@@ -87,12 +89,13 @@ void RunTerminal(Tcl_Interp* interp) {
   LineEditor editor(interp, interrupts.PromptDescriptor());
   std::string command, line;
   for (;;) {
+    Print("");
     switch (editor.Next(command.empty() ? kTclPrompt : kTclContinuation, line)) {
       case LineEditor::Read::Interrupted:
         command.clear();
         continue;
       case LineEditor::Read::End:
-        NewLine();  // the end of input leaves the cursor after the prompt
+        Print("\n");  // the end of input leaves the cursor after the prompt
         if (exit.MayLeave()) return;
         command.clear();
         continue;
@@ -110,7 +113,7 @@ void RunTerminal(Tcl_Interp* interp) {
         code = Tcl_RecordAndEval(interp, command.c_str(), TCL_EVAL_GLOBAL);
         running.Settle(interp, code);
         // The terminal echoed "^C" where the command's output stood.
-        if (running.Pressed()) NewLine();
+        if (running.Pressed()) Print("\n");
       }
       ShowResult(interp, code);
       exit.Update();
