@@ -12,11 +12,12 @@ socket=hdpart-tcl-test-$$
 work=$(mktemp -d "${TMPDIR:-/tmp}/tcl-interactive.XXXXXX")
 trap 'tmux -L "$socket" kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
 
-keys() { tmux -L "$socket" send-keys "$@"; }
+keys() { tmux -L "$socket" send-keys "$@" || fail "the shell is gone"; }
 screen() { tmux -L "$socket" capture-pane -p -S - 2>/dev/null || true; }
 fail() { echo "$1"; screen; exit 1; }
 # Waits until the screen shows $1 ($2 times, once by default); with -x, as
-# a whole line.
+# a whole line. Keys that follow Ctrl-C wait for its "^C": typed on at once,
+# they could reach the line before the shell has abandoned it.
 await() {
   local whole=()
   if [ "$1" = -x ]; then whole=(-x); shift; fi
@@ -67,18 +68,21 @@ await -x 'half-a-linehdpart%'
 # Ctrl-C abandons the line being typed, and the whole of a partial command.
 keys 'puts typed-then-abandoned'
 keys C-c
+await 'hdpart% puts typed-then-abandoned^C'
 keys 'puts after-prompt' Enter
 await -x 'after-prompt'
 keys 'proc half {} {' Enter 'puts inside' Enter
 await -x '> puts inside'
 keys C-c
+await -x '> ^C'
 keys 'puts "procs:[info procs half]."' Enter
 await -x 'procs:.'
 screen | grep -qx 'typed-then-abandoned' && fail "an abandoned line ran"
 
 # Ctrl-C in a running command interrupts it; the design stays open.
 keys 'while 1 {}' Enter
-sleep 0.3
+await -x 'hdpart% while 1 {}'
+sleep 0.2
 keys C-c
 await -x 'Error: interrupted'
 keys 'puts "code:$errorCode"' Enter
@@ -91,6 +95,7 @@ idle
 keys 'report_hier' Tab
 await -x 'hdpart% report_hierarchy'
 keys C-c
+await -x 'hdpart% report_hierarchy ^C'
 keys 'get_partitions -fil' Tab
 await -x 'hdpart% get_partitions -filter'
 keys '{full_name =~ *mid}' Enter
@@ -122,6 +127,7 @@ start "$work/state"
 keys Up Up
 await 'hdpart% puts still-running'
 keys C-c
+await -x 'hdpart% puts still-running^C'
 keys "read_xpartition $design" Enter 'set_property preserve placement [get_partitions /top]' Enter
 idle
 keys C-d

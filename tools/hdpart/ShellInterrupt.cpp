@@ -100,6 +100,12 @@ int Interrupts::PromptDescriptor() const { return g_promptRead; }
 Interrupts::Running::Running() {
   if (++g_commands == 0) ++g_commands;  // zero stands for the prompt
   g_running.store(g_commands);
+  // A press between the line's end and now went to the prompt's pipe; it
+  // was meant for this command.
+  char presses[64];
+  bool pressed = false;
+  while (g_promptRead >= 0 && read(g_promptRead, presses, sizeof presses) > 0) pressed = true;
+  if (pressed) OnInterrupt(SIGINT);
 }
 
 Interrupts::Running::~Running() { g_running.store(0); }
