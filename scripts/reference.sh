@@ -225,6 +225,68 @@ command at a time, and each command works on its own interpreter's design.
 Messages a command draws become that command's result, never another
 thread's. A long command in one thread makes the others wait.
 TEXT
+    cat <<'TEXT'
+
+## The interactive shell
+
+`hdpart tcl` without a script runs the commands of standard input. At a
+terminal it is an interactive shell: it prompts with `hdpart% ` (`> ` while
+a command's braces, brackets or quotes are still open), shows each command's
+result, and shows an error as `Error: ` and its message, then goes on. As in
+tclsh, `tcl_interactive` is 1, so a unique prefix of a command's name runs
+that command.
+
+Ctrl-C at the prompt abandons the line being typed, or the whole of a
+command spread over several lines, and prompts afresh. While a command runs,
+Ctrl-C interrupts it: the command fails with the error `interrupted`, whose
+`-errorcode` is `HDPARTITION INTERRUPTED` (`catch` and `try ... trap` see it
+as any error), and the shell goes on with the design as the command left it.
+A loop of Tcl commands (`while 1 {}`) and `vwait` stop at once; a command of
+the package, `after MS` and `gets stdin` stop when they return. A script run
+as `hdpart tcl SCRIPT`, and commands piped in, keep the default: Ctrl-C ends
+the process.
+
+While the open design holds changes that no `save_project` or
+`write_xpartition` has kept (`set_property` and `import_partitions` make
+them; `read_xpartition`, `open_project` and `close_project` start afresh),
+`exit` and the end of input (Ctrl-D) do not leave at once. They warn, naming
+the project:
+
+    WARNING: project "three" has changes not saved; save_project keeps them, exit again (or exit -force) leaves without saving
+
+and the shell goes on. The next `exit` or end of input leaves; `exit -force`
+leaves at once; `exit N` leaves with status N. A design saved after the
+warning and changed again is warned about again. Scripts and piped commands
+are never asked: their `exit` is Tcl's own.
+
+Tab completes the first word of a command (also after `[` or `;`) as a
+command name, the package's commands and every other the interpreter knows;
+a word starting with `-` as an option of its command (`get_partitions -fil`
+gives `-filter`); the property name of `get_property` and `set_property` as
+a property of the open design (none when no design is open); and any other
+word as a file name.
+
+Lines are edited with readline (`~/.inputrc` applies, under the name
+`hdpart`). Each command is added to the history file
+`$XDG_STATE_HOME/hdpart/history` (`~/.local/state/hdpart/history` when
+`XDG_STATE_HOME` is not set), whose folders are made as needed; it keeps the
+last 1000 commands, and the next shell starts with them (Up arrow). A history
+file that cannot be read or written draws one warning, and the shell goes on
+without it; the exit status is not changed.
+
+An unknown command is shown with the known commands nearest its name:
+`Error: invalid command name "report_hierachy"; did you mean report_hierarchy?`
+(or several equally near: `did you mean gets or set?`). A name is near when
+few characters inserted, deleted, replaced or swapped with their neighbour
+separate them: a third of the name's length, one at least and two at most.
+Only the message shown gains the names; the error a script catches is
+Tcl's own. A script's error is shown likewise.
+
+Commands from a standard input that is no terminal (`echo ... | hdpart tcl`)
+run as a script does: no prompt, results not shown, a command that reads
+standard input (`gets stdin`) reads the lines that follow it, and the first
+error is shown on standard error and ends the run with exit status 1.
+TEXT
     echo
     echo "## Commands"
     echo

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `hdpart tcl` and its standard streams, as a script or a pipe meets them:
 # commands piped in leave the lines after "gets stdin" to it, as in tclsh,
-# and standard output that cannot be written is an error and exit status 1,
+# and stop at the first error, as a script does; an unknown command is told
+# with the known names nearest it; standard output that cannot be written is an error and exit status 1,
 # whether the script ends by itself or with "exit 0", and in a child
 # interpreter the package is found as in tclsh.
 set -uo pipefail
@@ -16,6 +17,25 @@ expect() {  # WHAT EXPECTED ACTUAL
 
 actual=$(printf 'gets stdin line\nhello world\nputs "got: $line"\nset unseen 1\n' | "$hdpart" tcl 2>&1)
 expect "piped input" "got: hello world" "$actual"
+
+actual=$(printf 'puts a\nerror boom\nputs b\n' | "$hdpart" tcl 2>"$work/stderr")
+expect "piped input ending in an error: status" 1 $?
+expect "piped input ending in an error: output" a "$actual"
+expect "piped input ending in an error: message" "Error: boom" "$(cat "$work/stderr")"
+
+# NAME|what the error says of it, piped and as the first line of a script's.
+while IFS='|' read -r name said; do
+  actual=$(printf '%s\n' "$name" | "$hdpart" tcl 2>&1)
+  expect "piped $name" "Error: $said" "$actual"
+  printf 'puts start\n%s\nputs end\n' "$name" >"$work/mistyped.tcl"
+  "$hdpart" tcl "$work/mistyped.tcl" >/dev/null 2>"$work/stderr"
+  expect "a script's $name" "Error: $said" "$(head -n 1 "$work/stderr")"
+done <<'NAMES'
+report_hierachy|invalid command name "report_hierachy"; did you mean report_hierarchy?
+get_partitons|invalid command name "get_partitons"; did you mean get_partitions?
+sets|invalid command name "sets"; did you mean gets or set?
+frobnicate|invalid command name "frobnicate"
+NAMES
 
 printf 'read_xpartition {%s}\nreport_hierarchy\n' "$design" >"$work/report.tcl"
 printf 'fconfigure stdout -buffering full\nread_xpartition {%s}\nputs [get_partitions /top]\nexit 0\n' "$design" >"$work/exit.tcl"

@@ -107,8 +107,12 @@ const Command kCommands[] = {
     {"tcl", "[SCRIPT [ARG...]]", "run a Tcl script, or an interactive Tcl shell",
      "Runs the Tcl script SCRIPT with the partition commands (argv, argc and argv0\n"
      "set as tclsh sets them; the arguments after SCRIPT are the script's), or,\n"
-     "without SCRIPT, an interactive shell with line editing and history; 'exit'\n"
-     "or the end of input ends it. 'help' lists the commands.\n",
+     "without SCRIPT, the commands of standard input. At a terminal that is an\n"
+     "interactive shell with line editing, Tab completion and a history kept in\n"
+     "$XDG_STATE_HOME/hdpart/history; Ctrl-C abandons the line or interrupts the\n"
+     "command running; 'exit' or the end of input ends it, after one warning when\n"
+     "the design holds changes not saved ('exit -force' does not wait). Commands\n"
+     "piped in stop at the first error. 'help' lists the commands.\n",
      OutputOption::None, RunTcl, Operands::Script},
 };
 

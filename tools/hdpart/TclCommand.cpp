@@ -1,16 +1,13 @@
 // hdpart tcl [SCRIPT [ARG...]]: the partition commands in a Tcl interpreter,
-// running a script as tclsh runs one, or an interactive shell reading lines
-// through readline (editing and history), a command complete once its
-// braces and brackets close. Input that is no terminal is read through the
-// interpreter's own stdin channel, so a command that reads standard input
-// ("gets stdin") reads the lines that follow it, as in tclsh.
+// running a script as tclsh runs one, or the commands of standard input: an
+// interactive shell at a terminal, a script's run otherwise (TclShell.h).
+// A script keeps the default Ctrl-C, which ends the process; only the
+// interactive shell turns it into an interrupt.
 //
 // Standard output that cannot be written is an error, also when the script
 // ends with "exit": whatever the interpreter still holds is flushed and
 // checked before the process ends.
 #include <dlfcn.h>
-#include <readline/history.h>
-#include <readline/readline.h>
 #include <tcl.h>
 #include <unistd.h>
 
@@ -21,6 +18,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "TclShell.h"
 #include "TclTexts.h"
 #include "ToolMessages.h"
 #include "hdpartition.h"
@@ -50,54 +48,6 @@ void SetScriptVariables(Tcl_Interp* interp, const Invocation& invocation) {
   Tcl_SetVar2Ex(interp, "argv0", nullptr, Tcl_NewStringObj(argv0.c_str(), -1), TCL_GLOBAL_ONLY);
   Tcl_SetVar2Ex(interp, "tcl_interactive", nullptr, Tcl_NewIntObj(IsInteractive(invocation)),
                 TCL_GLOBAL_ONLY);
-}
-
-/// What the last command answered: its error on standard error, or, when
-/// `echo` is set, its result on standard output.
-void ShowResult(Tcl_Interp* interp, int code, bool echo = true) {
-  const char* result = Tcl_GetStringResult(interp);
-  Tcl_Channel channel = Tcl_GetStdChannel(code == TCL_OK ? TCL_STDOUT : TCL_STDERR);
-  if (!channel || (code == TCL_OK && (!echo || !*result))) return;
-  if (code != TCL_OK) Tcl_WriteChars(channel, kTclErrorPrefix, -1);
-  Tcl_WriteChars(channel, result, -1);
-  Tcl_WriteChars(channel, "\n", 1);
-  Tcl_Flush(channel);
-}
-
-/// The next line of input, without its end; false at the end of input. A
-/// terminal gets the prompt and readline's editing; other input is read
-/// plainly, as tclsh reads it, with no prompt.
-bool ReadLine(const char* prompt, std::string& out) {
-  if (!isatty(STDIN_FILENO)) {
-    Tcl_Channel in = Tcl_GetStdChannel(TCL_STDIN);
-    if (!in) return false;
-    Tcl_Obj* line = Tcl_NewObj();
-    Tcl_IncrRefCount(line);
-    const int length = Tcl_GetsObj(in, line);
-    out = Tcl_GetString(line);
-    Tcl_DecrRefCount(line);
-    return length >= 0;
-  }
-  char* line = readline(prompt);
-  if (!line) return false;
-  out = line;
-  std::free(line);
-  return true;
-}
-
-void Interact(Tcl_Interp* interp, bool echo) {
-  std::string command, line;
-  while (ReadLine(command.empty() ? kTclPrompt : kTclContinuation, line)) {
-    command += line;
-    command += '\n';
-    if (!Tcl_CommandComplete(command.c_str())) continue;
-    if (command.find_first_not_of(" \t\n") != std::string::npos) {
-      std::string entry = command.substr(0, command.size() - 1);
-      add_history(entry.c_str());
-      ShowResult(interp, Tcl_RecordAndEval(interp, command.c_str(), TCL_EVAL_GLOBAL), echo);
-    }
-    command.clear();
-  }
 }
 
 /// Flushes the interpreter's standard output; false (reported) when what it
@@ -145,16 +95,19 @@ bool RunTcl(const Invocation& invocation) {
   Tcl_Interp* interp = Tcl_CreateInterp();
   bool ok = Tcl_Init(interp) == TCL_OK && Hdpartition_Init(interp) == TCL_OK &&
             Hdpartition_SetPinCheck(interp, invocation.pinCheck) == TCL_OK;
+  bool shown = false;  // whether the error that ends the run was shown
   if (ok) {
     Tcl_StaticPackage(interp, HostTcl::kPackageName, Hdpartition_Init, nullptr);
     SetScriptVariables(interp, invocation);
     if (invocation.operand.empty()) {
-      Interact(interp, IsInteractive(invocation));
+      ok = RunStandardInput(interp, IsInteractive(invocation));
+      shown = true;
     } else {
       ok = Tcl_EvalFile(interp, invocation.operand.c_str()) == TCL_OK;
       if (!ok) {
         // As tclsh reports a script's error: the stack trace of this error
-        // (not what errorInfo kept of an error caught before).
+        // (not what errorInfo kept of an error caught before), shown with the
+        // names nearest a mistyped command, as in the shell.
         Tcl_Obj* options = Tcl_GetReturnOptions(interp, TCL_ERROR);
         Tcl_IncrRefCount(options);
         Tcl_Obj* key = Tcl_NewStringObj("-errorinfo", -1);
@@ -167,7 +120,7 @@ bool RunTcl(const Invocation& invocation) {
       }
     }
   }
-  if (!ok) ShowResult(interp, TCL_ERROR);
+  if (!ok && !shown) ShowResult(interp, TCL_ERROR);
   if (!FlushTclOutput()) ok = false;
   Tcl_DeleteInterp(interp);  // the session and its partitions go with it
   Tcl_Finalize();

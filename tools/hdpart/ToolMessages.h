@@ -39,6 +39,40 @@ inline constexpr const char* kMsgOutputRequired = "hdpart %s: -o PROJECT is requ
 inline constexpr const char* kTclPrompt = "hdpart% ";
 inline constexpr const char* kTclContinuation = "> ";
 inline constexpr const char* kTclErrorPrefix = "Error: ";
+/// What a command interrupted by Ctrl-C fails with, and its -errorcode.
+inline constexpr const char* kTclInterrupted = "interrupted";
+inline constexpr const char* kTclInterruptedCode[] = {"HDPARTITION", "INTERRUPTED"};
+/// The project's name. The shell leaves on the next exit (or end of input).
+inline constexpr const char* kMsgUnsavedChanges =
+    "project \"%s\" has changes not saved; save_project keeps them, exit again (or exit "
+    "-force) leaves without saving\n";
+/// The history file, why.
+inline constexpr const char* kMsgHistoryNotRead =
+    "hdpart: the command history \"%s\" cannot be read: %s; it is not kept\n";
+inline constexpr const char* kMsgHistoryNotWritten =
+    "hdpart: the command history \"%s\" cannot be written: %s; it is not kept\n";
+/// After an unknown command's message: the nearest names ("a, b or c").
+inline constexpr const char* kSuggestion = "; did you mean %s?";
+/// "exit -force" leaves whatever the design holds; the interpreter's own
+/// exit is kept under this name while the shell runs.
+inline constexpr const char* kExitCommand = "exit";
+inline constexpr const char* kExitForce = "-force";
+inline constexpr const char* kOriginalExit = "::hdpart::exit";
+/// Where the history lives below $XDG_STATE_HOME (or ~/.local/state), and
+/// how many commands it keeps.
+inline constexpr const char* kHistoryFolder = "hdpart";
+inline constexpr const char* kHistoryFile = "history";
+inline constexpr const char* kStateHomeVariable = "XDG_STATE_HOME";
+inline constexpr const char* kDefaultStateHome = ".local/state";
+inline constexpr int kHistoryLimit = 1000;
+/// What Tab offers: every command's names, the root partition's properties
+/// and the traits, evaluated quietly.
+inline constexpr const char* kCommandsScript = "info commands";
+inline constexpr const char* kPropertiesScript = "list_property [lindex [get_partitions] 0]";
+inline constexpr const char* kTraitNames[] = {"guide", "preserve", "dependency_management_mode",
+                                              "fleetmatch", "reconfigurable"};
+inline constexpr const char* kPropertyCommands[] = {"get_property", "set_property"};
+inline constexpr const char* kHelpOption = "-help";
 
 // ---- running ----
 /// The closing line of a command that drew errors or warnings, on standard
