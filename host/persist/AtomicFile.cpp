@@ -205,10 +205,14 @@ void KeepOwner(int fd, const struct stat& old) {
     (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
 }
 
-bool WriteAll(const FileCalls& calls, int fd, const std::string& bytes) {
+/// The most one write call is given, so progress can be shown between them.
+constexpr std::size_t kWritePiece = std::size_t{4} << 20;
+
+bool WriteAll(const Replacement& how, int fd, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = calls.write(fd, bytes.data() + done, bytes.size() - done);
+    const ssize_t n =
+        how.calls.write(fd, bytes.data() + done, std::min(bytes.size() - done, kWritePiece));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return false;
     if (n == 0) {
@@ -216,6 +220,7 @@ bool WriteAll(const FileCalls& calls, int fd, const std::string& bytes) {
       return false;
     }
     done += static_cast<std::size_t>(n);
+    if (how.written) how.written(done, bytes.size());
   }
   return true;
 }
@@ -279,7 +284,7 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
     KeepOwner(file.fd, old);
     if (::fchmod(file.fd, old.st_mode & 07777) != 0) return stepFailed(Texts::kStepPermissions);
   }
-  if (!WriteAll(how.calls, file.fd, bytes)) return stepFailed(Texts::kStepWrite);
+  if (!WriteAll(how, file.fd, bytes)) return stepFailed(Texts::kStepWrite);
   if (how.calls.sync(file.fd) != 0) return stepFailed(Texts::kStepSync);
   if (file.path.empty() && !NameNewFile(file, directory, prefix)) {
     return stepFailed(Texts::kStepName);

@@ -81,6 +81,9 @@ struct Replacement {
   const char* kind = kProjectFileKind;
   Inputs inputs;
   FileCalls calls = FileCalls::System();
+  /// Told the bytes written so far and the total, as the file is written
+  /// (a piece at a time); may be empty.
+  std::function<void(std::size_t written, std::size_t total)> written = {};
 };
 
 /// Replaces the file at `path` (or creates it) with `bytes`. On failure

@@ -98,6 +98,7 @@ bool Session::OpenDescription(const std::string& path, const OpenOptions& option
   const std::uint32_t checkFlag = options.pinCheck ? 1 : 0;
   std::vector<PartitionRef> created(layout.partitions.size());
   for (std::size_t i = 0; i < layout.partitions.size(); ++i) {
+    Advance(kStageBuilding, i + 1, layout.partitions.size());
     const HostXml::PartitionElement& entry = layout.partitions[i];
     const PartitionRef parent = entry.parent < 0 ? PartitionRef() : created[entry.parent];
     if (!AddPartition(*m_design->project.get(), *doc, entry, parent, checkFlag,

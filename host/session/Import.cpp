@@ -137,7 +137,10 @@ bool Session::ImportAll() {
   Exports exports(me, [this](const std::string& path) { m_design->Read(path); });
   m_lastImport = {};
   std::unordered_set<std::string> locations;
-  for (const PartitionRef& partition : m_design->project->DepthFirst()) {
+  const std::vector<PartitionRef> order = m_design->project->DepthFirst();
+  std::size_t done = 0;
+  for (const PartitionRef& partition : order) {
+    Advance(kStageImporting, ++done, order.size());
     auto* description = CitI::QueryAs<ZavU::IXPartition>(partition.get());
     if (!description || !description->IsImport()) continue;
     std::string location;

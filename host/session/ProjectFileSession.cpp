@@ -18,8 +18,11 @@ namespace HostSession {
 bool Session::SaveDesign(const std::string& path) const {
   if (!MayWrite(path)) return false;
   std::string error;
-  const HostPersist::Replacement how{HostPersist::kProjectFileKind,
-                                     m_design->InputsFor(Design::kWritesProjectFile)};
+  HostPersist::Replacement how{HostPersist::kProjectFileKind,
+                               m_design->InputsFor(Design::kWritesProjectFile)};
+  how.written = [this](std::size_t written, std::size_t total) {
+    Advance(kStageWriting, written, total);
+  };
   return Reported(HostPersist::SaveProjectFile(path, m_design->Image(), how, error), error);
 }
 
@@ -36,12 +39,18 @@ bool Session::OpenProjectFile(const std::string& path) {
   // No design data: the library reads the configuration through the
   // repository at the project's location, which stands for this file.
   m_design->project->SetProjectFile(path);
-  return FillFromImage(*m_design->project.get(), image, path, me);
+  return FillFromImage(*m_design->project.get(), image, path, me,
+                       [this](std::size_t done, std::size_t total) {
+                         Advance(kStageBuilding, done, total);
+                       });
 }
 
 bool FillFromImage(HostProject::DesignProject& project, const HostModel::ProjectImage& image,
-                   const std::string& path, const char* me) {
+                   const std::string& path, const char* me,
+                   const std::function<void(std::size_t done, std::size_t total)>& step) {
+  std::size_t done = 0;
   for (const HostModel::PartitionEntry& entry : image.partitions) {
+    if (step) step(++done, image.partitions.size());
     const PartitionRef parent =
         entry.parentName.IsEmpty() ? PartitionRef() : project.Find(entry.parentName);
     if (!project.AddPartition(entry.partition.get(), parent.get())) {

@@ -174,8 +174,11 @@ bool Session::Write(const std::string& path) const {
   std::string text;
   if (!MayWrite(path) || !Text(text)) return false;
   std::string error;
-  const HostPersist::Replacement how{HostPersist::kDescriptionKind,
-                                     m_design->InputsFor(Design::kWritesDescription)};
+  HostPersist::Replacement how{HostPersist::kDescriptionKind,
+                               m_design->InputsFor(Design::kWritesDescription)};
+  how.written = [this](std::size_t written, std::size_t total) {
+    Advance(kStageWriting, written, total);
+  };
   return Reported(HostPersist::ReplaceFileAtomically(path, text, how, error), error);
 }
 

@@ -28,6 +28,7 @@
 // and the first error, whichever front end asks.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -76,6 +77,18 @@ class Reporter {
   virtual bool KeepsDebugTraces() const { return false; }
 };
 
+/// Where a front end shows how far a long operation has come: the session
+/// tells it each step of the partitions it builds, imports or records, then
+/// the bytes it writes.
+class Progress {
+ public:
+  virtual ~Progress() = default;
+  /// `done` of `total` units of `stage` (kStage* in SessionTexts.h).
+  virtual void Advance(const char* stage, std::uint64_t done, std::uint64_t total) = 0;
+  /// The operation is over: whatever was shown goes.
+  virtual void Finish() = 0;
+};
+
 class Session {
  public:
   /// `frontEnd` names the program in its messages ("hdpart").
@@ -90,6 +103,13 @@ class Session {
   /// for its span: the messages go to `reporter` (kept by the caller; null:
   /// the sink in place when the operation began) and into the outcome.
   void SetReporter(Reporter* reporter) { m_reporter = reporter; }
+  /// Where long operations show their progress (kept by the caller; null:
+  /// nowhere).
+  void SetProgress(Progress* progress) { m_progress = progress; }
+  /// Tells the front end's progress `done` of `total` units of `stage`.
+  void Advance(const char* stage, std::uint64_t done, std::uint64_t total) const {
+    if (m_progress) m_progress->Advance(stage, done, total);
+  }
   /// Runs `body`, which calls the library or the session, as one operation:
   /// its messages are the outcome's, and what the library throws through it
   /// is caught there (Guarded). A front end runs each command so.
@@ -194,6 +214,7 @@ class Session {
   std::string m_frontEnd;
   ImportTally m_lastImport;
   Reporter* m_reporter = nullptr;
+  Progress* m_progress = nullptr;
   Outcome m_totals;
   /// Operations running now, the outermost first in line to report.
   int m_spans = 0;

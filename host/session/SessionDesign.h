@@ -86,6 +86,7 @@ class Session::Span final : public Port_MsgSink {
 /// added under its parent and given its kept description attributes back.
 /// False (reported under `frontEnd`) when a partition is refused.
 bool FillFromImage(HostProject::DesignProject& project, const HostModel::ProjectImage& image,
-                   const std::string& path, const char* frontEnd);
+                   const std::string& path, const char* frontEnd,
+                   const std::function<void(std::size_t done, std::size_t total)>& step = {});
 
 }  // namespace HostSession

@@ -33,6 +33,7 @@ Session::Span::Span(Session& session, Outcome& outcome)
       m_outermost(session.m_spans++ == 0) {}
 
 Session::Span::~Span() {
+  if (m_outermost && m_session.m_progress) m_session.m_progress->Finish();
   --m_session.m_spans;
   Port_MsgManData::SetSink(m_previous);
 }

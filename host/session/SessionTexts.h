@@ -8,6 +8,12 @@
 
 namespace HostSession {
 
+// ---- the stages a long operation shows its progress in ----
+inline constexpr const char* kStageBuilding = "partitions built";
+inline constexpr const char* kStageImporting = "partitions imported";
+/// Counted in bytes.
+inline constexpr const char* kStageWriting = "written";
+
 // ---- starting ----
 inline constexpr const char* kMsgCannotLoadLibrary = "%s: cannot load %s: %s\n";
 inline constexpr const char* kMsgNoPartitionClass = "%s: %s registered no partition component.\n";

@@ -30,6 +30,10 @@ constexpr const char* kToolHelp =
     "  -h, --help      show this help, or a command's help after the command\n"
     "  --version       show the version\n"
     "\n"
+    "Progress: open, save, import and write show how far they have come on\n"
+    "standard error when it is a terminal and the command has run a second\n"
+    "(HDPART_PROGRESS_AFTER seconds); never with --quiet.\n"
+    "\n"
     "Exit status: 0 success (warnings allowed), 1 an error was reported or an\n"
     "operation failed, 2 a usage error or a fatal message.\n";
 

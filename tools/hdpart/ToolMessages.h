@@ -35,6 +35,12 @@ inline constexpr const char* kMsgExtraOperand = "hdpart %s: unexpected operand \
 inline constexpr const char* kMsgNoOutputOption = "hdpart %s: takes no -o option.\n";
 inline constexpr const char* kMsgOutputRequired = "hdpart %s: -o PROJECT is required.\n";
 
+// ---- progress ----
+/// Seconds an operation runs before its progress shows (1 by default).
+inline constexpr const char* kProgressAfterVariable = "HDPART_PROGRESS_AFTER";
+inline constexpr const char* kProgressItems = "%s: %llu of %llu %s";
+inline constexpr const char* kProgressBytes = "%s: %.1f of %.1f MB %s";
+
 // ---- the Tcl shell ----
 inline constexpr const char* kTclPrompt = "hdpart% ";
 inline constexpr const char* kTclContinuation = "> ";

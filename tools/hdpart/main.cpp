@@ -8,6 +8,7 @@
 
 #include "CitP/Factory.h"
 #include "Commands.h"
+#include "TerminalProgress.h"
 #include "ToolMessages.h"
 #include "session/Session.h"
 #include "session/StandardStreams.h"
@@ -48,6 +49,8 @@ int Run(int argc, char** argv) {
   Port_MsgManData::SetDebugEnabled(invocation.debug);
   HostSession::Session session(hdpart::kToolName);
   invocation.session = &session;
+  hdpart::TerminalProgress progress;
+  if (!invocation.quiet && hdpart::TerminalProgress::Wanted()) session.SetProgress(&progress);
   // What the library throws through any interface stops in the session, as
   // a fatal message, before the command has written anything.
   const HostSession::Outcome outcome =
