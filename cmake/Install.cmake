@@ -32,16 +32,19 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${ZORE_INCLUDE_SUBDIR})
 install(FILES ${CMAKE_LIBRARY_OUTPUT_DIRECTORY}/hdpartition/pkgIndex.tcl
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/hdpartition)
-# The man page, made from hdpart's own --help and --version, so it cannot
-# drift from the one place each command is declared.
-find_program(HELP2MAN help2man REQUIRED)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/hdpart.1
-  COMMAND ${HELP2MAN} --no-info --no-discard-stderr
-          --name "read, show, save, import and script hierarchical-design partitions"
-          --output ${CMAKE_BINARY_DIR}/hdpart.1 $<TARGET_FILE:hdpart>
-  DEPENDS hdpart VERBATIM)
-add_custom_target(hdpart_man ALL DEPENDS ${CMAKE_BINARY_DIR}/hdpart.1)
-install(FILES ${CMAKE_BINARY_DIR}/hdpart.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The man page, made at install from hdpart's own help texts (every
+# command's), so it cannot drift from the one place each command is declared.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+install(CODE "
+  set(man \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man1\")
+  file(MAKE_DIRECTORY \"\${man}\")
+  execute_process(COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/manpage.py
+                          $<TARGET_FILE:hdpart>
+                  OUTPUT_FILE \"\${man}/hdpart.1\" RESULT_VARIABLE made)
+  if(NOT made EQUAL 0)
+    message(FATAL_ERROR \"the man page could not be made\")
+  endif()
+  message(STATUS \"Installing: \${man}/hdpart.1\")")
 
 install(EXPORT ${ZORE_PACKAGE}Targets NAMESPACE ${ZORE_PACKAGE}:: DESTINATION ${ZORE_CMAKE_DIR})
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/PackageConfig.cmake.in

@@ -27,6 +27,7 @@ echo "install: the pkg-config consumer does the same"
 
 "$prefix/bin/hdpart" tree examples/xpartition.pxml >/dev/null
 [ -f "$prefix/share/man/man1/hdpart.1" ]
+MANWIDTH=80 man -l "$prefix/share/man/man1/hdpart.1" | grep -q "^COMMANDS$"
 echo "install: hdpart runs from the prefix; its man page is installed"
 
 [ "$(echo 'puts [package require hdpartition]' | TCLLIBPATH=$libdir tclsh)" = "1.0" ]

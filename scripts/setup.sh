@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libxerces-c-dev tcl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libreadline-dev tmux valgrind help2man pkg-config graphviz
+          libbenchmark-dev libreadline-dev tmux valgrind pkg-config graphviz
           python3 python3-jsonschema)
 
 missing=()
