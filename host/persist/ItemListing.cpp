@@ -75,7 +75,7 @@ bool ReadValue(MemoryStream& s, ItemKind kind, std::string& value) {
       Port::StringBase v;
       const CitI::Status status = kind == ItemKind::kString ? s.ReadString(v) : s.ReadFileName(v);
       if (status != 1) return false;
-      value = QuotedText(v);
+      value = v.str();
       return true;
     }
     case ItemKind::kXuid: {
@@ -90,23 +90,39 @@ bool ReadValue(MemoryStream& s, ItemKind kind, std::string& value) {
 
 }  // namespace
 
-bool ListItems(MemoryStream& stream, std::ostream& out, std::string& problem) {
-  std::string value;
+const char* ItemKindName(ItemKind kind) { return Texts::kItemNames[static_cast<int>(kind)]; }
+
+bool IsTextItem(ItemKind kind) {
+  return kind == ItemKind::kString || kind == ItemKind::kFileName || kind == ItemKind::kXuid;
+}
+
+bool ReadItems(MemoryStream& stream, std::vector<ListedItem>& out, std::string& problem) {
   while (!stream.AtEnd()) {
     const std::size_t at = stream.ReadPosition();
-    ItemKind kind;
-    if (!stream.PeekKind(kind)) {
+    ListedItem item{};
+    if (!stream.PeekKind(item.kind)) {
       problem = ombform(Texts::kUnknownItem, at);
       return false;
     }
-    const char* name = Texts::kItemNames[static_cast<int>(kind)];
-    if (!ReadValue(stream, kind, value)) {
-      problem = ombform(Texts::kItemUnreadable, name, at);
+    if (!ReadValue(stream, item.kind, item.value)) {
+      problem = ombform(Texts::kItemUnreadable, ItemKindName(item.kind), at);
       return false;
     }
-    out << name << ' ' << value << '\n';
+    out.push_back(std::move(item));
   }
   return true;
+}
+
+bool ListItems(MemoryStream& stream, std::ostream& out, std::string& problem) {
+  std::vector<ListedItem> items;
+  const bool read = ReadItems(stream, items, problem);
+  // What was read before a fault is listed too.
+  for (const ListedItem& item : items) {
+    const bool quoted = item.kind == ItemKind::kString || item.kind == ItemKind::kFileName;
+    out << ItemKindName(item.kind) << ' '
+        << (quoted ? QuotedText(Port::StringBase(item.value)) : item.value) << '\n';
+  }
+  return read;
 }
 
 }  // namespace HostPersist

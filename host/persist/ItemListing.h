@@ -14,14 +14,30 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "MemoryStream.h"
 
 namespace HostPersist {
 
-/// Lists every item from the stream's read position to its end. False, with
+/// One item as a listing gives it.
+struct ListedItem {
+  ItemKind kind;
+  /// Numbers and booleans as the listing writes them, strings and file
+  /// names as they are (not quoted), identities braced.
+  std::string value;
+};
+
+/// The kind's name in listings ("string", "xuid", ...).
+const char* ItemKindName(ItemKind kind);
+/// Whether the kind's value is text (a string, a file name, an identity).
+bool IsTextItem(ItemKind kind);
+
+/// Reads every item from the stream's read position to its end. False, with
 /// `problem` naming the byte offset, on a byte that starts no item or an
 /// item that cannot be read.
+bool ReadItems(MemoryStream& stream, std::vector<ListedItem>& out, std::string& problem);
+/// Lists them, one a line.
 bool ListItems(MemoryStream& stream, std::ostream& out, std::string& problem);
 
 /// The text form of an identity: {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}.

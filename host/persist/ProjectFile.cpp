@@ -158,4 +158,15 @@ bool ListProjectFile(const std::string& path, std::ostream& out, std::string& er
   return true;
 }
 
+bool ReadProjectListing(const std::string& path, ProjectListing& out, std::string& error) {
+  std::string bytes;
+  if (!ReadCheckedFile(path, bytes, out.format, error, SystemRead())) return false;
+  out.contentBytes = bytes.size() - kProjectFileHeaderSize;
+  MemoryStream stream(std::move(bytes), kProjectFileHeaderSize);
+  std::string problem;
+  if (ReadItems(stream, out.items, problem)) return true;
+  error = ombform(Texts::kCorrupt, path.c_str(), problem.c_str());
+  return false;
+}
+
 }  // namespace HostPersist

@@ -41,6 +41,7 @@
 
 #include "AtomicFile.h"
 #include "CommonI/IRefCount.h"
+#include "ItemListing.h"
 #include "MemoryStream.h"
 #include "Port/StringBase.h"
 #include "RegularFile.h"
@@ -105,5 +106,16 @@ bool LoadProjectConfiguration(const std::string& path, Configuration& out, std::
 /// Writes a header line, then every item of the file one a line, e.g.
 /// `string "2"`, `xuid {...}`, `int 3`, `time 1700000000`.
 bool ListProjectFile(const std::string& path, std::ostream& out, std::string& error);
+
+/// What a listing shows of a project file: its format, the size of its
+/// contents, and its items.
+struct ProjectListing {
+  std::uint32_t format = 0;
+  std::size_t contentBytes = 0;
+  std::vector<ListedItem> items;
+};
+/// Reads the listing of the project file at `path`; false (with `error`)
+/// when it cannot be read or an item is damaged.
+bool ReadProjectListing(const std::string& path, ProjectListing& out, std::string& error);
 
 }  // namespace HostPersist

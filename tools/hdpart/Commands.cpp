@@ -95,8 +95,11 @@ const Command kCommands[] = {
      "                     writes it to standard output\n",
      OutputOption::Optional, RunWrite},
     {"inspect", "PROJECT", "list the items of a project file",
-     "Lists the items stored in the project file PROJECT, one a line.\n", OutputOption::None,
-     RunInspect},
+     "Lists the items stored in the project file PROJECT, one a line: the kind\n"
+     "(int, time, bool, uint, byte, string, xuid, filename), then the value.\n"
+     "\n"
+     "  --format json  one JSON document instead (docs/JSON.md)\n",
+     OutputOption::None, RunInspect, Operands::One, "json"},
     {"tree", "FILE", "print the partition tree",
      "Prints the partition tree of FILE (a description or a project file), as the\n"
      "Tcl command report_hierarchy does: one line per partition, indented by depth,\n"
