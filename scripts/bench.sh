@@ -5,8 +5,8 @@
 #   scripts/bench.sh 2>&1 | tee bench.log
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-release >/dev/null
+cmake --preset release >/dev/null
+cmake --build --preset release >/dev/null
 export TZ=UTC
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 echo "load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)"

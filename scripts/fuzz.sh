@@ -14,11 +14,10 @@ scripts/setup.sh
 
 seconds=${1:-60}
 dir=build-fuzz
-CXX=clang++ CC=clang cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZORE_FUZZ=ON -DZORE_BUILD_TESTS=OFF -DZORE_BUILD_BENCH=OFF >/dev/null
+cmake --preset fuzz >/dev/null
 targets=(description_fuzzer description_roundtrip_fuzzer project_contents_fuzzer
   tcl_commands_fuzzer)
-cmake --build "$dir" --target "${targets[@]}"
+cmake --build --preset fuzz --target "${targets[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

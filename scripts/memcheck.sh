@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+cmake --preset default >/dev/null
+cmake --build --preset default --target hdpart
 hdpart=$PWD/build/bin/hdpart
 work=$(mktemp -d "${TMPDIR:-/tmp}/hdpart-memcheck.XXXXXX")
 trap 'rm -rf "$work"' EXIT
