@@ -110,11 +110,15 @@ class Reader {
       Port::StringBase module;
       info->GetReconfigModuleName(&module);
       Add(kModuleName, module.str());
-      // A module of this design, or none, answers the design's own location,
-      // which says where the file lies, not what it holds: empty then, as
-      // the configuration keeps it.
+      // Only a reconfigurable partition names where its module is
+      // implemented; the answer comes from the configuration, which a
+      // project file keeps whole (asking costs a read of it). A module of
+      // this design answers the design's own location, which says where the
+      // file lies, not what it holds: empty then, as the configuration
+      // keeps it.
       Port::StringBase location;
-      const bool found = info->GetReconfigModuleProjectLocation(&location);
+      const bool found =
+          partition.IsReconfigurable() && info->GetReconfigModuleProjectLocation(&location);
       const bool elsewhere = found && location.str() != m_designLocation;
       Add(kModuleLocation, elsewhere ? location.str() : std::string());
     }
