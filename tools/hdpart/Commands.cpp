@@ -111,6 +111,38 @@ const Command kCommands[] = {
      "  --format json  one JSON document instead (docs/JSON.md)\n"
      "  --format dot   a Graphviz graph: hdpart tree --format dot F | dot -Tsvg\n",
      OutputOption::None, RunTree, Operands::One, "json dot", true},
+    {"diff", "A B", "compare the partitions of two files",
+     "Compares the designs of A and B, each a description or a project file, and\n"
+     "prints a line per difference: first the partitions only in A, then those\n"
+     "only in B, each in its own file's hierarchy order (root first, then depth\n"
+     "first), then, in A's order, every field of a partition both hold that\n"
+     "differs:\n"
+     "\n"
+     "  only in A: /top/old\n"
+     "  only in B: /top/new\n"
+     "  /top/u1: preserve: routing -> placement\n"
+     "  /top/u1: pins: only in B: data[3]\n"
+     "  /top/u1: pin_order: #2 clk -> #2 din\n"
+     "\n"
+     "The fields, in this order: parent, is_root, state, import_location,\n"
+     "import_tag, boundary_opt, isolated, is_reconfigurable, reconfig_module_name,\n"
+     "reconfig_module_location (empty unless a module project is named), each\n"
+     "trait by its name, timestamp_VIEW, processed_timestamp_VIEW and\n"
+     "interface_timestamp_VIEW for each view (SYNTHESIS, EXPANDED, FRAGCOVERED,\n"
+     "PACKED, ROUTED; the dump's calendar text, or \"never\"),\n"
+     "child_modified_timestamp, force_TASK for each task (LOM, TRANSLATE,\n"
+     "PLACEMENT), previous_file_STATE for each previous design file (QDB, QMP,\n"
+     "Packed_QPR, Routed_QPR, QHV), qnl_file and ip_files; then a line for each\n"
+     "pin only in A, each pin only in B, and, when the pins both hold stand in a\n"
+     "different order, the first place among them where they part. An empty value\n"
+     "is shown as \"\". Where the files lie is no difference: a project saved from a\n"
+     "description compares the same as the description.\n"
+     "\n"
+     "  --format json  one JSON document instead (docs/JSON.md)\n"
+     "\n"
+     "Exit status, as diff's: 0 the designs are the same, 1 they differ, 2 trouble\n"
+     "(a file that cannot be read, or whose reading drew errors; reported).\n",
+     OutputOption::None, RunDiff, Operands::Two, "json", false, true},
     {"tcl", "[SCRIPT [ARG...]]", "run a Tcl script, or an interactive Tcl shell",
      "Runs the Tcl script SCRIPT with the partition commands (argv, argc and argv0\n"
      "set as tclsh sets them; the arguments after SCRIPT are the script's), or,\n"

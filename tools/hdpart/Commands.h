@@ -48,6 +48,9 @@ struct Command {
   const char* formats = nullptr;
   /// Whether the command takes --depth N.
   bool depth = false;
+  /// Whether a reported error ends the command with exit status 2, not 1:
+  /// for a command whose 1 is an answer (diff: the files differ).
+  bool errorExitsTwo = false;
 };
 
 struct Invocation {
@@ -101,6 +104,8 @@ bool RunImport(const Invocation& invocation);
 bool RunWrite(const Invocation& invocation);
 bool RunInspect(const Invocation& invocation);
 bool RunTree(const Invocation& invocation);
+/// False when the two files' designs differ.
+bool RunDiff(const Invocation& invocation);
 /// False when the script ended in an error; "exit N" ends the process.
 bool RunTcl(const Invocation& invocation);
 

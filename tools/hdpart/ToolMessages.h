@@ -80,6 +80,27 @@ inline constexpr const char* kTraitNames[] = {"guide", "preserve", "dependency_m
 inline constexpr const char* kPropertyCommands[] = {"get_property", "set_property"};
 inline constexpr const char* kHelpOption = "-help";
 
+// ---- diff ----
+/// A partition one file lacks, by its hierarchical name.
+inline constexpr const char* kDiffOnlyInA = "only in A: %s\n";
+inline constexpr const char* kDiffOnlyInB = "only in B: %s\n";
+/// A field of a partition both files hold: partition, field, then the two
+/// values, or the one side's value of a pin the other lacks.
+inline constexpr const char* kDiffChanged = "%s: %s: %s -> %s\n";
+inline constexpr const char* kDiffFieldOnlyInA = "%s: %s: only in A: %s\n";
+inline constexpr const char* kDiffFieldOnlyInB = "%s: %s: only in B: %s\n";
+/// How an empty value is shown.
+inline constexpr const char* kDiffEmptyValue = "\"\"";
+/// The JSON document's members.
+inline constexpr const char* kDiffKeyA = "a";
+inline constexpr const char* kDiffKeyB = "b";
+inline constexpr const char* kDiffKeySame = "same";
+inline constexpr const char* kDiffKeyOnlyInA = "only_in_a";
+inline constexpr const char* kDiffKeyOnlyInB = "only_in_b";
+inline constexpr const char* kDiffKeyChanged = "changed";
+inline constexpr const char* kDiffKeyPartition = "partition";
+inline constexpr const char* kDiffKeyField = "field";
+
 // ---- running ----
 /// The closing line of a command that drew errors or warnings, on standard
 /// error: "hdpart: 2 errors, 1 warning".

@@ -3,7 +3,8 @@
 // The commands are in Commands.cpp; this file runs one in the tool's host
 // session and turns what it drew into the closing summary and the exit
 // status: 0 success (warnings allowed), 1 an error was reported or an
-// operation failed, 2 a usage error or a fatal message.
+// operation failed, 2 a usage error or a fatal message. A command whose 1 is
+// an answer (diff: the files differ) ends with 2 on an error instead.
 #include <cstdio>
 
 #include "CitP/Factory.h"
@@ -29,7 +30,13 @@ void PrintSummary(const HostSession::Outcome& totals, bool quiet) {
                hdpart::kWarningNouns[totals.warnings != 1]);
 }
 
-int Run(int argc, char** argv) {
+/// The exit status of a command that reported an error.
+int ErrorStatus(const hdpart::Command* command) {
+  return command && command->errorExitsTwo ? kExitUsageOrFatal : kExitFailure;
+}
+
+/// `command` is set to the command run, when one is.
+int Run(int argc, char** argv, const hdpart::Command*& command) {
   hdpart::Invocation invocation;
   switch (hdpart::ParseArguments(argc - 1, argv + 1, invocation)) {
     case hdpart::Request::UsageError:
@@ -46,6 +53,7 @@ int Run(int argc, char** argv) {
     case hdpart::Request::Run:
       break;
   }
+  command = invocation.command;
   Port_MsgManData::SetDebugEnabled(invocation.debug);
   HostSession::Session session(hdpart::kToolName);
   invocation.session = &session;
@@ -57,7 +65,8 @@ int Run(int argc, char** argv) {
       session.Run([&invocation] { return invocation.command->run(invocation); });
   PrintSummary(session.Totals(), invocation.quiet);
   if (session.Totals().fatals > 0) return kExitUsageOrFatal;
-  return outcome.ok && session.Totals().errors == 0 ? kExitSuccess : kExitFailure;
+  if (session.Totals().errors > 0) return ErrorStatus(command);
+  return outcome.ok ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace
@@ -67,8 +76,9 @@ int main(int argc, char** argv) {
   // The registry lets go of the library's factories when the command is done,
   // while the library is still loaded, not among the statics at exit.
   CitP::RegistryScope registry;
-  int status = Run(argc, argv);
+  const hdpart::Command* command = nullptr;
+  int status = Run(argc, argv, command);
   const bool printed = HostSession::FlushStandardOutput(hdpart::kToolName);
-  if (status == kExitSuccess && !printed) status = kExitFailure;
+  if (!printed && status != kExitUsageOrFatal) status = ErrorStatus(command);
   return status;
 }
