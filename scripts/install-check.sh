@@ -11,24 +11,47 @@ cmake --build --preset default
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/zore-prefix.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
 cmake --install build --prefix "$prefix" >/dev/null
-libdir=$(find "$prefix" -name 'libPortability.so' -printf '%h\n' | head -n 1)
+libdir=$(find "$prefix" -name 'libzavEraV_Adoduzadi_runtime.so' -printf '%h\n' | head -n 1)
 expected="partition /top/u1"
+
+# The top of the library folder holds the component library, the runtime,
+# the packages and two folders; every other library is in the private one.
+top=$(cd "$libdir" && ls | grep -v -E '^libzavEraV_Adoduzadi(_runtime)?\.so(\.[0-9]+)*$' | sort | tr '\n' ' ')
+[ "$top" = "cmake hdpartition pkgconfig zavEraV_Adoduzadi " ] || { echo "install: in $libdir: $top"; exit 1; }
+for lib in model persist project session; do
+  [ -f "$libdir/zavEraV_Adoduzadi/libzavEraV_Adoduzadi_$lib.so.1" ]
+done
+for lib in Dpm_DesignData devAreD_PartitionHelper Tcltask_Helpers; do
+  [ -f "$libdir/zavEraV_Adoduzadi/lib$lib.so" ]
+done
+echo "install: the libraries' layout: $top"
 
 cmake -S tests/install -B "$prefix/consumer-cmake" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$prefix/consumer-cmake" >/dev/null
 [ "$("$prefix/consumer-cmake/consumer")" = "$expected" ]
 echo "install: the CMake consumer loads the library and creates a partition"
+[ "$("$prefix/consumer-cmake/session_consumer" examples/xpartition.pxml | tr '\n' ' ')" = \
+  "/top /top/capture /top/filter /top/filter/kernel /top/output " ]
+echo "install: the CMake consumer of the session opens a description"
 
 export PKG_CONFIG_PATH=$libdir/pkgconfig
-# shellcheck disable=SC2046
-c++ -std=c++17 tests/install/consumer.cpp -o "$prefix/consumer-pc" $(pkg-config --cflags --libs zavEraV_Adoduzadi)
+flags=$(pkg-config --cflags --libs zavEraV_Adoduzadi)
+case $flags in *rpath* | *//*) echo "install: pkg-config gives $flags"; exit 1 ;; esac
+# The prefix is no system one: the consumer says where the runtime lies.
+# shellcheck disable=SC2086
+c++ -std=c++17 tests/install/consumer.cpp -o "$prefix/consumer-pc" $flags -Wl,-rpath,"$libdir"
 [ "$("$prefix/consumer-pc")" = "$expected" ]
 echo "install: the pkg-config consumer does the same"
 
 "$prefix/bin/hdpart" tree examples/xpartition.pxml >/dev/null
+# The Tcl properties come from the helper libraries, loaded by name.
+[ "$(echo 'read_xpartition examples/xpartition.pxml; puts [get_property preserve_effective partition:/top/capture]' |
+  "$prefix/bin/hdpart" tcl)" = synthesis ]
+# Nothing installed looks into the build tree.
+! find "$prefix" -name '*.so*' -type f -exec readelf -d {} + | grep -E 'R(UN)?PATH' | grep -q "$PWD"
 [ -f "$prefix/share/man/man1/hdpart.1" ]
 MANWIDTH=80 man -l "$prefix/share/man/man1/hdpart.1" | grep -q "^COMMANDS$"
 echo "install: hdpart runs from the prefix; its man page is installed"
 
-[ "$(echo 'puts [package require hdpartition]' | TCLLIBPATH=$libdir tclsh)" = "1.0" ]
+[ "$(printf 'puts [package require hdpartition]\nread_xpartition examples/xpartition.pxml\nputs [llength [get_partitions]]\n' | TCLLIBPATH=$libdir tclsh | tr '\n' ' ')" = "1.0 5 " ]
 echo "install: package require hdpartition in a plain tclsh"

@@ -1,5 +1,6 @@
 // Loading of component libraries by name: the file is looked for beside this
-// runtime, along PORT_LIBRARY_PATH and beside the program; its
+// runtime and in its package folder there (lib/zavEraV_Adoduzadi/ of an
+// install), along PORT_LIBRARY_PATH and beside the program; its
 // InstFactoryEntry is called once per library, which registers its factories.
 #include "LibraryLoader.h"
 
@@ -62,6 +63,11 @@ std::string LibraryFileName(const std::string& name) {
 // library itself was loaded from.
 void RuntimeAnchor() {}
 
+bool IsDirectory(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 std::vector<std::string> SearchDirectories() {
   std::vector<std::string> dirs;
   auto add = [&dirs](const std::string& dir) {
@@ -73,7 +79,11 @@ std::vector<std::string> SearchDirectories() {
   };
   Dl_info info;
   if (dladdr(reinterpret_cast<void*>(&RuntimeAnchor), &info) && info.dli_fname) {
-    add(DirectoryOf(RealPath(info.dli_fname)));
+    const std::string runtime = DirectoryOf(RealPath(info.dli_fname));
+    add(runtime);
+    // Installed, the helper libraries lie in the package's own folder.
+    const std::string folder = runtime + "/" + PORT_PRIVATE_LIBRARY_FOLDER;
+    if (IsDirectory(folder)) add(folder);
   }
   if (const char* path = Port_Env::GetEnv("PORT_LIBRARY_PATH")) {
     std::string list = path;

@@ -47,8 +47,8 @@ TEST(LibraryLoaderTest, SearchesInOrderAndFailuresNameTheFileTheDirectoriesAndTh
   }
   const std::pair<const char*, std::string> failures[] = {
       {"", ""},
-      {"Portability", "libPortability.so"},  // a library without an entry point
-      {"Portability", "no InstFactoryEntry"},
+      {"zavEraV_Adoduzadi_runtime", "libzavEraV_Adoduzadi_runtime.so"},  // no entry point
+      {"zavEraV_Adoduzadi_runtime", "no InstFactoryEntry"},
       {"portjunk", dir / "libportjunk.so"},
       {"portjunk", "ELF"},  // the linker's reason
   };
