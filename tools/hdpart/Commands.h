@@ -101,6 +101,8 @@ bool RunImport(const Invocation& invocation);
 bool RunWrite(const Invocation& invocation);
 bool RunInspect(const Invocation& invocation);
 bool RunTree(const Invocation& invocation);
+/// False when the description drew findings.
+bool RunCheck(const Invocation& invocation);
 /// False when the script ended in an error; "exit N" ends the process.
 bool RunTcl(const Invocation& invocation);
 
