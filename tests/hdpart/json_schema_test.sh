@@ -11,6 +11,10 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 cp "$source/tests/hdpart/cases/output_paths/demo.pxml" design.pxml
 example=$source/examples/xpartition.pxml
+# A description drawing every finding of check, with the files its import
+# locations name (taken from the working directory).
+faulty=$source/tests/hdpart/cases/check_faulty
+cp -R "$faulty/faulty.pxml" "$faulty/design.txt" "$faulty/exp" .
 # schema, then the command line; each document is checked on its own.
 cat >cases <<CASES
 summaries.schema.json report design.pxml --format json
@@ -18,12 +22,17 @@ summaries.schema.json report design.pxml /top/u1/core /top --format json
 summaries.schema.json tree design.pxml --format json
 summaries.schema.json tree design.pxml --format json --depth 1
 summaries.schema.json tree $example --format json
+check.schema.json check design.pxml --format json
+check.schema.json check faulty.pxml --format json
+check.schema.json check $example --format json
 CASES
 n=0
 while read -r schema args; do
   n=$((n + 1))
+  # Status 1 is a command that still writes its document (check's findings);
+  # a command that wrote none fails below, its document not being JSON.
   # shellcheck disable=SC2086
-  "$hdpart" $args >"doc$n.json"
+  "$hdpart" $args >"doc$n.json" || [ $? -eq 1 ]
   echo "$schema doc$n.json $args" >>checks
 done <cases
 /usr/bin/python3 - "$source/docs/json" <<'PY'
