@@ -4,6 +4,7 @@
 #include <cstring>
 #include <sstream>
 #include <unordered_map>
+#include <vector>
 #include <xercesc/dom/DOMDocument.hpp>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/internal/XMLScanner.hpp>
@@ -50,9 +51,10 @@ struct EntityDeclared {
 /// take a fifth of the DOM and a quarter of the time spent building it.
 ///
 /// It also keeps where each Partition element starts, for the messages about
-/// it. The parser tells its position as it hands each piece of the document
-/// over; a start tag begins where the piece before it (text, another tag, a
-/// comment, the declaration) ended, so that position is noted after each.
+/// it, and when asked, where every element starts, in document order. The
+/// parser tells its position as it hands each piece of the document over; a
+/// start tag begins where the piece before it (text, another tag, a comment,
+/// the declaration) ended, so that position is noted after each.
 class DescriptionParser : public xc::XercesDOMParser {
  public:
   void entityDecl(const xc::DTDEntityDecl& decl, const bool, const bool) override {
@@ -87,6 +89,7 @@ class DescriptionParser : public xc::XercesDOMParser {
     if (xc::XMLString::equals(decl.getBaseName(), kPartitionName)) {
       starts.emplace(static_cast<const xc::DOMElement*>(getCurrentNode()), start);
     }
+    if (keepEveryStart) everyStart.push_back(start);
     Note();
   }
   void endElement(const xc::XMLElementDecl& decl, const unsigned int urlId, const bool isRoot,
@@ -96,6 +99,8 @@ class DescriptionParser : public xc::XercesDOMParser {
   }
 
   std::unordered_map<const xc::DOMElement*, ElementPosition> starts;
+  bool keepEveryStart = false;
+  std::vector<ElementPosition> everyStart;
 
  private:
   static constexpr XMLCh kPartitionName[] = {'P', 'a', 'r', 't', 'i', 't', 'i', 'o', 'n', 0};
@@ -185,6 +190,10 @@ ElementPosition DescriptionDocument::StartOf(const xc::DOMElement* element) cons
   return found == starts.end() ? ElementPosition{} : found->second;
 }
 
+const std::vector<ElementPosition>& DescriptionDocument::ElementStarts() const {
+  return static_cast<const DescriptionParser&>(*m_parser).everyStart;
+}
+
 const xc::DOMElement* DescriptionDocument::Root() const {
   xc::DOMDocument* doc = m_parser->getDocument();
   return doc ? doc->getDocumentElement() : nullptr;
@@ -192,7 +201,8 @@ const xc::DOMElement* DescriptionDocument::Root() const {
 
 std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseText(const std::string& text,
                                                                     const std::string& name,
-                                                                    std::string& error) {
+                                                                    std::string& error,
+                                                                    KeptStarts kept) {
   // The parser takes a NUL character for the end of the document and would
   // accept whatever follows it unread.
   const std::size_t nul = FindNulCharacter(text);
@@ -202,6 +212,7 @@ std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseText(const std::s
   }
   std::unique_ptr<DescriptionDocument> doc(new DescriptionDocument);
   xc::XercesDOMParser& parser = *doc->m_parser;
+  static_cast<DescriptionParser&>(parser).keepEveryStart = kept == KeptStarts::EveryElement;
   // A description is plain markup: nothing is validated, no DTD or entity
   // outside the document is fetched (an external entity is an error, not a
   // network or file access), a document type that declares an entity is
@@ -247,10 +258,11 @@ std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseText(const std::s
 }
 
 std::unique_ptr<DescriptionDocument> DescriptionDocument::ParseFile(const std::string& path,
-                                                                    std::string& error) {
+                                                                    std::string& error,
+                                                                    KeptStarts kept) {
   std::string text;
   if (!HostPersist::ReadRegularFile(path, text, error)) return nullptr;
-  return ParseText(text, path, error);
+  return ParseText(text, path, error, kept);
 }
 
 }  // namespace HostXml

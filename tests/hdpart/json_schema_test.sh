@@ -12,6 +12,10 @@ cd "$work"
 cp "$source/tests/hdpart/cases/output_paths/demo.pxml" design.pxml
 example=$source/examples/xpartition.pxml
 "$hdpart" save "$example" -o design.prj
+# A description drawing every finding of check, with the files its import
+# locations name (taken from the working directory).
+faulty=$source/tests/hdpart/cases/check_faulty
+cp -R "$faulty/faulty.pxml" "$faulty/design.txt" "$faulty/exp" .
 # schema, then the command line; each document is checked on its own.
 cat >cases <<CASES
 summaries.schema.json report design.pxml --format json
@@ -23,10 +27,15 @@ inspect.schema.json inspect design.prj --format json
 diff.schema.json diff design.pxml design.pxml --format json
 diff.schema.json diff design.pxml $example --format json
 diff.schema.json diff $source/tests/hdpart/cases/diff_fields/a.pxml $source/tests/hdpart/cases/diff_fields/b.pxml --format json
+check.schema.json check design.pxml --format json
+check.schema.json check faulty.pxml --format json
+check.schema.json check $example --format json
 CASES
 n=0
 while read -r schema args; do
   n=$((n + 1))
+  # Status 1 is a command that still writes its document (check's findings);
+  # a command that wrote none fails below, its document not being JSON.
   # shellcheck disable=SC2086
   status=0
   "$hdpart" $args >"doc$n.json" || status=$?

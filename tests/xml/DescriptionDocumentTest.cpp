@@ -3,6 +3,8 @@
 // expand, the format version and files that do not follow our host's layout.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "portability/TestSupport.h"
 #include "xml/DescriptionDocument.h"
 #include "xml/DescriptionLayout.h"
@@ -119,6 +121,37 @@ TEST_F(DescriptionDocumentTest, FilesThatDoNotFollowTheLayout) {
     std::string error;
     EXPECT_FALSE(Layout(text, layout, error)) << text;
     EXPECT_EQ(error, expected);
+  }
+}
+
+TEST_F(DescriptionDocumentTest, EveryElementsStartInDocumentOrderWhenAsked) {
+  // Each start is where the element's "<" stands, whatever came before it:
+  // the declaration, a comment, text, another start or end tag.
+  const struct {
+    const char* text;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> starts;
+  } cases[] = {
+      {"<Project/>", {{1, 1}}},
+      {"<?xml version=\"1.0\"?>\n<Project>\n  <Partition Name=\"/t\">\n"
+       "    <Pins><Pin Name=\"a\"/><Pin\n Name=\"b\"/></Pins>\n  </Partition>\n</Project>\n",
+       {{2, 1}, {3, 3}, {4, 5}, {4, 11}, {4, 26}}},
+      {"<Project><!-- c --><Other><x/></Other><Partition Name=\"/t\"/></Project>",
+       {{1, 1}, {1, 20}, {1, 27}, {1, 39}}},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    const auto every =
+        DescriptionDocument::ParseText(c.text, "d.pxml", error, HostXml::KeptStarts::EveryElement);
+    ASSERT_TRUE(every) << error;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> starts;
+    for (const HostXml::ElementPosition& start : every->ElementStarts()) {
+      starts.emplace_back(start.line, start.column);
+    }
+    EXPECT_EQ(starts, c.starts) << c.text;
+    // By default only the Partition elements' starts are kept.
+    const auto partitions = DescriptionDocument::ParseText(c.text, "d.pxml", error);
+    ASSERT_TRUE(partitions) << error;
+    EXPECT_TRUE(partitions->ElementStarts().empty()) << c.text;
   }
 }
 

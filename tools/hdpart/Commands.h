@@ -106,6 +106,8 @@ bool RunInspect(const Invocation& invocation);
 bool RunTree(const Invocation& invocation);
 /// False when the two files' designs differ.
 bool RunDiff(const Invocation& invocation);
+/// False when the description drew findings.
+bool RunCheck(const Invocation& invocation);
 /// False when the script ended in an error; "exit N" ends the process.
 bool RunTcl(const Invocation& invocation);
 
