@@ -31,7 +31,6 @@ inline constexpr const char* kResolvedFrom =
     " (a relative location is taken from the working directory, \"%s\")";
 inline constexpr const char* kSeveralFiles =
     "import location \"%s\" holds %zu files matching %s (%s); an import takes \"%s\"";
-inline constexpr const char* kFileSeparator = ", ";
 
 // ---- where: the line after each finding ----
 inline constexpr const char* kAtPartition = "  at \"%s\" line %llu column %llu: partition \"%s\"";
@@ -44,15 +43,5 @@ inline constexpr const char* kProjectFile =
     "%s: a project file, not a description; only a description is checked\n";
 inline constexpr const char* kNotAProject = "%s: the root element is <%s>, not <Project>\n";
 
-/// The results an import looks for in its location, in the order it looks,
-/// each found by file name: the first match, in byte-wise order, is taken.
-/// The partition library keeps the same list; the check names what an
-/// import would take.
-inline constexpr const char* kResultPatterns[] = {
-    "*_prev_built.qdb",
-    "*_prev_mapped.qmp",
-    "*_prev_mapped.qpr",
-    "*_prev_routed.qpr",
-};
 
 }  // namespace HostSession::CheckTexts

@@ -27,6 +27,7 @@
 #include "persist/ProjectFile.h"
 #include "persist/RegularFile.h"
 #include "session/CheckTexts.h"
+#include "session/ImportResults.h"
 #include "session/NearestName.h"
 #include "session/Session.h"
 #include "session/SessionTexts.h"
@@ -83,7 +84,7 @@ struct LocationLook {
   enum class Kind { Missing, NotDirectory, Directory } kind = Kind::Missing;
   /// For each result pattern that several files match: the pattern and the
   /// files, in the order an import meets them.
-  std::vector<std::pair<const char*, std::vector<std::string>>> several;
+  std::vector<SeveralMatches> several;
 };
 
 LocationLook Look(const std::string& location) {
@@ -96,15 +97,7 @@ LocationLook Look(const std::string& location) {
     return look;
   }
   look.kind = LocationLook::Kind::Directory;
-  // Listed as the library lists it: files only, sorted byte-wise.
-  UT_DIR listing(Port::StringBase(location), 1);
-  for (const char* pattern : Texts::kResultPatterns) {
-    std::vector<std::string> files;
-    for (UT_DIR_ITERATOR it = listing.begin(pattern); it != listing.end(); ++it) {
-      files.push_back((*it).str());
-    }
-    if (files.size() > 1) look.several.emplace_back(pattern, std::move(files));
-  }
+  look.several = SeveralResultFiles(location);
   return look;
 }
 
@@ -369,14 +362,9 @@ void Checker::CheckImport(const xc::DOMElement& element, ElementPosition start) 
       break;
   }
   for (const auto& [pattern, files] : look.several) {
-    std::string list;
-    for (const std::string& file : files) {
-      if (!list.empty()) list += Texts::kFileSeparator;
-      list += file;
-    }
     Finding& finding = add(FindingKind::SeveralImportFiles,
                            ombform(Texts::kSeveralFiles, given.c_str(), files.size(), pattern,
-                                   list.c_str(), files.front().c_str()));
+                                   FileList(files).c_str(), files.front().c_str()));
     finding.pattern = pattern;
     finding.files = files;
   }

@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "Port/Env.h"
 #include "Port/MsgContext.h"
 #include "Port/MsgMan.h"
 #include "Port/UtDir.h"
@@ -21,6 +22,7 @@
 #include "ZavU/XPartitionNames.h"
 #include "persist/ProjectFile.h"
 #include "project/Naming.h"
+#include "session/ImportResults.h"
 #include "session/KeptAttributes.h"
 #include "session/SessionDesign.h"
 #include "session/SessionTexts.h"
@@ -124,6 +126,19 @@ bool ImportOne(ZavU::IPartition& partition, const std::string& file, Exports& ex
   return true;
 }
 
+/// When several files of `location` match one result's pattern, says which
+/// the import took, once a location: the first in byte-wise order. An import
+/// that takes the results from the exported records does not look.
+void WarnOfSeveralResults(const std::string& partition, const std::string& location,
+                          const char* me) {
+  if (Port_Env::GetEnv(kPersistentResultsVariable)) return;
+  for (const SeveralMatches& several : SeveralResultFiles(location)) {
+    SESSION_MSG(me).issueWarning(kMsgSeveralResults, me, location.c_str(), several.files.size(),
+                                 several.pattern, FileList(several.files).c_str(),
+                                 several.files.front().c_str(), partition.c_str());
+  }
+}
+
 }  // namespace
 
 bool Session::ImportAll() {
@@ -144,12 +159,13 @@ bool Session::ImportAll() {
     auto* description = CitI::QueryAs<ZavU::IXPartition>(partition.get());
     if (!description || !description->IsImport()) continue;
     std::string location;
+    const std::string name = partition->GetHierarchicalName().str();
     if (!ImportOne(*partition.get(), m_design->path, exports, me, location)) {
       all = false;
       continue;
     }
     ++m_lastImport.partitions;
-    locations.insert(location);
+    if (locations.insert(location).second) WarnOfSeveralResults(name, location, me);
   }
   m_lastImport.locations = static_cast<int>(locations.size());
   return all;

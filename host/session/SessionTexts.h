@@ -47,6 +47,12 @@ inline constexpr const char* kMsgNoImportLocation =
     "%s: partition \"%s\" is in state import but names no import location; it is not "
     "imported.\n";
 inline constexpr const char* kMsgExportNotOpened = "%s: partition \"%s\" is not imported: %s\n";
+/// Import location, count, pattern, the files, the one taken, the partition.
+inline constexpr const char* kMsgSeveralResults =
+    "%s: import location \"%s\" holds %zu files matching %s (%s); the import took \"%s\" "
+    "(for \"%s\" and every partition importing from there)\n";
+/// Set: the results come from the exported records; the location is not searched.
+inline constexpr const char* kPersistentResultsVariable = "OMB_PR_PERSISTENT_PIF";
 /// Added to why an exported project was not opened, for a relative location.
 inline constexpr const char* kRelativeLocation =
     " (the import location \"%s\" is relative: it was resolved from \"%s\")";

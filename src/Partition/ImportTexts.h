@@ -7,6 +7,7 @@
 #include <array>
 
 #include "ZavU/AppView.h"
+#include "ZavU/ImportResults.h"
 
 namespace ZorE {
 
@@ -31,18 +32,9 @@ inline constexpr const char* kEnvPersistentPif = "OMB_PR_PERSISTENT_PIF";
 /// Set: a missing implementation result is a warning, not an error.
 inline constexpr const char* kEnvAllowIncompletePif = "OMB_PR_ALLOW_INCOMPLETE_PIF";
 
-/// An implementation result and the pattern of its file name.
-struct ResultPattern {
-  ZavU::fileState state;
-  const char* pattern;
-};
-/// Searched in this order.
-inline constexpr std::array<ResultPattern, 4> kResultPatterns{{
-    {ZavU::QDB, "*_prev_built.qdb"},
-    {ZavU::QMP, "*_prev_mapped.qmp"},
-    {ZavU::Packed_QPR, "*_prev_mapped.qpr"},
-    {ZavU::Routed_QPR, "*_prev_routed.qpr"},
-}};
+/// The results searched for, in order (shared with hosts).
+using ZavU::kResultPatterns;
+using ZavU::ResultPattern;
 
 /// The configuration object's name among the design data.
 inline constexpr const char* kConfigurationName = "Configuration";
