@@ -5,7 +5,9 @@
 // description of a root and COUNT partitions of 1,000 pins each, saves it as
 // a project file, and saves a second project that differs in every tenth
 // partition (its preserve and one pin). It times:
-//   - OpenTwice/COUNT: both project files opened (the baseline);
+//   - OpenBoth/COUNT: both project files opened, once each: the time of
+//     opening one of them twice, report's baseline; diff's is twice this,
+//     each of its two files opened twice;
 //   - Report/COUNT: a project opened and its table made (hdpart report);
 //   - Check/COUNT: the description checked (hdpart check);
 //   - OpenDescriptionTwice/COUNT: the description opened twice (check's
@@ -95,7 +97,7 @@ void OnDesigns(benchmark::State& state, Work work) {
   state.SetComplexityN(state.range(0));
 }
 
-void OpenTwice(benchmark::State& state) {
+void OpenBoth(benchmark::State& state) {
   OnDesigns(state, [](HostSession::Session& session, const Designs& designs) {
     return session.Open(designs.A(".prj")) && session.Open(designs.B(".prj"));
   });
@@ -137,7 +139,7 @@ void Diff(benchmark::State& state) {
 
 #define SIZES(bench) \
   BENCHMARK(bench)->Arg(250)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond)->Complexity()
-SIZES(OpenTwice);
+SIZES(OpenBoth);
 SIZES(Report);
 SIZES(Diff);
 SIZES(OpenDescriptionTwice);
@@ -147,10 +149,10 @@ SIZES(Check);
 
 int main(int argc, char** argv) {
   return ZoreBench::RunAndPrintRatios(argc, argv, [](const ZoreBench::RatioReporter& r) {
-    r.PrintRatio("report 1000 / open twice 1000", "Report/1000", "OpenTwice/1000",
-                 " (goal: at most 1)");
-    r.PrintRatio("diff 1000 / open twice 1000", "Diff/1000", "OpenTwice/1000",
-                 " (goal: at most 1)");
+    r.PrintRatio("report 1000 / open both 1000", "Report/1000", "OpenBoth/1000",
+                 " (goal: at most 1, a file opened twice)");
+    r.PrintRatio("diff 1000 / open both 1000", "Diff/1000", "OpenBoth/1000",
+                 " (goal: at most 2, both files opened twice)");
     r.PrintRatio("check 1000 / open the description twice 1000", "Check/1000",
                  "OpenDescriptionTwice/1000", " (goal: at most 1)");
     r.PrintRatio("diff 1000 / diff 250", "Diff/1000", "Diff/250", " (linear: 4)");
