@@ -2,6 +2,8 @@
 #include "session/PartitionSummary.h"
 
 #include <algorithm>
+#include <tuple>
+#include <unordered_map>
 
 #include "CitP/Factory.h"
 #include "Port/MsgMan.h"
@@ -101,6 +103,9 @@ std::vector<PartitionSummary> Summaries(const Session& session, int maxDepth) {
     PartitionSummary summary = Summarize(*step.partition.get(), helper.get());
     summary.depth = step.depth;
     summary.parent = step.parent >= 0 ? kept[static_cast<std::size_t>(step.parent)] : -1;
+    if (summary.parent >= 0) {
+      summary.parentName = summaries[static_cast<std::size_t>(summary.parent)].name;
+    }
     kept.back() = static_cast<int>(summaries.size());
     summaries.push_back(std::move(summary));
   }
@@ -110,6 +115,16 @@ std::vector<PartitionSummary> Summaries(const Session& session, int maxDepth) {
 bool NamedSummaries(const Session& session, const std::vector<std::string>& names,
                     std::vector<PartitionSummary>& out) {
   HelperRef helper = NewPartitionHelper();
+  // Where each partition stands in the hierarchy: its depth and parent.
+  std::unordered_map<ZavU::IPartition*, std::pair<int, std::string>> places;
+  const std::vector<HostProject::DesignProject::Step> walk = session.Walk();
+  for (const HostProject::DesignProject::Step& step : walk) {
+    const std::string parent =
+        step.parent >= 0
+            ? walk[static_cast<std::size_t>(step.parent)].partition->GetHierarchicalName().str()
+            : std::string();
+    places[step.partition.get()] = {step.depth, parent};
+  }
   bool all = true;
   for (const std::string& name : names) {
     PartitionRef partition = session.Find(name);
@@ -117,7 +132,9 @@ bool NamedSummaries(const Session& session, const std::vector<std::string>& name
       all = ReportMissingPartition(session, name);
       continue;
     }
-    out.push_back(Summarize(*partition.get(), helper.get()));
+    PartitionSummary summary = Summarize(*partition.get(), helper.get());
+    std::tie(summary.depth, summary.parentName) = places[partition.get()];
+    out.push_back(std::move(summary));
   }
   return all;
 }

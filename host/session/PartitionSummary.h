@@ -15,6 +15,7 @@ struct PartitionSummary {
   std::string name;  // hierarchical
   int depth = 0;     // 0 for the root
   int parent = -1;   // where the parent stands among the summaries, -1 for none
+  std::string parentName;  // empty for the root
   bool import = false;
   std::string importLocation;
   std::string preserve;  // effective: "inherit" resolved

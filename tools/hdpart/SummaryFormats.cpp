@@ -26,8 +26,8 @@ void WriteSummaries(Json& json, const std::vector<PartitionSummary>& summaries) 
   json.Key("partitions").BeginArray();
   for (const PartitionSummary& s : summaries) {
     json.BeginObject().Key("name").String(s.name).Key("depth").Number(s.depth).Key("parent");
-    if (s.parent >= 0) {
-      json.String(summaries[static_cast<std::size_t>(s.parent)].name);
+    if (!s.parentName.empty()) {
+      json.String(s.parentName);
     } else {
       json.Null();
     }
