@@ -12,6 +12,7 @@
 #include "ZavU/IPartitionTracking.h"
 #include "ZavU/IReconfigAssocInfo.h"
 #include "ZavU/IXPartition.h"
+#include "model/PartitionLists.h"
 #include "project/CurrentProject.h"
 
 namespace HostSession {
@@ -59,32 +60,6 @@ std::string TimeText(Port::Time time) {
   return out;
 }
 
-/// The texts of a string list handed out by a partition, which the caller
-/// owns and destroys.
-std::vector<std::string> Drain(Dpm::IStringIterator* handedOut) {
-  std::unique_ptr<Dpm::IStringIterator> list(handedOut);
-  std::vector<std::string> texts;
-  if (!list) return texts;
-  for (list->First(); !list->IsDone(); list->Next()) {
-    Port::StringBase text;
-    if (Dpm::IString* item = list->CurrentItem()) item->GetText(text);
-    texts.push_back(text.str());
-  }
-  return texts;
-}
-
-std::vector<std::string> PinNames(ZavU::IPartition& partition) {
-  std::vector<std::string> names;
-  ZavU::OwnedPinList pins(partition.GetPartitionPins());
-  if (!pins) return names;
-  for (pins->First(); !pins->IsDone(); pins->Next()) {
-    ZavU::PinRef pin;
-    pins->CurrentItem(pin);
-    if (pin) names.push_back(pin->GetName().str());
-  }
-  return names;
-}
-
 class Reader {
  public:
   /// `designLocation`: where the design's project lies.
@@ -125,7 +100,7 @@ class Reader {
   }
 
   void Traits(ZavU::IPartition& partition) {
-    for (const std::string& trait : Drain(partition.GetTraitNames())) {
+    for (const std::string& trait : HostModel::TextsOf(partition.GetTraitNames())) {
       Add(trait, partition.GetTrait(Port::StringBase(trait)).str());
     }
   }
@@ -162,7 +137,7 @@ class Reader {
     }
     Add(kQnlFile, partition.GetQnlFile().str());
     std::string joined;
-    for (const std::string& file : Drain(partition.GetIPFileNames())) {
+    for (const std::string& file : HostModel::TextsOf(partition.GetIPFileNames())) {
       if (!joined.empty()) joined += kIpFileSeparator;
       joined += file;
     }
@@ -258,7 +233,7 @@ DesignImage ImageOf(const Session& session) {
     reader.Traits(partition);
     reader.Timestamps(partition);
     reader.Files(partition);
-    p.pins = PinNames(partition);
+    p.pins = HostModel::PinNames(partition);
   }
   return image;
 }

@@ -10,6 +10,7 @@
 #include "ZavU/IPartitionPinIterator.h"
 #include "ZavU/IReconfigAssocInfo.h"
 #include "ZavU/IXPartition.h"
+#include "model/PartitionLists.h"
 #include "session/ReportTexts.h"
 #include "session/SessionTexts.h"
 
@@ -41,14 +42,6 @@ void ReadAssociation(ZavU::IPartition& partition, PartitionSummary& out) {
   out.module = module.str();
 }
 
-int PinCount(ZavU::IPartition& partition) {
-  int count = 0;
-  ZavU::OwnedPinList pins(partition.GetPartitionPins());
-  if (!pins) return 0;
-  for (pins->First(); !pins->IsDone(); pins->Next()) ++count;
-  return count;
-}
-
 PartitionSummary Summarize(ZavU::IPartition& partition, ZavU::IPartitionHelper* helper) {
   PartitionSummary summary;
   summary.name = partition.GetHierarchicalName().str();
@@ -62,7 +55,7 @@ PartitionSummary Summarize(ZavU::IPartition& partition, ZavU::IPartitionHelper* 
                             : partition.GetTrait(kTreePreserve).str();
   ReadAssociation(partition, summary);
   summary.isolated = partition.IsIsolated();
-  summary.pins = PinCount(partition);
+  summary.pins = HostModel::PinCount(partition);
   return summary;
 }
 

@@ -55,21 +55,6 @@ bool FilterOf(Context& context, const Args& args, const MatchMode& mode, Filter&
   return !filtered || filter.Parse(context, Tcl_GetString(args.Option("-filter")), mode);
 }
 
-/// The objects of -of_objects, which must all be of the kind `pins` says;
-/// false (error set) otherwise.
-bool OfObjects(Context& context, const Args& args, bool pins, std::vector<Object>& out) {
-  if (!context.state.ResolveObjects(context, args.Option("-of_objects"), out)) return false;
-  for (const Object& object : out) {
-    if (object.IsPin() != pins) {
-      const std::string handle = ShellState::HandleText(object);
-      return context.Error(Fault::Value, kErrOfObjectsKind, pins ? "pins" : "partitions",
-                           handle.c_str()),
-             false;
-    }
-  }
-  return true;
-}
-
 /// The partitions matching `patterns`, each once, in hierarchy order;
 /// false (error set) when a pattern is a bad regexp.
 bool MatchPartitions(Context& context, const std::vector<Tcl_Obj*>& patterns,
@@ -124,7 +109,10 @@ int GetPartitions(Context& context, const Args& args) {
   if (args.Has("-of_objects")) {
     if (!args.Positionals().empty()) return context.Error(Fault::Usage, "%s", kErrOfObjectsAndPatterns);
     std::vector<Object> pins;
-    if (!OfObjects(context, args, true, pins)) return TCL_ERROR;
+    if (!context.state.ResolveObjects(context, args.Option("-of_objects"), pins,
+                                      ShellState::Kind::Pin, "-of_objects")) {
+      return TCL_ERROR;
+    }
     std::unordered_set<ZavU::IPartition*> owners;
     for (const Object& pin : pins) owners.insert(pin.partition.get());
     for (const Listed& listed : session.Listing()) {
@@ -171,7 +159,10 @@ int GetPins(Context& context, const Args& args) {
   const bool of = args.Has("-of_objects");
   if (of) {
     std::vector<Object> partitions;
-    if (!OfObjects(context, args, false, partitions)) return TCL_ERROR;
+    if (!context.state.ResolveObjects(context, args.Option("-of_objects"), partitions,
+                                      ShellState::Kind::Partition, "-of_objects")) {
+      return TCL_ERROR;
+    }
     std::unordered_set<ZavU::IPartition*> seen;
     for (Object& object : partitions) {
       if (seen.insert(object.partition.get()).second) owners.push_back(std::move(object.partition));

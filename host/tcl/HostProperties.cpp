@@ -10,6 +10,7 @@
 #include "ZavU/IReconfigAssocInfo.h"
 #include "ZavU/IXPartition.h"
 #include "ZavU/XPartitionNames.h"
+#include "model/PartitionLists.h"
 #include "session/KeptAttributes.h"
 
 namespace HostTcl {
@@ -42,14 +43,6 @@ Tcl_Obj* PinLocation(Context& context, const Object& object,
   Port::StringBase location;
   context.state.Session().SetAside([&] { location = (object.pin.get()->*accessor)(); });
   return Text(location);
-}
-
-int PinCount(ZavU::IPartition& partition) {
-  int count = 0;
-  ZavU::OwnedPinList pins(partition.GetPartitionPins());
-  if (!pins) return 0;
-  for (pins->First(); !pins->IsDone(); pins->Next()) ++count;
-  return count;
 }
 
 // ---- setting description attributes ----
@@ -151,7 +144,7 @@ const std::vector<HostProperty>& PartitionProperties() {
       {"guide", "string", [](Context&, const Object& o) { return Text(o.partition->GetTrait("guide")); },
        nullptr, nullptr},
       {"pin_count", "int",
-       [](Context&, const Object& o) { return Tcl_NewIntObj(PinCount(*o.partition.get())); }, nullptr,
+       [](Context&, const Object& o) { return Tcl_NewIntObj(HostModel::PinCount(*o.partition.get())); }, nullptr,
        nullptr},
       {"is_root", "bool", [](Context&, const Object& o) { return Tcl_NewBooleanObj(o.partition->IsRoot()); },
        nullptr, nullptr},

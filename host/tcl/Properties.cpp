@@ -2,6 +2,7 @@
 // host's properties; a pin's from the host.
 #include "Properties.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "CitP/Factory.h"
@@ -9,6 +10,7 @@
 #include "HostProperties.h"
 #include "TclTexts.h"
 #include "UtilI/ITclCollectable.h"
+#include "model/PartitionLists.h"
 #include "tcltask/TclObjValue.h"
 
 namespace HostTcl {
@@ -92,14 +94,8 @@ Tcl_Obj* PropertyValue(Context& context, const Object& object, const char* name,
 }
 
 bool IsTrait(ZavU::IPartition& partition, const char* name) {
-  std::unique_ptr<Dpm::IStringIterator> traits(partition.GetTraitNames());
-  if (!traits) return false;
-  for (traits->First(); !traits->IsDone(); traits->Next()) {
-    Port::StringBase trait;
-    if (Dpm::IString* item = traits->CurrentItem()) item->GetText(trait);
-    if (trait.str() == name) return true;
-  }
-  return false;
+  const std::vector<std::string> traits = HostModel::TextsOf(partition.GetTraitNames());
+  return std::find(traits.begin(), traits.end(), name) != traits.end();
 }
 
 bool IsSettable(const Object& object, const char* name) {

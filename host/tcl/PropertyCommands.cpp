@@ -8,28 +8,17 @@
 #include "Port/StringBase.h"
 #include "Properties.h"
 #include "TclTexts.h"
+#include "model/PartitionLists.h"
 
 namespace HostTcl {
 
 namespace {
 
-std::vector<std::string> Texts(Dpm::IStringIterator* list) {
-  std::unique_ptr<Dpm::IStringIterator> owned(list);
-  std::vector<std::string> texts;
-  if (!owned) return texts;
-  for (owned->First(); !owned->IsDone(); owned->Next()) {
-    Port::StringBase text;
-    if (Dpm::IString* item = owned->CurrentItem()) item->GetText(text);
-    texts.push_back(text.str());
-  }
-  return texts;
-}
-
 /// Whether trait `name` of `partition` takes `value`; false with the error,
 /// naming the legal values, set.
 bool CheckTrait(Context& context, ZavU::IPartition& partition, const std::string& name,
                 const std::string& value) {
-  std::vector<std::string> legal = Texts(partition.GetTraitValues(name.c_str()));
+  std::vector<std::string> legal = HostModel::TextsOf(partition.GetTraitValues(name.c_str()));
   const std::string fallback = partition.GetTraitDefault(name.c_str()).str();
   if (std::find(legal.begin(), legal.end(), fallback) == legal.end()) legal.push_back(fallback);
   std::string listed;

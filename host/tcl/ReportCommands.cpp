@@ -12,7 +12,12 @@ namespace HostTcl {
 int ReportPartition(Context& context, const Args& args) {
   std::vector<PartitionRef> partitions;
   if (args.Positional(0)) {
-    if (!context.state.ResolveList(context, args.Positional(0), partitions)) return TCL_ERROR;
+    std::vector<Object> objects;
+    if (!context.state.ResolveObjects(context, args.Positional(0), objects,
+                                      ShellState::Kind::Partition)) {
+      return TCL_ERROR;
+    }
+    for (Object& object : objects) partitions.push_back(std::move(object.partition));
   } else {
     if (!context.state.RequireDesign(context)) return TCL_ERROR;
     partitions = context.state.Session().HierarchyOrder();

@@ -157,61 +157,36 @@ Object ShellState::LookupObject(Tcl_Obj* handle) const {
   return {};
 }
 
-bool ShellState::ResolveObjects(Context& context, Tcl_Obj* handles,
-                                std::vector<Object>& out) const {
-  if (!RequireDesign(context)) return false;
-  if (Object one = LookupObject(handles); one.partition) {
-    out.push_back(std::move(one));
-    return true;
-  }
-  int count = 0;
-  Tcl_Obj** items = nullptr;
-  if (Tcl_ListObjGetElements(context.interp, handles, &count, &items) != TCL_OK) return false;
-  out.reserve(out.size() + static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    Object object = LookupObject(items[i]);
-    if (!object.partition) {
-      Unknown(context, items[i]);
-      return false;
-    }
-    out.push_back(std::move(object));
-  }
-  return true;
-}
-
-PartitionRef ShellState::Resolve(Context& context, Tcl_Obj* handle) const {
-  if (!RequireDesign(context)) return PartitionRef();
-  if (PartitionRef found = Lookup(handle)) return found;
-  // get_partitions answers a list: a list of one handle stands for it.
-  int count = 0;
-  Tcl_Obj** items = nullptr;
-  if (Tcl_ListObjGetElements(nullptr, handle, &count, &items) == TCL_OK && count == 1) {
-    if (PartitionRef found = Lookup(items[0])) return found;
-  }
-  Unknown(context, handle);
-  return PartitionRef();
-}
-
-bool ShellState::ResolveList(Context& context, Tcl_Obj* handles,
-                             std::vector<PartitionRef>& out) const {
+bool ShellState::ResolveObjects(Context& context, Tcl_Obj* handles, std::vector<Object>& out,
+                                Kind only, const char* taker) const {
   if (!RequireDesign(context)) return false;
   // A handle alone is one object, also when its name holds blanks that
   // would split it read as a list.
-  if (PartitionRef one = Lookup(handles)) {
-    out.push_back(std::move(one));
-    return true;
+  std::vector<Object> found;
+  if (Object one = LookupObject(handles); one.partition) {
+    found.push_back(std::move(one));
+  } else {
+    int count = 0;
+    Tcl_Obj** items = nullptr;
+    if (Tcl_ListObjGetElements(context.interp, handles, &count, &items) != TCL_OK) return false;
+    found.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+      Object object = LookupObject(items[i]);
+      if (!object.partition) {
+        Unknown(context, items[i]);
+        return false;
+      }
+      found.push_back(std::move(object));
+    }
   }
-  int count = 0;
-  Tcl_Obj** items = nullptr;
-  if (Tcl_ListObjGetElements(context.interp, handles, &count, &items) != TCL_OK) return false;
-  out.reserve(out.size() + static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    PartitionRef partition = Lookup(items[i]);
-    if (!partition) {
-      Unknown(context, items[i]);
+  for (Object& object : found) {
+    if (only != Kind::Any && object.IsPin() != (only == Kind::Pin)) {
+      const std::string handle = HandleText(object);
+      context.Error(Fault::Value, kErrWrongKind, taker ? taker : context.name,
+                    only == Kind::Pin ? kPinsNoun : kPartitionsNoun, handle.c_str());
       return false;
     }
-    out.push_back(std::move(partition));
+    out.push_back(std::move(object));
   }
   return true;
 }

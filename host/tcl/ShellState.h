@@ -98,14 +98,12 @@ class ShellState final : public HostSession::Reporter {
   /// The text of an object's handle.
   static std::string HandleText(const Object& object);
   /// Every object of `handles`, a list of handles or one handle alone, in
-  /// order; false (error set) at the first that names nothing.
-  bool ResolveObjects(Context& context, Tcl_Obj* handles, std::vector<Object>& out) const;
-  /// The partition a handle (or a list of one handle) names; empty with the
-  /// error set when the open design has none, or no design is open.
-  PartitionRef Resolve(Context& context, Tcl_Obj* handle) const;
-  /// Every handle of `handles`, a list of handles or one handle alone;
-  /// false (error set) at the first that names nothing.
-  bool ResolveList(Context& context, Tcl_Obj* handles, std::vector<PartitionRef>& out) const;
+  /// order; false (error set) at the first that names nothing or, when
+  /// `only` is not Any, is of the other kind (`taker`, the command or its
+  /// option, names what refuses it).
+  enum class Kind { Any, Partition, Pin };
+  bool ResolveObjects(Context& context, Tcl_Obj* handles, std::vector<Object>& out,
+                      Kind only = Kind::Any, const char* taker = nullptr) const;
   /// Sets the "no design" error unless a design is open.
   bool RequireDesign(Context& context) const;
 

@@ -74,7 +74,8 @@ inline constexpr const char* kPropertyHeader[] = {"Property", "Type", "Settable"
 inline constexpr const char* kWarnNoMatch = "%s: no %s matched \"%s\"\n";
 inline constexpr const char* kPartitionsNoun = "partition";
 inline constexpr const char* kPinsNoun = "pin";
-inline constexpr const char* kErrOfObjectsKind = "-of_objects takes %s, not \"%s\"";
+/// What refuses the object, the kind it takes, the handle.
+inline constexpr const char* kErrWrongKind = "%s takes %ss, not \"%s\"";
 inline constexpr const char* kErrOfObjectsAndPatterns =
     "-of_objects and PATTERN exclude each other";
 /// -filter expressions: the joins, "not", and the comparisons in the order

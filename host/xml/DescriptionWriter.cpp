@@ -5,6 +5,7 @@
 #include "ZavU/IPartitionPinIterator.h"
 #include "ZavU/IXPartition.h"
 #include "ZavU/XmlAttributeText.h"
+#include "model/PartitionLists.h"
 #include "xml/DescriptionLayout.h"
 
 namespace HostXml {
@@ -38,18 +39,6 @@ constexpr const char* kUncarriedProject =
 
 void Indent(std::string& out, std::size_t depth) {
   out.append(2 * std::min(depth, kMaxIndentDepth), ' ');
-}
-
-std::vector<std::string> PinNames(ZavU::IPartition& partition) {
-  std::vector<std::string> names;
-  ZavU::OwnedPinList pins(partition.GetPartitionPins());
-  if (!pins) return names;
-  for (pins->First(); !pins->IsDone(); pins->Next()) {
-    ZavU::PinRef pin;
-    pins->CurrentItem(pin);
-    if (pin) names.push_back(pin->GetName().str());
-  }
-  return names;
 }
 
 /// Checks the attributes `name="value" ` a partition appended for itself
@@ -101,7 +90,7 @@ bool WriteOpening(std::string& out, const DescribedPartition& described, std::si
   Indent(out, depth);
   out += ombform(kPartitionStart, Escaped(name).c_str());
   out += text;
-  const std::vector<std::string> pins = PinNames(partition);
+  const std::vector<std::string> pins = HostModel::PinNames(partition);
   if (pins.empty()) return true;
   Indent(out, depth + 1);
   out += kPinsStart;

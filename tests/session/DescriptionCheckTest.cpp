@@ -250,6 +250,8 @@ TEST(NearestNameTest, EditDistanceCountsSwapsOnce) {
                {"", "ab", 2},
                {"Name", "name", 0},
                {"ab", "ba", 1},
+               {"abcd", "badc", 2},
+               {"abc", "abd", 1},
                {"Perserve", "Preserve", 1},
                {"kitten", "sitting", 3},
                {"ca", "abc", 3},

@@ -4,26 +4,9 @@
 #include <algorithm>
 #include <cctype>
 
-namespace hdpart {
+#include "session/NearestName.h"
 
-std::size_t EditDistance(const std::string& a, const std::string& b) {
-  // Three rows of the classic table: a swap looks two rows back.
-  std::vector<std::size_t> before(b.size() + 1), last(b.size() + 1), row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) last[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t replace = last[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-      row[j] = std::min({last[j] + 1, row[j - 1] + 1, replace});
-      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
-        row[j] = std::min(row[j], before[j - 2] + 1);
-      }
-    }
-    before.swap(last);
-    last.swap(row);
-  }
-  return last[b.size()];
-}
+namespace hdpart {
 
 std::size_t SuggestionReach(const std::string& name) {
   return std::clamp<std::size_t>(name.size() / 3, 1, 2);
@@ -35,7 +18,7 @@ std::vector<std::string> NearestNames(const std::string& name,
   if (std::find(known.begin(), known.end(), name) != known.end()) return nearest;
   std::size_t best = SuggestionReach(name);
   for (const std::string& candidate : known) {
-    const std::size_t distance = EditDistance(name, candidate);
+    const std::size_t distance = HostSession::EditDistance(name, candidate);
     if (distance > best) continue;
     if (distance < best) nearest.clear();
     best = distance;

@@ -14,16 +14,12 @@
 
 namespace hdpart {
 
-/// The edit distance of `a` and `b`: insertions, deletions, replacements and
-/// swaps of two neighbouring characters, each one step.
-std::size_t EditDistance(const std::string& a, const std::string& b);
-
 /// How far a name may be from `name` and still be offered for it: a third
 /// of its length, at least one and at most two steps.
 std::size_t SuggestionReach(const std::string& name);
 
 /// The names of `known` nearest `name`, sorted and without repeats: those at
-/// the smallest distance, when it is within SuggestionReach; none otherwise,
+/// the smallest edit distance (HostSession::EditDistance), when it is within SuggestionReach; none otherwise,
 /// nor when `name` is known itself.
 std::vector<std::string> NearestNames(const std::string& name,
                                       const std::vector<std::string>& known);
