@@ -201,6 +201,9 @@ bool IsScriptCommand(const char* name) {
   return command && command->operands == Operands::Script;
 }
 
+/// How a command's help names its output: "  -o, --output PROJECT  ...".
+constexpr const char* kOutputNamed = "--output ";
+
 bool IsHelp(const char* arg) {
   return std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0;
 }
@@ -412,12 +415,19 @@ void PrintCommandHelp(const Command& command) {
     std::replace(names.begin(), names.end(), ' ', '|');
     formats = " [--format " + names + "]";
   }
+  // The output's name as the command's own help gives it ("--output PROJECT").
+  std::string output;
+  if (command.output != OutputOption::None) {
+    const char* named = std::strstr(command.help, kOutputNamed);
+    const std::string name =
+        named ? std::string(named + std::strlen(kOutputNamed)).substr(0, std::strcspn(
+                    named + std::strlen(kOutputNamed), " \n"))
+              : "FILE";
+    output = command.output == OutputOption::Required ? " -o " + name : " [-o " + name + "]";
+  }
   std::printf("usage: hdpart [--debug] [--no-pin-check] [--quiet] %s %s%s%s%s\n\n%s", command.name,
-              command.operand,
-              command.output == OutputOption::Required   ? " -o FILE"
-              : command.output == OutputOption::Optional ? " [-o FILE]"
-                                                         : "",
-              command.depth ? " [--depth N]" : "", formats.c_str(), command.help);
+              command.operand, output.c_str(), command.depth ? " [--depth N]" : "",
+              formats.c_str(), command.help);
 }
 
 void PrintVersion() { std::printf("hdpart %s\n", HDPART_VERSION); }
