@@ -15,6 +15,7 @@
 #include <string>
 
 #include "CitP/Factory.h"
+#include "RatioReporter.h"
 #include "hdpartition.h"
 
 namespace {
@@ -113,4 +114,25 @@ BENCHMARK(HierarchicalAll)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return ZoreBench::RunAndPrintRatios(argc, argv, [](const ZoreBench::RatioReporter& r) {
+    const struct {
+      const char* label;
+      const char* run;
+    } rows[] = {
+        {"get_partitions *", "GetPartitionsAll"},
+        {"get_partitions -hierarchical *", "HierarchicalAll"},
+        {"get_pins -of_objects [get_partitions *]", "PinsOfEveryPartition"},
+        {"report_hierarchy", "ReportHierarchy"},
+        {"get_property preserve_effective [get_partitions *]", "EffectivePreserveOfList"},
+        {"get_property preserve_effective of each partition", "EffectivePreserveOfEach"},
+        {"get_partitions -filter {preserve_effective == placement && !reconfigurable}",
+         "FilterPreserveStatic"},
+    };
+    for (const auto& row : rows) {
+      const std::string label = std::string("Tcl ") + row.label + ", 10,000 / 1,000 partitions";
+      r.PrintRatio(label.c_str(), std::string(row.run) + "/10000", std::string(row.run) + "/1000",
+                   " (goal: at most 12)");
+    }
+  });
+}

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Builds the Release configuration and runs every benchmark under bench/ in
-# one go, so that the figures of docs/PERFORMANCE.md come from one run on one
-# machine. Run it on an otherwise idle machine:
-#   scripts/bench.sh 2>&1 | tee bench.log
+# Builds the Release configuration, runs every benchmark under bench/ in one
+# go and writes docs/PERFORMANCE.md from that one run on one machine
+# (scripts/performance-report.py); the whole output is kept in
+# build-release/bench.log. Run it on an otherwise idle machine:
+#   scripts/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
 export TZ=UTC
+log=build-release/bench.log
+{
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 echo "load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)"
 for bench in build-release/bin/*_bench; do
@@ -15,3 +18,6 @@ for bench in build-release/bin/*_bench; do
   echo "== $(basename "$bench")"
   "$bench" 2>&1 | sed 's/\x1b\[[0-9;]*m//g'
 done
+} | tee "$log"
+scripts/performance-report.py "$log" >docs/PERFORMANCE.md
+echo "wrote docs/PERFORMANCE.md"
