@@ -48,6 +48,16 @@ const char* LeafOf(const std::string& name) {
   return name.c_str() + (slash == std::string::npos ? 0 : slash + 1);
 }
 
+/// Whether `object`'s properties satisfy `filter`; false with `error` set
+/// when one cannot be read.
+bool Passes(Context& context, const Filter& filter, const Object& object, const MatchMode& mode,
+            bool& error) {
+  const PropertyLookup lookup = [&](const std::string& name) {
+    return PropertyValue(context, object, name.c_str());
+  };
+  return filter.Accepts(context, lookup, mode, error);
+}
+
 /// Parses -filter when given; false (error set) when it is malformed.
 bool FilterOf(Context& context, const Args& args, const MatchMode& mode, Filter& filter,
               bool& filtered) {
@@ -129,15 +139,9 @@ int GetPartitions(Context& context, const Args& args) {
   Tcl_SetObjResult(context.interp, result);
   bool error = false;
   for (const Listed& listed : found) {
-    if (filtered) {
-      const Object object{PartitionRef(listed.partition), {}};
-      const PropertyLookup lookup = [&](const std::string& name) {
-        return PropertyValue(context, object, name.c_str());
-      };
-      if (!filter.Accepts(context, lookup, mode, error)) {
-        if (error) return TCL_ERROR;
-        continue;
-      }
+    if (filtered && !Passes(context, filter, {PartitionRef(listed.partition), {}}, mode, error)) {
+      if (error) return TCL_ERROR;
+      continue;
     }
     Tcl_ListObjAppendElement(nullptr, result,
                              listed.name ? context.state.NewHandle(*listed.name, *listed.partition)
@@ -193,10 +197,7 @@ int GetPins(Context& context, const Args& args) {
         any = any || hit;
       }
       if (!any) continue;
-      const PropertyLookup lookup = [&](const std::string& property) {
-        return PropertyValue(context, object, property.c_str());
-      };
-      if (filtered && !filter.Accepts(context, lookup, mode, error)) {
+      if (filtered && !Passes(context, filter, object, mode, error)) {
         if (error) return TCL_ERROR;
         continue;
       }
