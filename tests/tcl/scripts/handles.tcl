@@ -67,3 +67,8 @@ close_project
 puts "closed: [catch {get_property name $last} message] $message"
 puts "closed, retyped: [catch {get_property name partition:/top/mid} message] $message"
 puts "closed, twice: [catch close_project]"
+# A design read after the close: the same handle names its partition, never
+# the one closed.
+read_xpartition three_levels.pxml
+set_property preserve routing $last
+puts "after the close: [get_property preserve [get_partitions /top/mid]] [get_property name $last]"
