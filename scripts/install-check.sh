@@ -53,5 +53,12 @@ echo "install: the pkg-config consumer does the same"
 MANWIDTH=80 man -l "$prefix/share/man/man1/hdpart.1" | grep -q "^COMMANDS$"
 echo "install: hdpart runs from the prefix; its man page is installed"
 
+# As a runtime package ships it, without the development symlink: loading by
+# name finds the versioned file.
+rm "$libdir/libzavEraV_Adoduzadi.so"
+[ "$("$prefix/consumer-cmake/consumer")" = "$expected" ]
+"$prefix/bin/hdpart" tree examples/xpartition.pxml >/dev/null
+echo "install: the library is loaded by name without its development symlink"
+
 [ "$(printf 'puts [package require hdpartition]\nread_xpartition examples/xpartition.pxml\nputs [llength [get_partitions]]\n' | TCLLIBPATH=$libdir tclsh | tr '\n' ' ')" = "1.0 5 " ]
 echo "install: package require hdpartition in a plain tclsh"

@@ -1,6 +1,10 @@
-// Loading of component libraries by name: the file is looked for beside this
-// runtime and in its package folder there (lib/zavEraV_Adoduzadi/ of an
-// install), along PORT_LIBRARY_PATH and beside the program; its
+// Loading of component libraries by name: "name" stands for "libname.so",
+// or, where that is absent (a runtime package ships no development
+// symlink), the highest "libname.so.N"; a name ending in ".so" or ".so.N" is
+// the file's own, and an absolute path is used as given. The file is looked
+// for beside this runtime and in its package folder there
+// (lib/zavEraV_Adoduzadi/ of an install), along PORT_LIBRARY_PATH and beside
+// the program; its
 // InstFactoryEntry is called once per library, which registers its factories.
 #include "LibraryLoader.h"
 
@@ -53,10 +57,40 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
          text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
+/// Whether `name` already names a file: it ends in ".so" or ".so.N..."
+/// (a runtime package's versioned name), so it is used as given.
+bool NamesAFile(const std::string& name) {
+  if (EndsWith(name, ".so")) return true;
+  const std::size_t so = name.rfind(".so.");
+  return so != std::string::npos &&
+         name.find_first_not_of("0123456789.", so + 4) == std::string::npos;
+}
+
+/// The file a library name stands for: "lib<name>.so", or the name itself
+/// when it names a file or is a path.
 std::string LibraryFileName(const std::string& name) {
-  std::string file = StartsWith(name, "lib") ? name : "lib" + name;
-  if (!EndsWith(file, ".so")) file += ".so";
-  return file;
+  if (NamesAFile(name) || StartsWith(name, "/")) return name;
+  return (StartsWith(name, "lib") ? name : "lib" + name) + ".so";
+}
+
+/// In `dir`, where "lib<name>.so" is absent, the highest "lib<name>.so.N"
+/// (a runtime package ships no development symlink); empty when none.
+std::string HighestVersion(const std::string& dir, const std::string& file) {
+  std::string best;
+  unsigned long bestMajor = 0;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+    const std::string name = entry.path().filename();
+    if (!StartsWith(name, (file + ".").c_str())) continue;
+    const std::string version = name.substr(file.size() + 1);
+    if (version.empty() || version.find_first_not_of("0123456789") != std::string::npos) continue;
+    const unsigned long major = std::stoul(version);
+    if (best.empty() || major > bestMajor) {
+      best = dir + "/" + name;
+      bestMajor = major;
+    }
+  }
+  return best;
 }
 
 // Any function of this library serves to ask the dynamic linker where the
@@ -133,10 +167,16 @@ bool Factory::LoadLibraryFactory(const char* libraryName) {
       "cannot load component library '" + file + "' (searched " + Joined(dirs) + "): ";
 
   std::string candidate;
+  if (StartsWith(libraryName, "/")) {
+    // An absolute path is used as given.
+    if (IsLoadableFile(libraryName)) candidate = libraryName;
+  }
   for (const std::string& dir : dirs) {
+    if (!candidate.empty() || StartsWith(libraryName, "/")) break;
     if (IsLoadableFile(dir + "/" + file)) {
       candidate = dir + "/" + file;
-      break;
+    } else if (!NamesAFile(libraryName)) {
+      candidate = HighestVersion(dir, file);
     }
   }
   if (candidate.empty()) {

@@ -64,4 +64,39 @@ TEST(LibraryLoaderTest, SearchesInOrderAndFailuresNameTheFileTheDirectoriesAndTh
   EXPECT_EQ(EntryCount(dir / "libtestlib_copy.so"), 1);
 }
 
+// A runtime package ships "libNAME.so.MAJOR" without the development
+// symlink: the name finds the highest major; a versioned file name or an
+// absolute path is taken as given.
+TEST(LibraryLoaderTest, FindsVersionedFilesAndTakesFileNamesAndPathsAsGiven) {
+  porttest::ScopedTempDir dir;
+  const std::string library = porttest::ReadFile(PORT_TESTLIB_FILE);
+  for (const char* file : {"libversioned.so.2", "libversioned.so.10", "libversioned.so.10.bak",
+                           "libpinned.so.1", "libpinned.so.3", "librenamed.so"}) {
+    porttest::WriteFile(dir / file, library);
+  }
+  porttest::ScopedEnv env("PORT_LIBRARY_PATH", dir.path().c_str());
+  CitP::RegistryScope registry;
+  const struct {
+    std::string name;
+    std::string loaded;  // empty: not found
+  } cases[] = {
+      {"versioned", dir / "libversioned.so.10"},  // the highest major, by number
+      {"libpinned.so.1", dir / "libpinned.so.1"},  // a versioned name as given
+      {dir / "librenamed.so", dir / "librenamed.so"},  // an absolute path
+      {"pinned.so.1", ""},  // a file name gets no "lib" in front
+      {dir / "libversioned", ""},  // nor a path ".so" behind
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Factory::LoadLibraryFactory(c.name.c_str()), !c.loaded.empty())
+        << c.name << ": " << Factory::LastLoadError();
+    if (!c.loaded.empty()) {
+      EXPECT_EQ(EntryCount(c.loaded), 1) << c.name;
+    }
+  }
+  EXPECT_EQ(EntryCount(dir / "libversioned.so.2"), 0);
+  EXPECT_EQ(EntryCount(dir / "libpinned.so.3"), 0);
+  EXPECT_NE(Factory::LastLoadError().find("'" + (dir / "libversioned") + "'"), std::string::npos)
+      << Factory::LastLoadError();
+}
+
 }  // namespace
