@@ -23,6 +23,10 @@ bool CheckTrait(Context& context, ZavU::IPartition& partition, const std::string
   if (std::find(legal.begin(), legal.end(), fallback) == legal.end()) legal.push_back(fallback);
   std::string listed;
   for (const std::string& one : legal) {
+    if (one == value && value == kInherit && partition.IsRoot()) {
+      // The root has nothing to inherit from: the library refuses it.
+      return context.Error(Fault::Value, kErrRootInherits, name.c_str()), false;
+    }
     if (one == value) return true;
     listed += (listed.empty() ? "" : " ") + one;
   }

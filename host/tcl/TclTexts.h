@@ -61,6 +61,9 @@ inline constexpr const char* kErrNoValue = "property \"%s\" of %s has no value";
 inline constexpr const char* kErrNotSet = "could not set %s of %s";
 inline constexpr const char* kErrIllegalValue =
     "illegal value \"%s\" of property \"%s\"; legal values: %s";
+inline constexpr const char* kInherit = "inherit";
+inline constexpr const char* kErrRootInherits =
+    "the root partition cannot inherit %s: it has no parent";
 inline constexpr const char* kBooleanValues = "a boolean (true false 1 0 yes no on off)";
 inline constexpr const char* kErrNotReconfigurable =
     "%s is not reconfigurable: it has no reconfigurable module to name";

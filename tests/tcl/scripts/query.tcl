@@ -54,6 +54,9 @@ foreach {name value} {
 show set_property reconfig_module_name rm9 [get_partitions /top/a:b]
 show get_property reconfig_module_name [get_partitions /top/a:b]
 show set_property preserve synthesis {}
+# The root cannot inherit: refused before any partition of the list changes.
+show set_property preserve inherit {partition:/top/dsp partition:/top}
+show get_property preserve [get_partitions {/top /top/dsp}]
 
 puts "== finding"
 show get_partitions {/top/dsp /top} /top/dsp {/top/k*}
