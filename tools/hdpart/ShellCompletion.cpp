@@ -39,25 +39,27 @@ void Offer(const std::string& text, const std::string& name, std::vector<std::st
   }
 }
 
-const HostTcl::CommandSpec* FindSpec(const std::string& name) {
-  for (const HostTcl::CommandSpec& spec : HostTcl::CommandTable()) {
-    if (name == spec.name) return &spec;
+const HostTcl::CommandSpec* FindDeclared(const std::string& name) {
+  for (const HostTcl::CommandSpec& declared : HostTcl::CommandTable()) {
+    if (name == declared.name) return &declared;
   }
   return nullptr;
 }
 
 std::vector<std::string> CommandNames(const std::string& text) {
   std::vector<std::string> names;
-  for (const HostTcl::CommandSpec& spec : HostTcl::CommandTable()) Offer(text, spec.name, names);
+  for (const HostTcl::CommandSpec& declared : HostTcl::CommandTable())
+    Offer(text, declared.name, names);
   std::vector<std::string> known = EvalQuietly(g_interp, kCommandsScript);
   std::sort(known.begin(), known.end());
   for (const std::string& name : known) Offer(text, name, names);
   return names;
 }
 
-std::vector<std::string> OptionNames(const HostTcl::CommandSpec& spec, const std::string& text) {
+std::vector<std::string> OptionNames(const HostTcl::CommandSpec& declared,
+                                     const std::string& text) {
   std::vector<std::string> names;
-  for (const HostTcl::ArgSpec& arg : spec.args) {
+  for (const HostTcl::ArgSpec& arg : declared.args) {
     if (arg.kind == HostTcl::ArgKind::Flag || arg.kind == HostTcl::ArgKind::Option) {
       Offer(text, arg.name, names);
     }
@@ -67,12 +69,13 @@ std::vector<std::string> OptionNames(const HostTcl::CommandSpec& spec, const std
 }
 
 /// Whether the word after `words` is the first positional argument of
-/// `spec`: every word before is an option or an option's value.
-bool AtFirstPositional(const HostTcl::CommandSpec& spec, const std::vector<std::string>& words) {
+/// `declared`: every word before is an option or an option's value.
+bool AtFirstPositional(const HostTcl::CommandSpec& declared,
+                       const std::vector<std::string>& words) {
   for (std::size_t i = 0; i < words.size(); ++i) {
-    const auto arg = std::find_if(spec.args.begin(), spec.args.end(),
+    const auto arg = std::find_if(declared.args.begin(), declared.args.end(),
                                   [&](const HostTcl::ArgSpec& a) { return words[i] == a.name; });
-    if (arg == spec.args.end() || arg->kind == HostTcl::ArgKind::Required ||
+    if (arg == declared.args.end() || arg->kind == HostTcl::ArgKind::Required ||
         arg->kind == HostTcl::ArgKind::Optional || arg->kind == HostTcl::ArgKind::Rest) {
       return false;
     }
@@ -98,13 +101,14 @@ std::vector<std::string> PropertyNames(const std::string& text) {
 char** Complete(const char* word, int start, int) {
   const std::string text = word;
   const CompletionContext context = CompletionContextAt(rl_line_buffer, start);
-  const HostTcl::CommandSpec* spec = context.commandWord ? nullptr : FindSpec(context.command);
+  const HostTcl::CommandSpec* declared =
+      context.commandWord ? nullptr : FindDeclared(context.command);
   if (context.commandWord) {
     g_matches = CommandNames(text);
-  } else if (spec && text.compare(0, 1, "-") == 0) {
-    g_matches = OptionNames(*spec, text);
-  } else if (spec && TakesPropertyName(spec->name) &&
-             AtFirstPositional(*spec, context.wordsBefore)) {
+  } else if (declared && text.compare(0, 1, "-") == 0) {
+    g_matches = OptionNames(*declared, text);
+  } else if (declared && TakesPropertyName(declared->name) &&
+             AtFirstPositional(*declared, context.wordsBefore)) {
     g_matches = PropertyNames(text);
   } else {
     return nullptr;  // a file name
