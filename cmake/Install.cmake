@@ -105,7 +105,9 @@ file(RELATIVE_PATH ZORE_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /
 string(REGEX REPLACE "/$" "" ZORE_PC_TO_PREFIX "${ZORE_PC_TO_PREFIX}")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/package.pc.in ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}.pc
   @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}.pc
+configure_file(${PROJECT_SOURCE_DIR}/cmake/session.pc.in
+  ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}-session.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}.pc ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}-session.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 # The documents, with their pictures.

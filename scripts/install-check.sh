@@ -43,6 +43,23 @@ c++ -std=c++17 tests/install/consumer.cpp -o "$prefix/consumer-pc" $flags -Wl,-r
 [ "$("$prefix/consumer-pc")" = "$expected" ]
 echo "install: the pkg-config consumer does the same"
 
+# The example host, against the install only, with CMake and with pkg-config:
+# it builds a hierarchy from a description, saves it, reopens it through the
+# session and dumps a partition, clean under valgrind.
+cmake -S examples/host -B "$prefix/host-cmake" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$prefix/host-cmake" >/dev/null
+session_flags=$(pkg-config --cflags --libs zavEraV_Adoduzadi-session)
+case $session_flags in *rpath* | *//*) echo "install: pkg-config gives $session_flags"; exit 1 ;; esac
+# shellcheck disable=SC2086
+c++ -std=c++17 examples/host/main.cpp -o "$prefix/host-pc" $session_flags \
+  -Wl,-rpath,"$libdir" -Wl,-rpath,"$libdir/zavEraV_Adoduzadi"
+for host in "$prefix/host-cmake/example_host" "$prefix/host-pc"; do
+  (cd "$prefix" && valgrind -q --error-exitcode=1 --leak-check=full \
+     --suppressions="$OLDPWD/scripts/valgrind.supp" "$host" "$OLDPWD/examples/xpartition.pxml" \
+     example.prj /top/capture | grep '^Partition /top/capture:' >/dev/null)
+done
+echo "install: the example host builds with CMake and with pkg-config and runs clean"
+
 "$prefix/bin/hdpart" tree examples/xpartition.pxml >/dev/null
 # The Tcl properties come from the helper libraries, loaded by name.
 [ "$(echo 'read_xpartition examples/xpartition.pxml; puts [get_property preserve_effective partition:/top/capture]' |
@@ -57,6 +74,8 @@ echo "install: hdpart runs from the prefix; its man page is installed"
 # name finds the versioned file.
 rm "$libdir/libzavEraV_Adoduzadi.so"
 [ "$("$prefix/consumer-cmake/consumer")" = "$expected" ]
+(cd "$prefix" && "$prefix/host-cmake/example_host" "$OLDPWD/examples/xpartition.pxml" again.prj \
+   /top/capture | grep '^Partition /top/capture:' >/dev/null)
 "$prefix/bin/hdpart" tree examples/xpartition.pxml >/dev/null
 echo "install: the library is loaded by name without its development symlink"
 
