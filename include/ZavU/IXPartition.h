@@ -13,7 +13,12 @@ class IXPartition : public CitI::IInterface {
   ZORE_INTERFACE_XUID(ZavU_IXPartition)
   virtual CitI::Status SetXmlDefined(bool defined) = 0;  // 2
   virtual bool IsXmlDefined() = 0;                       // 3
-  /// Slot 4: fills the partition from its element of the description.
+  /// Slot 4: fills the partition from its element of the description. Name
+  /// the partition (SetHierarchicalName, then SetRoot) and link it into its
+  /// project under its parent first: the reader looks both up. `checkFlag`
+  /// 1 refuses Pin elements that still carry the old location attributes, 0
+  /// accepts them; `formatVersion` is the description's FileVersion (below
+  /// 2, pins are not checked). Xerces-C must be set up.
   virtual CitI::Status ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* element,
                                       std::uint32_t checkFlag, std::uint32_t formatVersion) = 0;
   virtual bool IsImport() = 0;                                                      // 5
