@@ -105,10 +105,25 @@ file(RELATIVE_PATH ZORE_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /
 string(REGEX REPLACE "/$" "" ZORE_PC_TO_PREFIX "${ZORE_PC_TO_PREFIX}")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/package.pc.in ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}.pc
   @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/cmake/session.pc.in
-  ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}-session.pc @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}.pc ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}-session.pc
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+# One file for each host piece, each requiring the one it stands on.
+set(ZORE_PC_FILES ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}.pc)
+foreach(piece "model:${ZORE_PACKAGE}:model (project types, service objects)"
+              "persist:${ZORE_PACKAGE}-model xerces-c:persistence (the project file)"
+              "project:${ZORE_PACKAGE}-persist:design project and the services it offers the library"
+              "session:${ZORE_PACKAGE}-project xerces-c:session (opens, saves, writes, imports)")
+  string(REPLACE ":" ";" fields "${piece}")
+  list(GET fields 0 ZORE_PART)
+  list(GET fields 1 ZORE_PART_REQUIRES)
+  list(GET fields 2 ZORE_PART_WHAT)
+  set(ZORE_PART_CFLAGS "")
+  if(ZORE_PART STREQUAL "persist")
+    set(ZORE_PART_CFLAGS " -I\${includedir}/persist")
+  endif()
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/component.pc.in
+    ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}-${ZORE_PART}.pc @ONLY)
+  list(APPEND ZORE_PC_FILES ${CMAKE_BINARY_DIR}/${ZORE_PACKAGE}-${ZORE_PART}.pc)
+endforeach()
+install(FILES ${ZORE_PC_FILES} DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 # The documents, with their pictures.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}

@@ -25,6 +25,8 @@ for lib in Dpm_DesignData devAreD_PartitionHelper Tcltask_Helpers; do
   [ -f "$libdir/zavEraV_Adoduzadi/lib$lib.so" ]
 done
 echo "install: the libraries' layout: $top"
+# Each host library shows other programs only what its headers mark.
+python3 tests/install/exported_names.py "$prefix"
 
 cmake -S tests/install -B "$prefix/consumer-cmake" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$prefix/consumer-cmake" >/dev/null
@@ -48,6 +50,9 @@ echo "install: the pkg-config consumer does the same"
 # session and dumps a partition, clean under valgrind.
 cmake -S examples/host -B "$prefix/host-cmake" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$prefix/host-cmake" >/dev/null
+for part in model persist project session; do
+  pkg-config --exists --print-errors "zavEraV_Adoduzadi-$part"
+done
 session_flags=$(pkg-config --cflags --libs zavEraV_Adoduzadi-session)
 case $session_flags in *rpath* | *//*) echo "install: pkg-config gives $session_flags"; exit 1 ;; esac
 # shellcheck disable=SC2086
@@ -58,7 +63,15 @@ for host in "$prefix/host-cmake/example_host" "$prefix/host-pc"; do
      --suppressions="$OLDPWD/scripts/valgrind.supp" "$host" "$OLDPWD/examples/xpartition.pxml" \
      example.prj /top/capture | grep '^Partition /top/capture:' >/dev/null)
 done
-echo "install: the example host builds with CMake and with pkg-config and runs clean"
+# And built with the address and undefined-behaviour sanitizers (the
+# installed libraries as they are): no fault, no leak.
+cmake -S examples/host -B "$prefix/host-sanitized" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
+  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined \
+  -fno-sanitize-recover=all -fno-omit-frame-pointer" >/dev/null
+cmake --build "$prefix/host-sanitized" >/dev/null
+(cd "$prefix" && ASAN_OPTIONS=detect_leaks=1 "$prefix/host-sanitized/example_host" \
+   "$OLDPWD/examples/xpartition.pxml" sanitized.prj /top/capture | grep '^Partition /top/capture:' >/dev/null)
+echo "install: the example host builds with CMake and with pkg-config and runs clean, also sanitized"
 
 "$prefix/bin/hdpart" tree examples/xpartition.pxml >/dev/null
 # The Tcl properties come from the helper libraries, loaded by name.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CommonI/IRefCount.h"
+#include "Port/HostApi.h"
 #include "Port/StringBase.h"
 #include "ZavU/IPartition.h"
 
@@ -15,7 +16,7 @@ namespace HostModel {
 
 /// What the partition description says of a partition that its record does
 /// not keep.
-struct DescriptionAttributes {
+struct HOST_API DescriptionAttributes {
   bool isImport = false;  // state "import" rather than "implement"
   Port::StringBase importLocation;
   Port::StringBase boundaryOpt;
@@ -31,7 +32,7 @@ struct DescriptionAttributes {
 };
 
 /// One reconfigurable module of the project's configuration.
-struct ModuleAssignment {
+struct HOST_API ModuleAssignment {
   /// The hierarchical name of the partition the module implements (its PR
   /// module's name).
   Port::StringBase partition;
@@ -47,14 +48,14 @@ struct ModuleAssignment {
 };
 using Configuration = std::vector<ModuleAssignment>;
 
-struct PartitionEntry {
+struct HOST_API PartitionEntry {
   CommonI::RefCountPtr<ZavU::IPartition> partition;
   /// The parent's hierarchical name; empty for the root.
   Port::StringBase parentName;
   DescriptionAttributes attrs;
 };
 
-struct ProjectImage {
+struct HOST_API ProjectImage {
   Port::StringBase name;
   /// In hierarchy order: every parent before its children.
   std::vector<PartitionEntry> partitions;

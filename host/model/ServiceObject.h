@@ -15,6 +15,7 @@
 #include "CitP/Factory.h"
 #include "CitP/TFactory.h"
 #include "CommonI/TRefCountHelper.h"
+#include "Port/HostApi.h"
 #include "Prjrep/IRefCount.h"
 
 namespace HostModel {
@@ -31,10 +32,10 @@ bool RegisterClass() {
 }
 
 /// Service objects alive now (factories not counted).
-int LiveObjects();
+HOST_API int LiveObjects();
 
 /// Shows its object in LiveObjects while it lives.
-class LiveObject {
+class HOST_API LiveObject {
  public:
   LiveObject();
   ~LiveObject();

@@ -33,9 +33,11 @@
 #include <string>
 #include <vector>
 
+#include "Port/HostApi.h"
+
 namespace HostPersist {
 
-struct FileCalls {
+struct HOST_API FileCalls {
   /// Opens a new unnamed file in a directory (O_TMPFILE); -1 where the file
   /// system cannot, and the save names its new file from the start.
   std::function<int(const char* directory)> openUnnamed;
@@ -51,7 +53,7 @@ struct FileCalls {
 };
 
 /// What makes a file the same file: its device and inode.
-struct FileId {
+struct HOST_API FileId {
   dev_t device;
   ino_t inode;
   /// The identity of the file at `path` (links followed), if it exists.
@@ -62,7 +64,7 @@ struct FileId {
 inline constexpr const char* kProjectFileKind = "project file";
 inline constexpr const char* kDescriptionKind = "description";
 
-struct Replacement {
+struct HOST_API Replacement {
   /// The files a command reads (its description, the project file it
   /// opened, each exported project an import opened): its output is never
   /// one of them.
@@ -89,7 +91,7 @@ struct Replacement {
 /// Replaces the file at `path` (or creates it) with `bytes`. On failure
 /// nothing new is left behind, the previous file is left as it was, and
 /// `error` names the file, the step that failed and why.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
-                           const Replacement& how, std::string& error);
+HOST_API bool ReplaceFileAtomically(const std::string& path, const std::string& bytes,
+                                    const Replacement& how, std::string& error);
 
 }  // namespace HostPersist

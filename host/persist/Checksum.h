@@ -12,8 +12,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Port/HostApi.h"
+
 namespace HostPersist {
 
-std::uint64_t Checksum(const void* data, std::size_t size);
+HOST_API std::uint64_t Checksum(const void* data, std::size_t size);
 
 }  // namespace HostPersist

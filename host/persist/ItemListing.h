@@ -17,11 +17,12 @@
 #include <vector>
 
 #include "MemoryStream.h"
+#include "Port/HostApi.h"
 
 namespace HostPersist {
 
 /// One item as a listing gives it.
-struct ListedItem {
+struct HOST_API ListedItem {
   ItemKind kind;
   /// Numbers and booleans as the listing writes them, strings and file
   /// names as they are (not quoted), identities braced.
@@ -29,20 +30,20 @@ struct ListedItem {
 };
 
 /// The kind's name in listings ("string", "xuid", ...).
-const char* ItemKindName(ItemKind kind);
+HOST_API const char* ItemKindName(ItemKind kind);
 /// Whether the kind's value is text (a string, a file name, an identity).
-bool IsTextItem(ItemKind kind);
+HOST_API bool IsTextItem(ItemKind kind);
 
 /// Reads every item from the stream's read position to its end. False, with
 /// `problem` naming the byte offset, on a byte that starts no item or an
 /// item that cannot be read.
-bool ReadItems(MemoryStream& stream, std::vector<ListedItem>& out, std::string& problem);
+HOST_API bool ReadItems(MemoryStream& stream, std::vector<ListedItem>& out, std::string& problem);
 /// Lists them, one a line.
-bool ListItems(MemoryStream& stream, std::ostream& out, std::string& problem);
+HOST_API bool ListItems(MemoryStream& stream, std::ostream& out, std::string& problem);
 
 /// The text form of an identity: {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}.
-std::string XuidText(const Port::XUID& xuid);
+HOST_API std::string XuidText(const Port::XUID& xuid);
 /// A string quoted and escaped as the listing shows it.
-std::string QuotedText(const Port::StringBase& text);
+HOST_API std::string QuotedText(const Port::StringBase& text);
 
 }  // namespace HostPersist

@@ -27,6 +27,7 @@
 
 #include "CitI/TNested.h"
 #include "CommonI/TRefCountHelper.h"
+#include "Port/HostApi.h"
 #include "Prjrep/IPersist.h"
 
 namespace HostPersist {
@@ -43,7 +44,7 @@ enum class ItemKind : std::uint8_t {
   kFileName = 8,
 };
 
-class MemoryStream final : public CitI::TImplements<MemoryStream, Prjrep::IPersistStream> {
+class HOST_API MemoryStream final : public CitI::TImplements<MemoryStream, Prjrep::IPersistStream> {
  public:
   /// A stream holding `bytes`; reads start at `readFrom`, writes append.
   explicit MemoryStream(std::string bytes = {}, std::size_t readFrom = 0);

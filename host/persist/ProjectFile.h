@@ -43,6 +43,7 @@
 #include "CommonI/IRefCount.h"
 #include "ItemListing.h"
 #include "MemoryStream.h"
+#include "Port/HostApi.h"
 #include "Port/StringBase.h"
 #include "RegularFile.h"
 #include "ZavU/IPartition.h"
@@ -68,54 +69,56 @@ using HostModel::ProjectImage;
 /// Writes the project's contents (no header) to `stream`. False, with
 /// `error`, when the partitions are not in hierarchy order or a record
 /// cannot be written; `what` names the project's destination in the error.
-bool WriteProject(const ProjectImage& project, MemoryStream& stream, const std::string& what,
-                  std::string& error);
+HOST_API bool WriteProject(const ProjectImage& project, MemoryStream& stream,
+                           const std::string& what, std::string& error);
 /// Reads a project's contents of file format `format` from `stream` into
 /// `out`, creating the partitions through the registry. `out` is touched only
 /// on success.
-bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& out,
-                 std::string& error, std::uint32_t format = kProjectFileFormat);
+HOST_API bool ReadProject(MemoryStream& stream, const std::string& path, ProjectImage& out,
+                          std::string& error, std::uint32_t format = kProjectFileFormat);
 
 /// Reads the configuration section of a project's contents from `stream`:
 /// ReadConfiguration from where the section starts, ReadProjectConfiguration
 /// from the start of the contents (the project name is passed over).
-bool ReadConfiguration(MemoryStream& stream, const std::string& path, Configuration& out,
-                       std::string& error);
-bool ReadProjectConfiguration(MemoryStream& stream, const std::string& path, Configuration& out,
-                              std::string& error);
+HOST_API bool ReadConfiguration(MemoryStream& stream, const std::string& path, Configuration& out,
+                                std::string& error);
+HOST_API bool ReadProjectConfiguration(MemoryStream& stream, const std::string& path,
+                                       Configuration& out, std::string& error);
 
 /// Fills the header of a project file whose first kProjectFileHeaderSize
 /// bytes were left for it and whose contents follow.
-void SealProjectFile(std::string& bytes);
+HOST_API void SealProjectFile(std::string& bytes);
 
 /// The whole project file of `project`, header and contents, into `bytes`;
 /// false with `error` as WriteProject.
-bool ProjectFileBytes(const ProjectImage& project, const std::string& what, std::string& bytes,
-                      std::string& error);
-bool SaveProjectFile(const std::string& path, const ProjectImage& project, std::string& error);
-bool SaveProjectFile(const std::string& path, const ProjectImage& project, const Replacement& how,
-                     std::string& error);
-bool SaveProjectFile(const std::string& path, const ProjectImage& project, const FileCalls& calls,
-                     std::string& error);
+HOST_API bool ProjectFileBytes(const ProjectImage& project, const std::string& what,
+                               std::string& bytes, std::string& error);
+HOST_API bool SaveProjectFile(const std::string& path, const ProjectImage& project,
+                              std::string& error);
+HOST_API bool SaveProjectFile(const std::string& path, const ProjectImage& project,
+                              const Replacement& how, std::string& error);
+HOST_API bool SaveProjectFile(const std::string& path, const ProjectImage& project,
+                              const FileCalls& calls, std::string& error);
 /// `read` stands for read(2) (RegularFile.h).
-bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error,
-                     const ReadCall& read = SystemRead());
+HOST_API bool LoadProjectFile(const std::string& path, ProjectImage& out, std::string& error,
+                              const ReadCall& read = SystemRead());
 /// The configuration kept in the project file at `path`, without loading
 /// its partitions (except from a format 1 file, which keeps none).
-bool LoadProjectConfiguration(const std::string& path, Configuration& out, std::string& error);
+HOST_API bool LoadProjectConfiguration(const std::string& path, Configuration& out,
+                                       std::string& error);
 /// Writes a header line, then every item of the file one a line, e.g.
 /// `string "2"`, `xuid {...}`, `int 3`, `time 1700000000`.
-bool ListProjectFile(const std::string& path, std::ostream& out, std::string& error);
+HOST_API bool ListProjectFile(const std::string& path, std::ostream& out, std::string& error);
 
 /// What a listing shows of a project file: its format, the size of its
 /// contents, and its items.
-struct ProjectListing {
+struct HOST_API ProjectListing {
   std::uint32_t format = 0;
   std::size_t contentBytes = 0;
   std::vector<ListedItem> items;
 };
 /// Reads the listing of the project file at `path`; false (with `error`)
 /// when it cannot be read or an item is damaged.
-bool ReadProjectListing(const std::string& path, ProjectListing& out, std::string& error);
+HOST_API bool ReadProjectListing(const std::string& path, ProjectListing& out, std::string& error);
 
 }  // namespace HostPersist

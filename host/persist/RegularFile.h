@@ -25,14 +25,16 @@
 #include <functional>
 #include <string>
 
+#include "Port/HostApi.h"
+
 namespace HostPersist {
 
 /// read(2), replaceable to see how a reader meets a failing disk.
 using ReadCall = std::function<ssize_t(int fd, void* buffer, std::size_t size)>;
-ReadCall SystemRead();
+HOST_API ReadCall SystemRead();
 
 /// A regular file open for reading from its start.
-class RegularFile {
+class HOST_API RegularFile {
  public:
   explicit RegularFile(ReadCall read = SystemRead());
   ~RegularFile();
@@ -62,7 +64,7 @@ class RegularFile {
 
 /// Reads at most `limit` bytes from the start of the regular file at `path`
 /// into `out`; false with `error` naming the path and the reason otherwise.
-bool ReadRegularFile(const std::string& path, std::string& out, std::string& error,
-                     std::size_t limit = SIZE_MAX, const ReadCall& read = SystemRead());
+HOST_API bool ReadRegularFile(const std::string& path, std::string& out, std::string& error,
+                              std::size_t limit = SIZE_MAX, const ReadCall& read = SystemRead());
 
 }  // namespace HostPersist

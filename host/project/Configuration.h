@@ -18,12 +18,13 @@
 #pragma once
 
 #include "Dpm/IConfiguration.h"
+#include "Port/HostApi.h"
 #include "model/ServiceObject.h"
 #include "persist/ProjectFile.h"
 
 namespace HostProject {
 
-class Configuration final : public HostModel::TServiceObject<Dpm::IConfiguration> {
+class HOST_API Configuration final : public HostModel::TServiceObject<Dpm::IConfiguration> {
  public:
   /// The configuration of the project at `location` with `modules`.
   static Prjrep::AutoRelease<Configuration> Create(const Port::StringBase& location,
@@ -44,7 +45,8 @@ class Configuration final : public HostModel::TServiceObject<Dpm::IConfiguration
 
 /// The project helper of a design built from a description, which is also
 /// its own design data: the configuration under the name "Configuration".
-class DesignData final : public HostModel::TServiceObject<Dpm::IProjectHelper, IDesignDataLookup> {
+class HOST_API DesignData final
+    : public HostModel::TServiceObject<Dpm::IProjectHelper, IDesignDataLookup> {
  public:
   static Prjrep::AutoRelease<DesignData> Create(const Port::StringBase& location,
                                                 const HostModel::Configuration& modules);

@@ -9,16 +9,18 @@
 #pragma once
 
 #include "Dpm/IHDProject.h"
+#include "Port/HostApi.h"
 #include "model/ServiceObject.h"
 
 namespace HostProject {
 
 /// Makes `project` (null: none) the current project.
-void SetCurrentProject(Dpm::IHDProject* project);
+HOST_API void SetCurrentProject(Dpm::IHDProject* project);
 /// The current project, without a reference; null when there is none.
-Dpm::IHDProject* CurrentProject();
+HOST_API Dpm::IHDProject* CurrentProject();
 
-class CurrentProjectService final : public HostModel::TServiceObject<Dpm::ICurrentProject> {
+class HOST_API CurrentProjectService final
+    : public HostModel::TServiceObject<Dpm::ICurrentProject> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_CurrentProject); }
   CurrentProjectService() = default;

@@ -36,6 +36,7 @@
 #include <vector>
 
 #include "Dpm/IHDProject.h"
+#include "Port/HostApi.h"
 #include "ZavU/IPartition.h"
 #include "model/ServiceObject.h"
 #include "persist/ProjectFile.h"
@@ -44,8 +45,9 @@ namespace HostProject {
 
 class PRModuleManager;
 
-class DesignProject final : public HostModel::TServiceObject<Dpm::IHDProject, Dpm::IPRProject,
-                                                             Dpm::IUpToDate, Dpm::IHDProjectData> {
+class HOST_API DesignProject final
+    : public HostModel::TServiceObject<Dpm::IHDProject, Dpm::IPRProject, Dpm::IUpToDate,
+                                       Dpm::IHDProjectData> {
  public:
   using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 

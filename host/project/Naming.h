@@ -14,15 +14,17 @@
 
 #include <string>
 
+#include "Port/HostApi.h"
 #include "Prjrep/IAutonym.h"
 #include "model/ServiceObject.h"
 
 namespace HostProject {
 
 /// The project file an exported project keeps in its location.
-std::string ExportedProjectFile(const std::string& location);
+HOST_API std::string ExportedProjectFile(const std::string& location);
 
-class ProjectRepository final : public HostModel::TServiceObject<Prjrep::IProjectRepository> {
+class HOST_API ProjectRepository final
+    : public HostModel::TServiceObject<Prjrep::IProjectRepository> {
  public:
   ProjectRepository(const Port::StringBase& location, std::string file)
       : m_location(location), m_file(std::move(file)) {}
@@ -38,7 +40,7 @@ class ProjectRepository final : public HostModel::TServiceObject<Prjrep::IProjec
   std::string m_file;
 };
 
-class Autonym final : public HostModel::TServiceObject<Prjrep::IAutonym, Prjrep::IName> {
+class HOST_API Autonym final : public HostModel::TServiceObject<Prjrep::IAutonym, Prjrep::IName> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_Autonym); }
   Autonym() = default;
@@ -57,7 +59,7 @@ class Autonym final : public HostModel::TServiceObject<Prjrep::IAutonym, Prjrep:
   Port::StringBase m_name;
 };
 
-class AutonymLookup final : public HostModel::TServiceObject<Prjrep::IAutonymLookup> {
+class HOST_API AutonymLookup final : public HostModel::TServiceObject<Prjrep::IAutonymLookup> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_AutonymLookup); }
   AutonymLookup() = default;

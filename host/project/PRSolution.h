@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "Dpm/IPRSolution.h"
+#include "Port/HostApi.h"
 #include "model/ServiceObject.h"
 
 namespace HostProject {
 
-class PRModule final : public HostModel::TServiceObject<Dpm::IPRModule> {
+class HOST_API PRModule final : public HostModel::TServiceObject<Dpm::IPRModule> {
  public:
   static Prjrep::AutoRelease<PRModule> Create(const Port::StringBase& name);
 
@@ -32,7 +33,7 @@ class PRModule final : public HostModel::TServiceObject<Dpm::IPRModule> {
   Port::StringBase m_name;
 };
 
-class PRModuleManager final : public HostModel::TServiceObject<Dpm::IPRModuleManager> {
+class HOST_API PRModuleManager final : public HostModel::TServiceObject<Dpm::IPRModuleManager> {
  public:
   static Prjrep::AutoRelease<PRModuleManager> Create();
 
@@ -61,7 +62,7 @@ class PRModuleManager final : public HostModel::TServiceObject<Dpm::IPRModuleMan
   std::vector<std::string> m_released;
 };
 
-class PRSolutionHelper final : public HostModel::TServiceObject<Dpm::IPRSolutionHelper> {
+class HOST_API PRSolutionHelper final : public HostModel::TServiceObject<Dpm::IPRSolutionHelper> {
  public:
   static Port::XUID ClassXuid() { return Port::XUID(Xuids::Class_PRSolutionHelper); }
   PRSolutionHelper() = default;

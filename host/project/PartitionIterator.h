@@ -7,12 +7,13 @@
 
 #include "CitI/TCursor.h"
 #include "Dpm/IHDProject.h"
+#include "Port/HostApi.h"
 #include "ZavU/IPartition.h"
 #include "model/ServiceObject.h"
 
 namespace HostProject {
 
-class PartitionIterator final
+class HOST_API PartitionIterator final
     : public CitI::TCursor<HostModel::TServiceObject<Dpm::IPartitionIterator>,
                            CommonI::RefCountPtr<ZavU::IPartition>> {
  public:

@@ -5,12 +5,13 @@
 // libDpm_DesignData, is loaded by name when it is first asked for.
 #pragma once
 
+#include "Port/HostApi.h"
 #include "model/ServiceObject.h"
 
 namespace HostProject {
 
 /// Registers a factory for each service class; true when every class is
 /// known to the registry afterwards. Calling it again changes nothing.
-bool RegisterClasses();
+HOST_API bool RegisterClasses();
 
 }  // namespace HostProject

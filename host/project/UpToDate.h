@@ -13,6 +13,7 @@
 
 #include <cstdint>
 
+#include "Port/HostApi.h"
 #include "ZavU/IPartition.h"
 
 namespace HostProject {
@@ -23,6 +24,7 @@ inline constexpr std::int32_t kNotUpToDate = 1;
 inline constexpr std::int32_t kUpToDate = 2;
 
 /// kUpToDate or kNotUpToDate for `partition`, with the reason.
-std::int32_t UpToDateStatus(ZavU::IPartition& partition, bool synthesis, Port::StringBase& reason);
+HOST_API std::int32_t UpToDateStatus(ZavU::IPartition& partition, bool synthesis,
+                                     Port::StringBase& reason);
 
 }  // namespace HostProject

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "Port/HostApi.h"
+
 namespace HostSession {
 
 class Session;
@@ -42,9 +44,9 @@ enum class FindingKind {
 };
 
 /// "unknown-attribute", ...
-const char* KindName(FindingKind kind);
+HOST_API const char* KindName(FindingKind kind);
 
-struct Finding {
+struct HOST_API Finding {
   FindingKind kind;
   /// One sentence, without the file or the position.
   std::string message;
@@ -83,12 +85,12 @@ struct Finding {
 /// the session's front end, when the file cannot be read, is not well
 /// formed, or is no description (a project file, a root other than
 /// <Project>); the findings are not reported, only returned.
-bool CheckDescription(const Session& session, const std::string& path,
-                      std::vector<Finding>& findings);
+HOST_API bool CheckDescription(const Session& session, const std::string& path,
+                               std::vector<Finding>& findings);
 
 /// Reports each finding as a warning under the session's front end, followed
 /// by a line saying where: `  at "d.pxml" line 4 column 5: partition "/top/u1"`.
-void ReportFindings(const Session& session, const std::string& path,
-                    const std::vector<Finding>& findings);
+HOST_API void ReportFindings(const Session& session, const std::string& path,
+                             const std::vector<Finding>& findings);
 
 }  // namespace HostSession

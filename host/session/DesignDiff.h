@@ -21,11 +21,12 @@
 #include <string>
 #include <vector>
 
+#include "Port/HostApi.h"
 #include "session/Session.h"
 
 namespace HostSession {
 
-struct PartitionImage {
+struct HOST_API PartitionImage {
   std::string name;  // hierarchical
   /// Every compared field but the pins, in a fixed order: {field, value}.
   std::vector<std::pair<std::string, std::string>> fields;
@@ -33,21 +34,21 @@ struct PartitionImage {
   std::vector<std::string> pins;
 };
 
-struct DesignImage {
+struct HOST_API DesignImage {
   /// Root first, then depth first, as Session::Walk gives them.
   std::vector<PartitionImage> partitions;
 };
 
 /// One difference of a partition both designs hold. A pin one side lacks has
 /// no value on that side.
-struct FieldDifference {
+struct HOST_API FieldDifference {
   std::string partition;
   std::string field;
   std::optional<std::string> a;
   std::optional<std::string> b;
 };
 
-struct DesignDiff {
+struct HOST_API DesignDiff {
   /// Hierarchical names, each in its own design's hierarchy order.
   std::vector<std::string> onlyInA;
   std::vector<std::string> onlyInB;
@@ -65,7 +66,7 @@ inline constexpr const char* kDiffPinsField = "pins";
 inline constexpr const char* kDiffPinOrderField = "pin_order";
 
 /// What the open design's partitions tell, read through their interfaces.
-DesignImage ImageOf(const Session& session);
-DesignDiff Compare(const DesignImage& a, const DesignImage& b);
+HOST_API DesignImage ImageOf(const Session& session);
+HOST_API DesignDiff Compare(const DesignImage& a, const DesignImage& b);
 
 }  // namespace HostSession

@@ -6,20 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "Port/HostApi.h"
+
 namespace HostSession {
 
 /// A result pattern several files of a location match, and those files in
 /// byte-wise order (an import takes the first).
-struct SeveralMatches {
+struct HOST_API SeveralMatches {
   const char* pattern;
   std::vector<std::string> files;
 };
 
 /// Every result pattern of which the folder `location` holds more than one
 /// file, in the order an import looks for them.
-std::vector<SeveralMatches> SeveralResultFiles(const std::string& location);
+HOST_API std::vector<SeveralMatches> SeveralResultFiles(const std::string& location);
 
 /// "a_prev_built.qdb, b_prev_built.qdb": the files, as a message names them.
-std::string FileList(const std::vector<std::string>& files);
+HOST_API std::string FileList(const std::vector<std::string>& files);
 
 }  // namespace HostSession

@@ -7,20 +7,21 @@
 
 #include <string>
 
+#include "Port/HostApi.h"
 #include "ZavU/IPartition.h"
 #include "persist/ProjectFile.h"
 
 namespace HostSession {
 
 /// What the partition's description says that its record does not keep.
-HostModel::DescriptionAttributes KeptAttributesOf(ZavU::IPartition& partition);
+HOST_API HostModel::DescriptionAttributes KeptAttributesOf(ZavU::IPartition& partition);
 
 /// Gives `partition` its kept attributes back through ReadXmlElement, with
 /// the preserve trait and reconfigurable flag of its record (reading an
 /// element sets both, so the element repeats what the record says). False
 /// (reported under `frontEnd`, naming `file`) when the partition refuses them.
-bool RestoreKeptAttributes(ZavU::IPartition& partition,
-                           const HostModel::DescriptionAttributes& kept, const std::string& file,
-                           const char* frontEnd);
+HOST_API bool RestoreKeptAttributes(ZavU::IPartition& partition,
+                                    const HostModel::DescriptionAttributes& kept,
+                                    const std::string& file, const char* frontEnd);
 
 }  // namespace HostSession

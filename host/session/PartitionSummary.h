@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "Port/HostApi.h"
 #include "session/Session.h"
 
 namespace HostSession {
 
-struct PartitionSummary {
-  std::string name;  // hierarchical
-  int depth = 0;     // 0 for the root
-  int parent = -1;   // where the parent stands among the summaries, -1 for none
+struct HOST_API PartitionSummary {
+  std::string name;        // hierarchical
+  int depth = 0;           // 0 for the root
+  int parent = -1;         // where the parent stands among the summaries, -1 for none
   std::string parentName;  // empty for the root
   bool import = false;
   std::string importLocation;
@@ -31,21 +32,21 @@ struct PartitionSummary {
 
 /// Every partition, root first, then depth first, down to `maxDepth` (-1:
 /// all; 0: the root alone).
-std::vector<PartitionSummary> Summaries(const Session& session, int maxDepth = -1);
+HOST_API std::vector<PartitionSummary> Summaries(const Session& session, int maxDepth = -1);
 /// The partitions named `names`, in the order given; a name the design lacks
 /// is reported (an error naming it) and skipped. False when any was.
-bool NamedSummaries(const Session& session, const std::vector<std::string>& names,
-                    std::vector<PartitionSummary>& out);
+HOST_API bool NamedSummaries(const Session& session, const std::vector<std::string>& names,
+                             std::vector<PartitionSummary>& out);
 
 /// Reports that the design has no partition `name`; false.
-bool ReportMissingPartition(const Session& session, const std::string& name);
+HOST_API bool ReportMissingPartition(const Session& session, const std::string& name);
 
 /// The tree: one line per partition, indented two blanks per level, the
 /// columns aligned: name, state, effective preserve, the reconfigurable
 /// association or "static", isolation, pin count.
-std::string TreeText(const std::vector<PartitionSummary>& summaries);
+HOST_API std::string TreeText(const std::vector<PartitionSummary>& summaries);
 /// The table: a heading, then a row per partition: name, state, effective
 /// preserve, import location, module or "static", isolated, pins.
-std::string TableText(const std::vector<PartitionSummary>& summaries);
+HOST_API std::string TableText(const std::vector<PartitionSummary>& summaries);
 
 }  // namespace HostSession

@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "CommonI/IRefCount.h"
+#include "Port/HostApi.h"
 #include "Port/MsgMan.h"
 #include "ZavU/IPartition.h"
 #include "project/DesignProject.h"
@@ -46,7 +47,7 @@ using PartitionRef = CommonI::RefCountPtr<ZavU::IPartition>;
 /// The component library a session drives.
 inline constexpr const char* kLibraryName = "zavEraV_Adoduzadi";
 
-struct OpenOptions {
+struct HOST_API OpenOptions {
   /// Refuse Pin elements that still carry the old location attributes.
   bool pinCheck = true;
 };
@@ -54,7 +55,7 @@ struct OpenOptions {
 /// What one operation of a session drew: whether it succeeded, and every
 /// message it issued (debug traces aside), in order, with their counts.
 /// Tests it as a bool: `if (!session.Open(path)) ...`.
-struct Outcome {
+struct HOST_API Outcome {
   bool ok = false;
   int errors = 0;  // errors, internal faults and fatal messages
   int warnings = 0;
@@ -69,7 +70,7 @@ struct Outcome {
 /// Where a front end shows what its session's operations report, as they
 /// report it. Without one, messages go to the message manager's sink as it
 /// was when the operation began (the standard streams, by default).
-class Reporter {
+class HOST_API Reporter {
  public:
   virtual ~Reporter() = default;
   virtual void Show(const Port_Message& message) = 0;
@@ -80,7 +81,7 @@ class Reporter {
 /// Where a front end shows how far a long operation has come: the session
 /// tells it each step of the partitions it builds, imports or records, then
 /// the bytes it writes.
-class Progress {
+class HOST_API Progress {
  public:
   virtual ~Progress() = default;
   /// `done` of `total` units of `stage` (kStage* in SessionTexts.h).
@@ -89,7 +90,7 @@ class Progress {
   virtual void Finish() = 0;
 };
 
-class Session {
+class HOST_API Session {
  public:
   /// `frontEnd` names the program in its messages ("hdpart").
   explicit Session(std::string frontEnd);
@@ -228,6 +229,6 @@ class Session {
 /// running out an error, both issued under `frontEnd`. The answer is
 /// `body`'s, or false after a catch. A front end runs each command under
 /// this, the one place exceptions stop.
-bool Guarded(const std::string& frontEnd, const std::function<bool()>& body);
+HOST_API bool Guarded(const std::string& frontEnd, const std::function<bool()>& body);
 
 }  // namespace HostSession

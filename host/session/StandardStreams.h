@@ -12,18 +12,20 @@
 
 #include <string>
 
+#include "Port/HostApi.h"
+
 namespace HostSession {
 
 /// Opens /dev/null, for reading only, on each of descriptors 0, 1 and 2 that
 /// is closed: the descriptor stays taken, and a write to it fails.
-void HoldStandardStreams();
+HOST_API void HoldStandardStreams();
 
 /// Writes `bytes` (text or a whole file's bytes) to standard output. A
 /// write that fails is reported by FlushStandardOutput, with its reason.
-void WriteStandardOutput(const std::string& bytes);
+HOST_API void WriteStandardOutput(const std::string& bytes);
 
 /// Flushes standard output (C and C++ streams); false, reported under
 /// `frontEnd` with the system's reason, when it or an earlier write failed.
-bool FlushStandardOutput(const std::string& frontEnd);
+HOST_API bool FlushStandardOutput(const std::string& frontEnd);
 
 }  // namespace HostSession

@@ -23,6 +23,8 @@
 #include <utility>
 #include <vector>
 
+#include "Port/HostApi.h"
+
 namespace HostTcl {
 
 class ShellState;
@@ -73,8 +75,9 @@ struct CommandSpec {
   std::vector<const char*> optionWords = {};
 };
 
-/// Every command, in the order help lists them.
-const std::vector<CommandSpec>& CommandTable();
+/// Every command, in the order help lists them. The package offers it to
+/// the hdpart shell (completion) besides its C entry points.
+HOST_API const std::vector<CommandSpec>& CommandTable();
 /// "?-flag? ARG ..." for `command`.
 std::string ArgumentsOf(const CommandSpec& command);
 /// The usage line of `command` (called `calledAs`, its own name by

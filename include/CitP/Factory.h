@@ -24,10 +24,11 @@
 
 #include "CitI/IInterface.h"
 #include "CommonI/IRefCount.h"
+#include "Port/HostApi.h"
 
 namespace CitP {
 
-class Factory {
+class HOST_API Factory {
  public:
   /// Registers `factory` under `classXuid`, taking a reference of its own.
   /// A class registered again keeps its first factory; false then.
@@ -52,7 +53,7 @@ class Factory {
 };
 
 /// Owns the registry's contents for a scope: its end calls Factory::Shutdown.
-class RegistryScope {
+class HOST_API RegistryScope {
  public:
   RegistryScope() = default;
   ~RegistryScope() { Factory::Shutdown(); }

@@ -5,9 +5,11 @@
 #include <exception>
 #include <string>
 
+#include "Port/HostApi.h"
+
 namespace Port {
 
-class Exception : public std::exception {
+class HOST_API Exception : public std::exception {
  public:
   Exception(const char* domain, const char* sourceFile, const char* revision, int line,
             std::string message)

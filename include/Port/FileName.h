@@ -1,11 +1,12 @@
 // File names as the host sees them: absolute form and last component.
 #pragma once
 
+#include "Port/HostApi.h"
 #include "Port/StringBase.h"
 
 namespace Port {
 
-class FileName {
+class HOST_API FileName {
  public:
   explicit FileName(const StringBase& path) : m_path(path) {}
 

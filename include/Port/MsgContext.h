@@ -10,11 +10,12 @@
 #include <functional>
 #include <string>
 
+#include "Port/HostApi.h"
 #include "Port/MsgMan.h"
 
 namespace Port {
 
-class MessageContext final : public Port_MsgSink {
+class HOST_API MessageContext final : public Port_MsgSink {
  public:
   /// The line after a message, without its line end.
   using Line = std::function<std::string(const Port_Message& message)>;

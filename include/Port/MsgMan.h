@@ -10,6 +10,8 @@
 #include <cstdarg>
 #include <string>
 
+#include "Port/HostApi.h"
+
 enum class Port_Severity { Status, Info, Warning, Error, Internal, Fatal, Debug };
 
 /// Whether a message of `severity` reports a fault: an error, an internal
@@ -29,7 +31,7 @@ struct Port_Message {
   std::string text;
 };
 
-class Port_MsgSink {
+class HOST_API Port_MsgSink {
  public:
   virtual ~Port_MsgSink() = default;
   virtual void Deliver(const Port_Message& message) = 0;
@@ -38,7 +40,7 @@ class Port_MsgSink {
   virtual bool KeepsDebugTraces() const { return true; }
 };
 
-class Port_MsgManData {
+class HOST_API Port_MsgManData {
  public:
   static Port_MsgManData createObject(const char* domain, const char* sourceFile, int line,
                                       const char* revision);

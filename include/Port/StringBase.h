@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 
+#include "Port/HostApi.h"
+
 namespace Port {
 
 /// How two texts are compared: exactly, or as keywords (ASCII letters fold).
@@ -15,7 +17,7 @@ enum CompareType : int {
   kCompareKeyword = 1,
 };
 
-class StringBase {
+class HOST_API StringBase {
  public:
   StringBase() = default;
   StringBase(const char* text) : m_text(text ? text : "") {}  // NOLINT: implicit by design
@@ -76,7 +78,7 @@ class StringBase {
 }  // namespace Port
 
 /// printf-style formatting into a zero-terminated text owned by the result.
-std::string ombform(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+HOST_API std::string ombform(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 /// The same with the arguments of a caller's own variadic function; `args`
 /// stays usable by the caller.
-std::string ombvform(const char* fmt, va_list args) __attribute__((format(printf, 1, 0)));
+HOST_API std::string ombvform(const char* fmt, va_list args) __attribute__((format(printf, 1, 0)));

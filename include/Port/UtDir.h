@@ -11,9 +11,10 @@
 #include <utility>
 #include <vector>
 
+#include "Port/HostApi.h"
 #include "Port/StringBase.h"
 
-class UT_DIR_ITERATOR {
+class HOST_API UT_DIR_ITERATOR {
  public:
   UT_DIR_ITERATOR() = default;
   UT_DIR_ITERATOR(const std::vector<std::string>* names, std::size_t index)
@@ -36,7 +37,7 @@ class UT_DIR_ITERATOR {
   std::size_t m_index = 0;
 };
 
-class UT_DIR {
+class HOST_API UT_DIR {
  public:
   /// Lists `directory`. `flag` 1 lists only entries that are not
   /// directories; 0 lists every entry. "." and ".." are never listed. A
@@ -60,7 +61,7 @@ class UT_DIR {
 /// directories over and over while nothing writes to them, such as an
 /// import, which looks for every partition's results in its import
 /// location. Scopes nest; the listings go with the outermost.
-class UT_DIR_LISTING_SCOPE {
+class HOST_API UT_DIR_LISTING_SCOPE {
  public:
   UT_DIR_LISTING_SCOPE();
   ~UT_DIR_LISTING_SCOPE();

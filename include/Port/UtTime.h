@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "Port/HostApi.h"
 #include "Port/StringBase.h"
 
 namespace Port {
@@ -14,5 +15,5 @@ namespace UT_TIME {
 /// Writes the calendar text of `*time` into `out` in the form of C's ctime,
 /// local time, ending in a line end: "Sun Dec  6 06:52:57 2026\n". Returns
 /// `out`. A time outside the calendar writes "-1\n".
-Port::StringBase* CTime(const Port::Time* time, Port::StringBase* out);
+HOST_API Port::StringBase* CTime(const Port::Time* time, Port::StringBase* out);
 }  // namespace UT_TIME

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "Port/HostApi.h"
+
 namespace Port {
 
 /// The two words of an identity, as a literal type usable in constant tables.
@@ -63,7 +65,7 @@ constexpr XuidWords XuidFromText(const char* text) {
   return w;
 }
 
-class XUID {
+class HOST_API XUID {
  public:
   XUID() = default;
   constexpr XUID(std::uint64_t word1, std::uint64_t word2) : m_word1(word1), m_word2(word2) {}
