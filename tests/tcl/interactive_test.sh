@@ -36,6 +36,19 @@ idle() {
   done
   fail "no prompt"
 }
+# Ctrl-C until the screen shows $1 as a whole line: a loaded machine may
+# take a while to go from the Enter to running the command, and a Ctrl-C
+# that comes before it is the prompt's.
+interrupt() {
+  for _ in $(seq 1 30); do
+    keys C-c
+    for _ in $(seq 1 10); do
+      screen | grep -qxF -- "$1" && return 0
+      sleep 0.1
+    done
+  done
+  fail "never saw: $1"
+}
 # Starts a shell whose state (the history) lives below $1.
 start() {
   rm -f "$work/status"
@@ -82,9 +95,7 @@ screen | grep -qx 'typed-then-abandoned' && fail "an abandoned line ran"
 # Ctrl-C in a running command interrupts it; the design stays open.
 keys 'while 1 {}' Enter
 await -x 'hdpart% while 1 {}'
-sleep 0.2
-keys C-c
-await -x 'Error: interrupted'
+interrupt 'Error: interrupted'
 keys 'puts "code:$errorCode"' Enter
 await -x 'code:HDPARTITION INTERRUPTED'
 keys 'puts "count:[llength [get_partitions]]"' Enter
