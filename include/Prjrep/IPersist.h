@@ -4,6 +4,15 @@
 //
 // A stream operation takes one item and returns status 1 on success. A read
 // replaces its target; a failed read leaves the target as it was.
+//
+// The host implements the stream; the library's partitions and pins
+// implement IPersist. A component uses the stream only during the call it is
+// lent for and takes no reference on it; the reserved slots are never
+// called. A record stops at the first item the stream refuses, but for a
+// partition's pin records: a pin that fails to load is reported and left
+// out, and the load goes on until several fail in a row. A failed read must
+// leave its target as it was: the library relies on it. Nothing here throws,
+// and the library catches nothing a stream throws.
 #pragma once
 
 #include <cstdint>
@@ -59,10 +68,21 @@ class IPersistStream : public CitI::IInterface {
 class IPersist : public CitI::IInterface {
  public:
   ZORE_INTERFACE_XUID(Prjrep_IPersist)
+  /// Reads a record of the current format or any older one into a component
+  /// just created by GetClassXUID's class. A partition makes its pins through
+  /// the registry, so the pin class must be registered. A failed item is
+  /// reported; the answer is then 0 and what was read before stays stored:
+  /// drop the component. A pin left out alone does not make it 0. A null
+  /// stream: 0.
   virtual CitI::Status PersistLoad(IPersistStream* stream) = 0;  // 2
+  /// Writes the current format; a partition writes its pins' records inside
+  /// its own. At the first item the stream refuses it reports it and answers
+  /// 0; what was written before stays in the stream. A null stream: 0.
   virtual CitI::Status PersistSave(IPersistStream* stream) = 0;  // 3
+  /// The class to create through the registry to load the record again.
   virtual CitI::Status GetClassXUID(Port::XUID& out) = 0;        // 4
   virtual CitI::Status GetXUID(Port::XUID& out) = 0;             // 5
+  /// The component's identity in the repository, kept in its record.
   virtual CitI::Status SetXUID(const Port::XUID& xuid) = 0;      // 6
 };
 

@@ -4,6 +4,16 @@
 // Such an object is dropped by asking it for Prjrep::IRefCount and calling
 // Release; only an object that does not answer it is dropped through
 // CommonI::IRefCount.
+//
+// The library drops by this rule the service objects it creates through the
+// registry (current project, solution helper, autonyms and their lookup, the
+// autonym saver), the design project it looks up, and what those hand out
+// (Dpm/IHDProject.h, Dpm/IPRSolution.h, Dpm/IConfiguration.h,
+// Prjrep/IAutonym.h), except the partitions a project hands out
+// (IPartitionIterator, GetParentPartition), which it drops through
+// CommonI::IRefCount. The reference an object is created with may be dropped
+// either way: an object answering both interfaces counts them on one
+// counter. Nothing here throws.
 #pragma once
 
 #include <utility>

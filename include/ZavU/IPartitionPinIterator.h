@@ -1,8 +1,13 @@
 // A snapshot of a partition's pins, handed out by GetPartitionPins, and the
 // holder a caller keeps it in.
 //
+//   CommonI::RefCountPtr<ZavU::IPartition> partition = ...;  // outlives `pins`
 //   ZavU::OwnedPinList pins(partition->GetPartitionPins());
 //   for (pins->First(); !pins->IsDone(); pins->Next()) { ... }
+//
+// The list holds a reference on each pin it lists, so pins added to or taken
+// from the partition later do not show in it; Next never moves past the end.
+// Nothing here throws.
 #pragma once
 
 #include "CitI/IInterface.h"
@@ -14,8 +19,8 @@ namespace ZavU {
 class IPartitionPinIterator : public CitI::IInterface {
  public:
   ZORE_INTERFACE_XUID(ZavU_IPartitionPinIterator)
-  /// Slot 2: `out` = the pin at the cursor with a reference of its own;
-  /// empty past the end.
+  /// Slot 2: `out` = the pin at the cursor with a reference of its own,
+  /// status 1; past the end `out` is emptied and the status is 0.
   virtual CitI::Status CurrentItem(CommonI::RefCountPtr<IPartitionPin>& out) = 0;
   virtual CitI::Status First() = 0;  // slot 3
   virtual CitI::Status Next() = 0;   // slot 4
@@ -28,6 +33,11 @@ class IPartitionPinIterator : public CitI::IInterface {
 /// goes; the holder drops the reference and then destroys the list (slot 1,
 /// which makes its partition forget it), so repeated listings leave nothing
 /// behind.
+///
+/// Keep a reference of your own on the partition while its holder lives:
+/// when the list's reference is the partition's last, dropping it destroys
+/// the partition, which reclaims the list, and the holder then destroys the
+/// list a second time.
 class OwnedPinList {
  public:
   explicit OwnedPinList(CommonI::RefCountPtr<IPartitionPinIterator> list) : m_list(list.Detach()) {}

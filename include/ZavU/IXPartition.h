@@ -18,7 +18,10 @@ class IXPartition : public CitI::IInterface {
   /// project under its parent first: the reader looks both up. `checkFlag`
   /// 1 refuses Pin elements that still carry the old location attributes, 0
   /// accepts them; `formatVersion` is the description's FileVersion (below
-  /// 2, pins are not checked). Xerces-C must be set up.
+  /// 2, pins are not checked). Xerces-C must be set up. It sets the preserve
+  /// trait and the reconfigurable flag as SetTrait and SetReconfigurable do,
+  /// so it throws as they do (a Preserve value that is not legal, "inherit"
+  /// on the root); what was read before stays. Nothing else here throws.
   virtual CitI::Status ReadXmlElement(const XERCES_CPP_NAMESPACE::DOMElement* element,
                                       std::uint32_t checkFlag, std::uint32_t formatVersion) = 0;
   virtual bool IsImport() = 0;                                                      // 5
