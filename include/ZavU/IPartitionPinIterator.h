@@ -1,7 +1,7 @@
 // A snapshot of a partition's pins, handed out by GetPartitionPins, and the
 // holder a caller keeps it in.
 //
-//   CommonI::RefCountPtr<ZavU::IPartition> partition = ...;  // outlives `pins`
+//   CommonI::RefCountPtr<ZavU::IPartition> partition = ...;
 //   ZavU::OwnedPinList pins(partition->GetPartitionPins());
 //   for (pins->First(); !pins->IsDone(); pins->Next()) { ... }
 //
@@ -30,22 +30,19 @@ class IPartitionPinIterator : public CitI::IInterface {
 /// A pin list handed out by a partition, destroyed when done with. The
 /// reference the list came with counts on its partition, so releasing it
 /// alone leaves the list itself with the partition until the partition
-/// goes; the holder drops the reference and then destroys the list (slot 1,
-/// which makes its partition forget it), so repeated listings leave nothing
-/// behind.
-///
-/// Keep a reference of your own on the partition while its holder lives:
-/// when the list's reference is the partition's last, dropping it destroys
-/// the partition, which reclaims the list, and the holder then destroys the
-/// list a second time.
+/// goes. The holder destroys the list (slot 1, which makes its partition
+/// forget it) while that reference still keeps the partition alive, and
+/// only then drops it: repeated listings leave nothing behind, and a holder
+/// may outlive every other reference on the partition.
 class OwnedPinList {
  public:
   explicit OwnedPinList(CommonI::RefCountPtr<IPartitionPinIterator> list) : m_list(list.Detach()) {}
   OwnedPinList(const OwnedPinList&) = delete;
   OwnedPinList& operator=(const OwnedPinList&) = delete;
   ~OwnedPinList() {
-    CommonI::ReleaseFrom(m_list);
+    CommonI::IRefCount* partition = CitI::QueryAs<CommonI::IRefCount>(m_list);
     delete m_list;
+    if (partition) partition->Release();
   }
   IPartitionPinIterator* operator->() const { return m_list; }
   explicit operator bool() const { return m_list != nullptr; }

@@ -68,6 +68,21 @@ TEST_F(PartitionBasics, IpFileListsAreSnapshotsThatForwardToTheirPartition) {
   delete raw;
 }
 
+// A pin list's reference counts on its partition: held alone, it keeps the
+// partition alive, and the holder destroys the list before the partition.
+TEST_F(PartitionBasics, APinListHeldAloneOutlivesItsPartitionsOtherHolders) {
+  auto p = NewPartition();
+  ASSERT_EQ(p->AddPartitionPin("clk"), 1);
+  {
+    ZavU::OwnedPinList pins(p->GetPartitionPins());
+    p.Reset();
+    CommonI::RefCountPtr<ZavU::IPartitionPin> pin;
+    pins->First();
+    ASSERT_EQ(pins->CurrentItem(pin), 1);
+    EXPECT_EQ(pin->GetName().str(), "clk");
+  }
+}
+
 // A handed-out object answers a lookup as its partition does, with one
 // exception: a pin list answers its own identity. The string lists and their
 // items are handed out as their interfaces and found by no lookup, so asked
