@@ -43,13 +43,16 @@ bool StartsWith(const char* text, const char* prefix) {
   return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }
 
-/// Sets the error of a handle that names nothing in the open design.
-void Unknown(Context& context, Tcl_Obj* handle) {
+/// Sets the error of a handle that names nothing in `session`'s design; a
+/// partition's bare name is told the handle that names it.
+void Unknown(Context& context, Tcl_Obj* handle, const HostSession::Session& session) {
   const char* text = Tcl_GetString(handle);
   if (StartsWith(text, kHandlePrefix)) {
     context.Error({Fault::Handle, text}, kErrNoSuchPartition, text);
   } else if (StartsWith(text, kPinPrefix)) {
     context.Error({Fault::Handle, text}, kErrNoSuchPin, text);
+  } else if (session.Find(text)) {
+    context.Error({Fault::Handle, text}, kErrNameNotHandle, text, kHandlePrefix, text, text);
   } else {
     context.Error({Fault::Handle, text}, kErrUnknownObject, text);
   }
@@ -173,7 +176,7 @@ bool ShellState::ResolveObjects(Context& context, Tcl_Obj* handles, std::vector<
     for (int i = 0; i < count; ++i) {
       Object object = LookupObject(items[i]);
       if (!object.partition) {
-        Unknown(context, items[i]);
+        Unknown(context, items[i], m_session);
         return false;
       }
       found.push_back(std::move(object));

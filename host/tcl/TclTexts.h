@@ -48,6 +48,8 @@ inline constexpr const char* kErrNoDesign =
 inline constexpr const char* kErrUnknownObject = "unknown object \"%s\"";
 inline constexpr const char* kErrNoSuchPartition =
     "unknown object \"%s\": the open design has no partition of that name";
+inline constexpr const char* kErrNameNotHandle =
+    "unknown object \"%s\": the partition's handle is %s%s, as [get_partitions %s] answers";
 inline constexpr const char* kErrNoSuchPin =
     "unknown object \"%s\": the open design has no such partition pin";
 inline constexpr const char* kErrNoSaveFile = "no project file to save to; give FILE";
