@@ -26,6 +26,24 @@ void WarnNoMatch(const Context& context, const char* noun, const char* pattern) 
       .issueWarning(kWarnNoMatch, context.name, noun, pattern);
 }
 
+/// Whether `pattern` matches the name of a pin of `owners`: a pattern that
+/// matched no full name is told how to match names.
+bool MatchesAPinsName(Context& context, const std::vector<PartitionRef>& owners,
+                      Tcl_Obj* pattern, const MatchMode& mode) {
+  bool error = false;
+  for (const PartitionRef& partition : owners) {
+    ZavU::OwnedPinList pins(partition->GetPartitionPins());
+    if (!pins) continue;
+    for (pins->First(); !pins->IsDone(); pins->Next()) {
+      ZavU::PinRef pin;
+      pins->CurrentItem(pin);
+      if (pin && Matches(context, pin->GetName().str().c_str(), pattern, mode, error)) return true;
+      if (error) return false;
+    }
+  }
+  return false;
+}
+
 /// The patterns of the PATTERN arguments, each of which may be a list of
 /// patterns.
 std::vector<Tcl_Obj*> PatternsOf(const Args& args) {
@@ -206,7 +224,14 @@ int GetPins(Context& context, const Args& args) {
     }
   }
   for (std::size_t i = 0; i < patterns.size() && !args.Has("-quiet"); ++i) {
-    if (!matched[i]) WarnNoMatch(context, kPinsNoun, Tcl_GetString(patterns[i]));
+    if (matched[i]) continue;
+    if (!of && !mode.regexp && MatchesAPinsName(context, owners, patterns[i], mode)) {
+      Port_MsgManData::createObject(kFrontEnd, __FILE_NAME__, __LINE__, kPackageVersion)
+          .issueWarning(kWarnPinNameNotFullName, context.name, Tcl_GetString(patterns[i]),
+                        Tcl_GetString(patterns[i]));
+    } else {
+      WarnNoMatch(context, kPinsNoun, Tcl_GetString(patterns[i]));
+    }
   }
   return TCL_OK;
 }

@@ -77,6 +77,9 @@ inline constexpr const char* kPropertyHeader[] = {"Property", "Type", "Settable"
 
 // ---- finding ----
 inline constexpr const char* kWarnNoMatch = "%s: no %s matched \"%s\"\n";
+inline constexpr const char* kWarnPinNameNotFullName =
+    "%s: no pin matched \"%s\": a pattern matches a pin's full name (PARTITION:PIN), as "
+    "\"*:%s\" does, or its name with -of_objects\n";
 inline constexpr const char* kPartitionsNoun = "partition";
 inline constexpr const char* kPinsNoun = "pin";
 /// What refuses the object, the kind it takes, the handle.

@@ -32,6 +32,9 @@ show get_pins -of_objects [get_partitions /top/mid/leaf]
 show get_pins -of_objects [get_partitions /top/mid/leaf] d*
 show get_pins -of_objects
 show get_pins -of_objects {} a
+show get_pins clk d*
+show get_pins -regexp clk
+show get_pins *:clk
 show report_hierarchy extra
 show help get_p*
 show help nothing*
