@@ -11,6 +11,7 @@
 #include "ZavU/IReconfigAssocInfo.h"
 #include "ZavU/IXPartition.h"
 #include "model/PartitionLists.h"
+#include "session/NearestName.h"
 #include "session/ReportTexts.h"
 #include "session/SessionTexts.h"
 
@@ -134,7 +135,18 @@ bool NamedSummaries(const Session& session, const std::vector<std::string>& name
 
 bool ReportMissingPartition(const Session& session, const std::string& name) {
   const char* me = session.FrontEnd().c_str();
-  SESSION_MSG(me).issueError(kMsgNoSuchPartition, me, name.c_str());
+  std::vector<std::string> names;
+  for (const PartitionRef& partition : session.HierarchyOrder()) {
+    names.push_back(partition->GetHierarchicalName().str());
+  }
+  std::vector<const char*> candidates;
+  for (const std::string& known : names) candidates.push_back(known.c_str());
+  const std::string nearest = NearestName(name, candidates);
+  if (nearest.empty()) {
+    SESSION_MSG(me).issueError(kMsgNoSuchPartition, me, name.c_str());
+  } else {
+    SESSION_MSG(me).issueError(kMsgNoSuchPartitionNear, me, name.c_str(), nearest.c_str());
+  }
   return false;
 }
 

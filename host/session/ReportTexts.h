@@ -18,5 +18,7 @@ inline constexpr const char* kYesNo[] = {"no", "yes"};
 inline constexpr const char* kTreePreserve = "preserve";
 inline constexpr const char* kPartitionHelperLibrary = "devAreD_PartitionHelper";
 inline constexpr const char* kMsgNoSuchPartition = "%s: the design has no partition \"%s\".\n";
+inline constexpr const char* kMsgNoSuchPartitionNear =
+    "%s: the design has no partition \"%s\"; did you mean \"%s\"?\n";
 
 }  // namespace HostSession

@@ -23,7 +23,8 @@ bool RunReport(const Invocation& invocation) {
     json.BeginDocument(invocation.command->name).Key("file").String(invocation.operand);
     WriteSummaries(json, summaries);
     std::fputs(json.EndObject().Text().c_str(), stdout);
-  } else {
+  } else if (!summaries.empty() || invocation.more.empty()) {
+    // Named partitions none of which exists make no table, not a heading alone.
     std::fputs(HostSession::TableText(summaries).c_str(), stdout);
   }
   return all;
