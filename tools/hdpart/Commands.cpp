@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ToolMessages.h"
+#include "session/NearestName.h"
 
 namespace hdpart {
 
@@ -357,7 +358,14 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
   }
   out.command = FindCommand(words[0]);
   if (!out.command) {
-    HDPART_MSG().issueError(kMsgUnknownCommand, words[0]);
+    std::vector<const char*> names;
+    for (const Command& command : kCommands) names.push_back(command.name);
+    const std::string nearest = HostSession::NearestName(words[0], names);
+    if (nearest.empty()) {
+      HDPART_MSG().issueError(kMsgUnknownCommand, words[0]);
+    } else {
+      HDPART_MSG().issueError(kMsgUnknownCommandNear, words[0], nearest.c_str());
+    }
     return Request::UsageError;
   }
   if (help) return Request::CommandHelp;

@@ -18,6 +18,8 @@ inline constexpr const char* kToolName = "hdpart";
 inline constexpr const char* kMsgNoCommand = "hdpart: no command given; see 'hdpart --help'.\n";
 inline constexpr const char* kMsgUnknownCommand =
     "hdpart: unknown command \"%s\"; see 'hdpart --help'.\n";
+inline constexpr const char* kMsgUnknownCommandNear =
+    "hdpart: unknown command \"%s\"; did you mean \"%s\"? See 'hdpart --help'.\n";
 inline constexpr const char* kMsgUnknownOption =
     "hdpart: unknown option \"%s\"; see 'hdpart --help'.\n";
 inline constexpr const char* kMsgOptionNeedsValue = "hdpart: option \"%s\" needs %s.\n";
