@@ -175,6 +175,9 @@ TEST_F(PartitionTclView, ValueObjectsAreReusedAndTheRegistryAnswersQueries) {
   Port::StringBase name, type;
   EXPECT_EQ(View(p).GetName(name) + View(p).GetType(type), 2);
   EXPECT_EQ(name.str() + " " + type.str(), "u1 partition");
+  EXPECT_EQ(View(p).IsReserved5() || View(p).IsReserved6(), false);
+  EXPECT_EQ(View(p).GetReserved9(), -1) << "the reserved slots answer as nothing there";
+  EXPECT_EQ(View(p).GetReserved10(), 0);
   EXPECT_FALSE(Ask(p, "name")) << "without a project nothing is produced";
   EXPECT_EQ(PartitionProbe(p).TclPropertyCount(), 13u) << "but the map is built";
 
