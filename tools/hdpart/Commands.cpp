@@ -205,8 +205,17 @@ bool IsScriptCommand(const char* name) {
 /// How a command's help names its output: "  -o, --output PROJECT  ...".
 constexpr const char* kOutputNamed = "--output ";
 
+/// The options that take no value, by their long names.
+constexpr const char* kHelpOption = "--help";
+constexpr const char* kVersionOption = "--version";
+constexpr const char* kDebugOption = "--debug";
+constexpr const char* kNoPinCheckOption = "--no-pin-check";
+constexpr const char* kQuietOption = "--quiet";
+constexpr const char* kFlagOptions[] = {kHelpOption, kVersionOption, kDebugOption,
+                                        kNoPinCheckOption, kQuietOption};
+
 bool IsHelp(const char* arg) {
-  return std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--help") == 0;
+  return std::strcmp(arg, "-h") == 0 || std::strcmp(arg, kHelpOption) == 0;
 }
 
 /// The options that take a value, each by its short or long name, or
@@ -292,6 +301,19 @@ bool TakeOperands(const Command& command, const std::vector<const char*>& words,
   return true;
 }
 
+/// An option none of the tables names, with the one it most likely meant.
+void ReportUnknownOption(const char* arg) {
+  std::vector<const char*> names(std::begin(kFlagOptions), std::end(kFlagOptions));
+  for (const ValuedOption& option : kValuedOptions) names.push_back(option.longName);
+  const std::string given(arg, std::strcspn(arg, "="));
+  const std::string nearest = HostSession::NearestName(given, names);
+  if (nearest.empty()) {
+    HDPART_MSG().issueError(kMsgUnknownOption, arg);
+  } else {
+    HDPART_MSG().issueError(kMsgUnknownOptionNear, arg, nearest.c_str());
+  }
+}
+
 }  // namespace
 
 Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
@@ -315,13 +337,13 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
       optionsEnded = true;
     } else if (IsHelp(arg)) {
       help = true;
-    } else if (std::strcmp(arg, "--version") == 0) {
+    } else if (std::strcmp(arg, kVersionOption) == 0) {
       version = true;
-    } else if (std::strcmp(arg, "--debug") == 0) {
+    } else if (std::strcmp(arg, kDebugOption) == 0) {
       out.debug = true;
-    } else if (std::strcmp(arg, "--no-pin-check") == 0) {
+    } else if (std::strcmp(arg, kNoPinCheckOption) == 0) {
       out.pinCheck = false;
-    } else if (std::strcmp(arg, "-q") == 0 || std::strcmp(arg, "--quiet") == 0) {
+    } else if (std::strcmp(arg, "-q") == 0 || std::strcmp(arg, kQuietOption) == 0) {
       out.quiet = true;
     } else if (const ValuedOption* option = FindValuedOption(arg, value)) {
       if (!value && i + 1 < argc) value = argv[++i];
@@ -336,7 +358,7 @@ Request ParseArguments(int argc, const char* const* argv, Invocation& out) {
       given.push_back(option);
       if (!StoreValue(*option, arg, value, out)) return Request::UsageError;
     } else {
-      HDPART_MSG().issueError(kMsgUnknownOption, arg);
+      ReportUnknownOption(arg);
       return Request::UsageError;
     }
   }

@@ -22,6 +22,8 @@ inline constexpr const char* kMsgUnknownCommandNear =
     "hdpart: unknown command \"%s\"; did you mean \"%s\"? See 'hdpart --help'.\n";
 inline constexpr const char* kMsgUnknownOption =
     "hdpart: unknown option \"%s\"; see 'hdpart --help'.\n";
+inline constexpr const char* kMsgUnknownOptionNear =
+    "hdpart: unknown option \"%s\"; did you mean \"%s\"? See 'hdpart --help'.\n";
 inline constexpr const char* kMsgOptionNeedsValue = "hdpart: option \"%s\" needs %s.\n";
 inline constexpr const char* kMsgNotWholeNumber =
     "hdpart: option \"%s\" needs a whole number >= 0, not \"%s\".\n";
