@@ -11,6 +11,7 @@
 #include "TclTexts.h"
 #include "UtilI/ITclCollectable.h"
 #include "model/PartitionLists.h"
+#include "session/NearestName.h"
 #include "tcltask/TclObjValue.h"
 
 namespace HostTcl {
@@ -48,6 +49,16 @@ bool Listed(Tcl_Obj* names, const char* name) {
     if (std::string(Tcl_GetString(items[i])) == name) return true;
   }
   return false;
+}
+
+/// The listed name nearest to a misspelt `name`; empty when none is close.
+std::string NearestListed(Tcl_Obj* names, const char* name) {
+  int count = 0;
+  Tcl_Obj** items = nullptr;
+  Tcl_ListObjGetElements(nullptr, names, &count, &items);
+  std::vector<const char*> candidates;
+  for (int i = 0; i < count; ++i) candidates.push_back(Tcl_GetString(items[i]));
+  return HostSession::NearestName(name, candidates);
 }
 
 }  // namespace
@@ -88,8 +99,14 @@ Tcl_Obj* PropertyValue(Context& context, const Object& object, const char* name,
   if (!names) return nullptr;
   context.kept.Keep(names);
   const std::string handle = ShellState::HandleText(object);
-  context.Error({Fault::Property, name}, Listed(names, name) ? kErrNoValue : kErrUnknownProperty,
-                name, handle.c_str());
+  if (Listed(names, name)) {
+    context.Error({Fault::Property, name}, kErrNoValue, name, handle.c_str());
+  } else if (const std::string nearest = NearestListed(names, name); !nearest.empty()) {
+    context.Error({Fault::Property, name}, kErrUnknownPropertyNear, name, handle.c_str(),
+                  nearest.c_str());
+  } else {
+    context.Error({Fault::Property, name}, kErrUnknownProperty, name, handle.c_str());
+  }
   return nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include "Port/StringBase.h"
 #include "ShellState.h"
 #include "TclTexts.h"
+#include "session/NearestName.h"
 #include "session/PartitionSummary.h"
 
 namespace HostTcl {
@@ -49,7 +50,13 @@ int Help(Context& context, const Args& args) {
       text += (text.empty() ? "" : "\n") + HelpOf(command);
     }
   }
-  if (text.empty()) return context.Error(Fault::Usage, kErrNoCommand, pattern);
+  if (text.empty()) {
+    std::vector<const char*> names;
+    for (const CommandSpec& command : CommandTable()) names.push_back(command.name);
+    const std::string nearest = HostSession::NearestName(pattern, names);
+    if (nearest.empty()) return context.Error(Fault::Usage, kErrNoCommand, pattern);
+    return context.Error(Fault::Usage, kErrNoCommandNear, pattern, nearest.c_str());
+  }
   return context.Print(text) ? TCL_OK : TCL_ERROR;
 }
 

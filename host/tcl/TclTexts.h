@@ -59,6 +59,8 @@ inline constexpr const char* kErrNotPrinted = "error writing \"stdout\": %s";
 // ---- properties ----
 inline constexpr const char* kErrUnknownProperty =
     "unknown property \"%s\" of %s; see list_property";
+inline constexpr const char* kErrUnknownPropertyNear =
+    "unknown property \"%s\" of %s; did you mean \"%s\"? see list_property";
 inline constexpr const char* kErrNoValue = "property \"%s\" of %s has no value";
 inline constexpr const char* kErrNotSet = "could not set %s of %s";
 inline constexpr const char* kErrIllegalValue =
@@ -127,5 +129,6 @@ inline constexpr const char* kFilterPropertyNotBoolean = "property \"%s\" is \"%
 // ---- help ----
 inline constexpr const char* kHelpRow = "  %-18s %s\n";
 inline constexpr const char* kErrNoCommand = "no command matches \"%s\"";
+inline constexpr const char* kErrNoCommandNear = "no command matches \"%s\"; did you mean %s?";
 
 }  // namespace HostTcl

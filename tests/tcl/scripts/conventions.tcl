@@ -39,6 +39,7 @@ code report_hierarchy --depth 0
 foreach {kind command} {
     HANDLE {get_property name partition:/top/gone}
     PROPERTY {get_property colour partition:/top}
+    PROPERTY {get_property preserv partition:/top}
     VALUE {get_partitions -filter {preserve ==}}
     VALUE {get_partitions -regexp (}
     VALUE {report_hierarchy -depth -2}
@@ -47,6 +48,7 @@ foreach {kind command} {
     USAGE {report_hierarchy -append}
     USAGE {report_hierarchy -file r.txt -return_string}
     USAGE {help nothing*}
+    USAGE {help get_partiton}
     IO {open_project missing.prj}
 } {
     try {
