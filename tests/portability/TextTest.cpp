@@ -66,8 +66,11 @@ TEST(StringBaseTest, SearchTruncateAndFormat) {
   StringBase formatted("old contents that must go");
   formatted.Format("%s=%d", "width", 42);
   EXPECT_EQ(formatted.str(), "width=42");
-  const std::string longText(1000, 'x');
-  EXPECT_EQ(StringBase::doFormat("<%s>", longText.c_str()).str(), "<" + longText + ">");
+  // Around the size formatted without a second pass, and well past it.
+  for (std::size_t size : {254u, 255u, 256u, 257u, 1000u}) {
+    const std::string longText(size - 2, 'x');
+    EXPECT_EQ(StringBase::doFormat("<%s>", longText.c_str()).str(), "<" + longText + ">") << size;
+  }
   EXPECT_EQ(StringBase::doFormat("a%cb", 0).Length(), 3u) << "a formatted NUL byte stays";
 }
 
