@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build (build/) into a temporary prefix and uses it as another
-# team would: a tiny host built with CMake (find_package) and with pkg-config
-# loads the library by name and creates a partition; hdpart runs from the
-# prefix; a plain tclsh finds the Tcl package there.
+# team would: each host library exports what its headers mark and no more; a
+# tiny host built with CMake (find_package) and with pkg-config loads the
+# library by name and creates a partition; the example host runs clean under
+# valgrind and the sanitizers; hdpart runs from the prefix; a plain tclsh
+# finds the Tcl package there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
