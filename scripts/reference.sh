@@ -269,8 +269,10 @@ Tab completes the first word of a command (also after `[` or `;`) as a
 command name, the package's commands and every other the interpreter knows;
 a word starting with `-` as an option of its command (`get_partitions -fil`
 gives `-filter`); the property name of `get_property` and `set_property` as
-a property of the open design (none when no design is open); and any other
-word as a file name.
+a property of the open design (none when no design is open); a word starting
+with `partition:` as a partition's handle, and a pattern of `get_partitions`
+starting with `/` as a partition's name (`[get_partitions /top/f` gives
+`/top/filter`); and any other word as a file name.
 
 Lines are edited with readline (`~/.inputrc` applies, under the name
 `hdpart`). Each command is added to the history file

@@ -2,9 +2,9 @@
 # Interactive `hdpart tcl` sessions in a terminal (tmux on a socket of its
 # own), read off the screen: commands and their answers, Ctrl-C at the
 # prompt, at the continuation prompt and in a running command, exit and the
-# end of input with changes not saved, Tab completion, the history kept
-# across runs, the names offered for a mistyped command, and a history file
-# that cannot be written.
+# end of input with changes not saved, Tab completion (commands, options,
+# properties, partitions), the history kept across runs, the names offered
+# for a mistyped command, and a history file that cannot be written.
 set -euo pipefail
 hdpart=$1
 design=$2
@@ -102,7 +102,7 @@ keys 'puts "count:[llength [get_partitions]]"' Enter
 await -x 'count:4'
 idle
 
-# Tab: a command, an option, a property name.
+# Tab: a command, an option, a property name, a partition's name and handle.
 keys 'report_hier' Tab
 await -x 'hdpart% report_hierarchy'
 keys C-c
@@ -113,8 +113,14 @@ keys '{full_name =~ *mid}' Enter
 await -x 'partition:/top/mid'
 keys 'get_property preserve_eff' Tab
 await -x 'hdpart% get_property preserve_effective'
-keys '[get_partitions /top/Side]' Enter
+keys '[get_partitions /top/S' Tab
+await -x 'hdpart% get_property preserve_effective [get_partitions /top/Side'
+keys ']' Enter
 await -x 'synthesis'
+keys 'get_property name partition:/top/mid/l' Tab
+await -x 'hdpart% get_property name partition:/top/mid/leaf'
+keys Enter
+await -x '/top/mid/leaf'
 
 # A mistyped command, and the names near it.
 keys 'report_hierachy' Enter

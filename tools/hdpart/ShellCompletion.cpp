@@ -4,7 +4,9 @@
 // with "-" completes as an option of the command it belongs to, from the
 // command table. The property name of get_property and set_property
 // completes from the properties the open design's root partition lists,
-// with the traits. Anything else is a file name, readline's default.
+// with the traits. A word starting with "partition:" completes as a
+// partition's handle, and get_partitions's patterns starting with "/" as
+// partitions' names. Anything else is a file name, readline's default.
 #include <readline/readline.h>
 
 #include <algorithm>
@@ -14,6 +16,7 @@
 #include "ShellWords.h"
 #include "TclCommands.h"
 #include "TclShell.h"
+#include "TclTexts.h"
 #include "ToolMessages.h"
 
 namespace hdpart {
@@ -98,6 +101,20 @@ std::vector<std::string> PropertyNames(const std::string& text) {
   return names;
 }
 
+bool StartsWith(const std::string& text, const char* prefix) {
+  return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
+
+/// The open design's partitions: their handles, or with `names` their
+/// hierarchical names.
+std::vector<std::string> Partitions(const std::string& text, bool names) {
+  std::vector<std::string> offered;
+  for (const std::string& handle : EvalQuietly(g_interp, kPartitionsScript)) {
+    Offer(text, names ? handle.substr(std::strlen(HostTcl::kHandlePrefix)) : handle, offered);
+  }
+  return offered;
+}
+
 char** Complete(const char* word, int start, int) {
   const std::string text = word;
   const CompletionContext context = CompletionContextAt(rl_line_buffer, start);
@@ -110,6 +127,11 @@ char** Complete(const char* word, int start, int) {
   } else if (declared && TakesPropertyName(declared->name) &&
              AtFirstPositional(*declared, context.wordsBefore)) {
     g_matches = PropertyNames(text);
+  } else if (StartsWith(text, HostTcl::kHandlePrefix)) {
+    g_matches = Partitions(text, false);
+  } else if (declared && std::strcmp(declared->name, kPartitionsCommand) == 0 &&
+             StartsWith(text, "/")) {
+    g_matches = Partitions(text, true);
   } else {
     return nullptr;  // a file name
   }

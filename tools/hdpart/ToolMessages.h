@@ -82,6 +82,9 @@ inline constexpr const char* kPropertiesScript = "list_property [lindex [get_par
 inline constexpr const char* kTraitNames[] = {"guide", "preserve", "dependency_management_mode",
                                               "fleetmatch", "reconfigurable"};
 inline constexpr const char* kPropertyCommands[] = {"get_property", "set_property"};
+inline constexpr const char* kPartitionsScript = "get_partitions -quiet";
+/// The command whose patterns complete as partitions' names.
+inline constexpr const char* kPartitionsCommand = "get_partitions";
 inline constexpr const char* kHelpOption = "-help";
 
 // ---- diff ----
