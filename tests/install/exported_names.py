@@ -8,6 +8,8 @@ The runtime's headers are the Port and CitP headers; model, persist,
 project and session have theirs under include/<package>/host/<part>.
 Every dynamic symbol a library defines must be, or belong to, a class or
 function its own headers mark, and every marked function must be there.
+The libraries loaded by name and the Tcl package export their entry points
+and nothing else.
 """
 import glob
 import os
@@ -18,6 +20,14 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"
 from host_api import belongs, marked_names  # noqa: E402
 
 PACKAGE = "zavEraV_Adoduzadi"
+# The libraries loaded by name, and the Tcl package: their entry points.
+ENTRY_POINTS = {
+    "libDpm_DesignData.so": {"InstFactoryEntry", "DesignDataEntryCount"},
+    "libdevAreD_PartitionHelper.so": {"InstFactoryEntry"},
+    "libTcltask_Helpers.so": {"InstFactoryEntry"},
+    "libhdpartition.so": {"Hdpartition_Init", "Hdpartition_SetPinCheck",
+                          "Hdpartition_UnsavedProject", "HostTcl::CommandTable()"},
+}
 
 
 def exported(library):
@@ -46,6 +56,11 @@ def main(prefix):
                    if not any(belongs(s, set(), {f}) for s in symbols)]
         print(f"exported names: {part}: {len(symbols)} symbols of {len(classes)} classes "
               f"and {len(functions)} functions")
+    for name, expected in ENTRY_POINTS.items():
+        found = glob.glob(f"{prefix}/lib*/**/{name}", recursive=True)
+        symbols = set(exported(found[0])) if len(found) == 1 else set()
+        if symbols != expected:
+            faults.append(f"{name}: exports {sorted(symbols)}, not {sorted(expected)}")
     for fault in faults:
         print(fault, file=sys.stderr)
     return 1 if faults else 0
