@@ -113,7 +113,10 @@ except where they say otherwise.
 ## Properties
 
 `list_property` lists an object's properties, `report_property` shows each
-with its type, whether `set_property` can set it, and its value.
+with its type, whether `set_property` can set it, and its value. Property
+names are taken without regard to letter case (`get_property PRESERVE`,
+`-filter {Pin_Count > 2}`); values are compared as they are. A name that is
+no property is told the nearest one (`did you mean "preserve"?`).
 
 A partition has the thirteen properties of its collectable view (`name`,
 `full_name`, `preserve`, `preserve_effective`, `up_to_date_synthesis`,

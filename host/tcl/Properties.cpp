@@ -51,6 +51,18 @@ bool Listed(Tcl_Obj* names, const char* name) {
   return false;
 }
 
+/// The listed name equal to `name` but for letter case; empty when none is.
+std::string ListedIgnoringCase(Tcl_Obj* names, const std::string& name) {
+  int count = 0;
+  Tcl_Obj** items = nullptr;
+  Tcl_ListObjGetElements(nullptr, names, &count, &items);
+  for (int i = 0; i < count; ++i) {
+    const char* listed = Tcl_GetString(items[i]);
+    if (Port::StringBase(listed).Compare(name.c_str(), Port::kCompareKeyword) == 0) return listed;
+  }
+  return std::string();
+}
+
 /// The listed name nearest to a misspelt `name`; empty when none is close.
 std::string NearestListed(Tcl_Obj* names, const char* name) {
   int count = 0;
@@ -101,6 +113,8 @@ Tcl_Obj* PropertyValue(Context& context, const Object& object, const char* name,
   const std::string handle = ShellState::HandleText(object);
   if (Listed(names, name)) {
     context.Error({Fault::Property, name}, kErrNoValue, name, handle.c_str());
+  } else if (const std::string listed = ListedIgnoringCase(names, name); !listed.empty()) {
+    return PropertyValue(context, object, listed.c_str(), kind);
   } else if (const std::string nearest = NearestListed(names, name); !nearest.empty()) {
     context.Error({Fault::Property, name}, kErrUnknownPropertyNear, name, handle.c_str(),
                   nearest.c_str());
@@ -108,6 +122,18 @@ Tcl_Obj* PropertyValue(Context& context, const Object& object, const char* name,
     context.Error({Fault::Property, name}, kErrUnknownProperty, name, handle.c_str());
   }
   return nullptr;
+}
+
+std::string ListedPropertyName(Context& context, const Object& object, const std::string& name) {
+  Tcl_Obj* names = PropertyNames(context, object);
+  if (!names) {
+    Tcl_ResetResult(context.interp);
+    return name;
+  }
+  context.kept.Keep(names);
+  if (Listed(names, name.c_str())) return name;
+  const std::string listed = ListedIgnoringCase(names, name);
+  return listed.empty() ? name : listed;
 }
 
 bool IsTrait(ZavU::IPartition& partition, const char* name) {

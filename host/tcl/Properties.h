@@ -5,6 +5,8 @@
 
 #include <tcl.h>
 
+#include <string>
+
 #include "ShellState.h"
 
 namespace HostTcl {
@@ -14,6 +16,10 @@ namespace HostTcl {
 /// set when the object has no such property or no value for it.
 Tcl_Obj* PropertyValue(Context& context, const Object& object, const char* name,
                        const char** kind = nullptr);
+/// The name `object` lists for property `name`, letters compared without
+/// regard to case ("Preserve" is "preserve"); `name` itself when it lists
+/// none such, or cannot list its names.
+std::string ListedPropertyName(Context& context, const Object& object, const std::string& name);
 /// A new list of the object's property names (no reference taken yet);
 /// null with the error set.
 Tcl_Obj* PropertyNames(Context& context, const Object& object);

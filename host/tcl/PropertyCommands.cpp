@@ -87,7 +87,10 @@ int GetProperty(Context& context, const Args& args) {
 int SetProperty(Context& context, const Args& args) {
   std::vector<Object> objects;
   if (!context.state.ResolveObjects(context, args.Positional(2), objects)) return TCL_ERROR;
-  const std::string name = Tcl_GetString(args.Positional(0));
+  if (objects.empty()) return TCL_OK;
+  // Property names are taken without regard to letter case.
+  const std::string name =
+      ListedPropertyName(context, objects.front(), Tcl_GetString(args.Positional(0)));
   Tcl_Obj* value = args.Positional(1);
   // Every object is checked before any is changed.
   for (const Object& object : objects) {

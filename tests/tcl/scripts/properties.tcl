@@ -1,5 +1,6 @@
-# Property values, effective traits through three levels, setting traits and
-# the errors of unknown properties and illegal values.
+# Property values, effective traits through three levels, setting traits,
+# names in any letter case, and the errors of unknown properties and
+# illegal values.
 source [file join [lindex $argv 0] support.tcl]
 # Read from the working directory, which reconfig_module_location shows.
 file copy [file join $data three_levels.pxml] three_levels.pxml
@@ -23,6 +24,13 @@ effective
 show set_property preserve Routing $mid
 show set_property preserve inherit [get_partitions /top]
 show set_property colour red $mid
+# Property names are taken without regard to letter case; values are not.
+show set_property Preserve ROUTING $mid
+show set_property PRESERVE placement $mid
+show get_property Preserve_Effective $mid
+show get_partitions -filter {PIN_COUNT >= 0 && Preserve == placement}
+show get_property Name [lindex [get_pins -of_objects [get_partitions /top/mid/leaf]] 0]
+set_property preserve inherit $mid
 show set_property preserve routing [list $mid partition:/nowhere]
 show get_property preserve $mid
 show set_property fleetmatch yes [get_partitions /top*]
