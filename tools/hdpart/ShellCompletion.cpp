@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "ShellWords.h"
 #include "TclCommands.h"
@@ -105,12 +106,13 @@ bool StartsWith(const std::string& text, const char* prefix) {
   return text.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
-/// The open design's partitions: their handles, or with `names` their
-/// hierarchical names.
+/// The open design's partitions that begin with `text`: their handles, or
+/// with `names` their hierarchical names (each once already: no search).
 std::vector<std::string> Partitions(const std::string& text, bool names) {
   std::vector<std::string> offered;
   for (const std::string& handle : EvalQuietly(g_interp, kPartitionsScript)) {
-    Offer(text, names ? handle.substr(std::strlen(HostTcl::kHandlePrefix)) : handle, offered);
+    std::string word = names ? handle.substr(std::strlen(HostTcl::kHandlePrefix)) : handle;
+    if (StartsWith(word, text.c_str())) offered.push_back(std::move(word));
   }
   return offered;
 }
