@@ -3,6 +3,7 @@
 #include "Properties.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "CitP/Factory.h"
@@ -41,36 +42,29 @@ Tcl_Obj* CollectableValue(Context& context, ZavU::IPartition& partition, const c
   return context.kept.Keep(held->GetObj());
 }
 
-bool Listed(Tcl_Obj* names, const char* name) {
+/// The texts of a list of names, valid while the list lives.
+std::vector<const char*> NamesIn(Tcl_Obj* names) {
   int count = 0;
   Tcl_Obj** items = nullptr;
   Tcl_ListObjGetElements(nullptr, names, &count, &items);
-  for (int i = 0; i < count; ++i) {
-    if (std::string(Tcl_GetString(items[i])) == name) return true;
+  std::vector<const char*> texts;
+  for (int i = 0; i < count; ++i) texts.push_back(Tcl_GetString(items[i]));
+  return texts;
+}
+
+bool Listed(Tcl_Obj* names, const char* name) {
+  for (const char* listed : NamesIn(names)) {
+    if (std::strcmp(listed, name) == 0) return true;
   }
   return false;
 }
 
 /// The listed name equal to `name` but for letter case; empty when none is.
 std::string ListedIgnoringCase(Tcl_Obj* names, const std::string& name) {
-  int count = 0;
-  Tcl_Obj** items = nullptr;
-  Tcl_ListObjGetElements(nullptr, names, &count, &items);
-  for (int i = 0; i < count; ++i) {
-    const char* listed = Tcl_GetString(items[i]);
+  for (const char* listed : NamesIn(names)) {
     if (Port::StringBase(listed).Compare(name.c_str(), Port::kCompareKeyword) == 0) return listed;
   }
   return std::string();
-}
-
-/// The listed name nearest to a misspelt `name`; empty when none is close.
-std::string NearestListed(Tcl_Obj* names, const char* name) {
-  int count = 0;
-  Tcl_Obj** items = nullptr;
-  Tcl_ListObjGetElements(nullptr, names, &count, &items);
-  std::vector<const char*> candidates;
-  for (int i = 0; i < count; ++i) candidates.push_back(Tcl_GetString(items[i]));
-  return HostSession::NearestName(name, candidates);
 }
 
 }  // namespace
@@ -115,7 +109,8 @@ Tcl_Obj* PropertyValue(Context& context, const Object& object, const char* name,
     context.Error({Fault::Property, name}, kErrNoValue, name, handle.c_str());
   } else if (const std::string listed = ListedIgnoringCase(names, name); !listed.empty()) {
     return PropertyValue(context, object, listed.c_str(), kind);
-  } else if (const std::string nearest = NearestListed(names, name); !nearest.empty()) {
+  } else if (const std::string nearest = HostSession::NearestName(name, NamesIn(names));
+             !nearest.empty()) {
     context.Error({Fault::Property, name}, kErrUnknownPropertyNear, name, handle.c_str(),
                   nearest.c_str());
   } else {
